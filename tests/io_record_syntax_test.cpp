@@ -1,0 +1,136 @@
+#include "io/record_syntax.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "io_test_files.h"
+
+namespace vantoki {
+namespace {
+
+struct Field {
+  std::string line;
+  std::string value;
+};
+
+class FieldValueTest : public testing::TestWithParam<Field> {};
+
+TEST_P(FieldValueTest, FollowsTheFieldRules) {
+  EXPECT_EQ(fieldValue(GetParam().line), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, FieldValueTest,
+                         testing::Values(Field{"\"abc\"", "abc"}, Field{"   \"abc\"", "abc"},
+                                         Field{"\"\"", ""}, Field{"", ""}, Field{"    ", ""},
+                                         // Commas inside quotes stay part of the value.
+                                         Field{"\"01,02,\"", "01,02,"},
+                                         // A name holding a double quote reads back as written.
+                                         Field{"\"say \"hi\"\"", "say \"hi\""},
+                                         Field{"\"\"\"", "\""},
+                                         // Without a closing quote the value runs to the line end.
+                                         Field{"\"abc", "abc"}, Field{"\"a,b", "a,b"},
+                                         // Text after the closing quote is not part of the value.
+                                         Field{"\"abc\" ,zzz", "abc"},
+                                         // Unquoted values end at a comma.
+                                         Field{"abc", "abc"}, Field{"  abc,def", "abc"},
+                                         Field{",x", ""}, Field{"\tabc", "\tabc"}));
+
+TEST(RecordSyntaxTest, WritesQuotedCodePage932RecordsEachEndingInCrLf) {
+  const TempDir dir;
+  const std::vector<std::string> texts = {"初期", "", "a\"b", "x,y"};
+  ASSERT_EQ(writeRecords(dir / "f", texts), std::nullopt);
+  EXPECT_EQ(readBytes(dir / "f"), "\"\x8F\x89\x8A\xFA\"\r\n\"\"\r\n\"a\"b\"\r\n\"x,y\"\r\n");
+}
+
+struct LineEnds {
+  std::string name;
+  std::string bytes;
+  std::vector<std::string> records;
+};
+
+class ReadRecordsTest : public testing::TestWithParam<LineEnds> {};
+
+TEST_P(ReadRecordsTest, SplitsLinesAsExpected) {
+  const TempDir dir;
+  writeBytes(dir / "f", GetParam().bytes);
+  const Result<std::vector<std::string>> records =
+      readRecords(dir / "f", GetParam().records.size());
+  ASSERT_TRUE(records.ok()) << records.error().message;
+  EXPECT_EQ(records.value(), GetParam().records);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ReadRecordsTest,
+    testing::Values(LineEnds{"CrLf", "\"a\"\r\n\"b\"\r\n", {"a", "b"}},
+                    LineEnds{"Lf", "\"a\"\n\"b\"\n", {"a", "b"}},
+                    LineEnds{"Cr", "\"a\"\r\"b\"\r", {"a", "b"}},
+                    LineEnds{"Mixed", "\"a\"\r\n\"b\"\n\"c\"\r\"d\"\r\n", {"a", "b", "c", "d"}},
+                    LineEnds{"LastLineWithoutEnd", "\"a\"\r\n\"b\"", {"a", "b"}},
+                    LineEnds{"BlankLines", "\r\n\n\"c\"\r\n", {"", "", "c"}},
+                    LineEnds{"CrCrLf", "\"a\"\r\r\n\"c\"\r\n", {"a", "", "c"}},
+                    LineEnds{"MoreThanAsked", "\"a\"\r\n\"b\"\r\n\"c\"\r\n", {"a", "b"}},
+                    LineEnds{"NonCp932Byte", "\"x\x80y\"\r\n", {"x\uFFFDy"}}),
+    [](const testing::TestParamInfo<LineEnds>& info) { return info.param.name; });
+
+TEST(RecordSyntaxTest, NothingAfterTheFinalLineEndIsARecord) {
+  const TempDir dir;
+  writeBytes(dir / "f", "\"a\"\r\n");
+  const Result<std::vector<std::string>> records = readRecords(dir / "f", 2);
+  ASSERT_FALSE(records.ok());
+  EXPECT_EQ(records.error().message, (dir / "f").string() + ": the file has 1 line, 2 expected");
+}
+
+TEST(RecordSyntaxTest, EmptyFileHasNoRecords) {
+  const TempDir dir;
+  writeBytes(dir / "f", "");
+  const Result<std::vector<std::string>> records = readRecords(dir / "f", 1);
+  ASSERT_FALSE(records.ok());
+  EXPECT_EQ(records.error().message, (dir / "f").string() + ": the file has 0 lines, 1 expected");
+}
+
+// A CR at the end of one read and its LF at the start of the next are still one line end.
+TEST(RecordSyntaxTest, CrLfSplitAcrossReadChunksIsOneLineEnd) {
+  const TempDir dir;
+  for (const std::size_t firstLineLength : {65535u, 65536u, 65534u, 131071u}) {
+    writeBytes(dir / "f", std::string(firstLineLength, 'x') + "\r\n\"b\"\r\n\"c\"\r\n");
+    const Result<std::vector<std::string>> records = readRecords(dir / "f", 2);
+    ASSERT_TRUE(records.ok()) << records.error().message;
+    EXPECT_EQ(records.value()[1], "b") << firstLineLength;
+  }
+}
+
+// Only the records asked for are read: a file that goes on for 64 GiB after them (sparse, so it
+// costs no disk) would take minutes and all memory to read through.
+TEST(RecordSyntaxTest, HugeTailAfterTheNeededRecordsIsNeverRead) {
+  const TempDir dir;
+  writeBytes(dir / "f", "\"a\"\r\n\"b\"\r\n");
+  std::filesystem::resize_file(dir / "f", 64ULL << 30);
+  const Result<std::vector<std::string>> records = readRecords(dir / "f", 2);
+  ASSERT_TRUE(records.ok()) << records.error().message;
+  EXPECT_EQ(records.value(), (std::vector<std::string>{"a", "b"}));
+}
+
+TEST(RecordSyntaxTest, ReportsFilesThatCannotBeRead) {
+  const TempDir dir;
+  const Result<std::vector<std::string>> missing = readRecords(dir / "missing.vkst", 1);
+  ASSERT_FALSE(missing.ok());
+  EXPECT_EQ(missing.error().message,
+            (dir / "missing.vkst").string() + ": cannot open: No such file or directory");
+
+  const Result<std::vector<std::string>> folder = readRecords(dir.path(), 1);
+  ASSERT_FALSE(folder.ok());
+  EXPECT_EQ(folder.error().message, dir.path().string() + ": is a folder, not a file");
+
+  // A device never ends; reading it as one endless line would exhaust memory.
+  const Result<std::vector<std::string>> device = readRecords("/dev/zero", 1);
+  ASSERT_FALSE(device.ok());
+  EXPECT_EQ(device.error().message, "/dev/zero: is not a regular file");
+}
+
+}  // namespace
+}  // namespace vantoki

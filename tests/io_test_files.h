@@ -1,0 +1,80 @@
+// Files for the io tests, made where each test can see and clean them: a fresh temporary folder
+// per test, removed with everything in it, and whole-file reads and writes of raw bytes.
+#pragma once
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantoki {
+
+class TempDir {
+ public:
+  TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "vantoki-io-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+      std::abort();
+    }
+    path_ = pattern;
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  ~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
+
+  // The names of everything in the folder, to catch a temporary file left behind.
+  std::set<std::string> entries() const {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+      names.insert(entry.path().filename().string());
+    }
+    return names;
+  }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline std::string readBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void writeBytes(const std::filesystem::path& path, std::string_view bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The lines of a file written with CR LF, without their line ends.
+inline std::vector<std::string> splitCrLfLines(std::string_view bytes) {
+  std::vector<std::string> lines;
+  while (!bytes.empty()) {
+    const std::size_t end = bytes.find("\r\n");
+    lines.emplace_back(bytes.substr(0, end));
+    bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 2);
+  }
+  return lines;
+}
+
+inline std::string joinLines(const std::vector<std::string>& lines, std::string_view lineEnd) {
+  std::string bytes;
+  for (const std::string& line : lines) {
+    bytes += line;
+    bytes += lineEnd;
+  }
+  return bytes;
+}
+
+}  // namespace vantoki
