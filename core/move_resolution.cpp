@@ -1,217 +1,272 @@
 #include "core/move_resolution.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+
 namespace vantoki {
 namespace {
+
+// The rules look at most two cells away from a piece. The resolver works on copies of the board
+// framed by two rings of Wall, so a neighbour off the board is a wall by construction and no
+// rule needs a bounds test.
+constexpr int kFrame = 2;
+constexpr int kSpan = kBoardSize + 2 * kFrame;
+constexpr int kFramedCount = kSpan * kSpan;
+
+constexpr int framedIndex(int x, int y) {
+  return (y + kFrame) * kSpan + x + kFrame;
+}
+constexpr int framedIndex(int boardIndex) {
+  return framedIndex(boardIndex % kBoardSize, boardIndex / kBoardSize);
+}
+constexpr int boardIndex(int framed) {
+  return (framed / kSpan - kFrame) * kBoardSize + framed % kSpan - kFrame;
+}
+
+// One byte per board cell, 1 where a pass has work to do. Most cells are floor and walls; the
+// flags are set in one branch-free sweep and then visited in scan order, skipping the rest.
+using CellFlags = std::array<std::uint8_t, kCellCount>;
+
+template <typename Visit>
+void forEachFlagged(const CellFlags& flags, Visit visit) {
+  const std::uint8_t* const begin = flags.data();
+  const std::uint8_t* const end = begin + flags.size();
+  for (const std::uint8_t* next = begin;
+       (next = static_cast<const std::uint8_t*>(std::memchr(next, 1, end - next))) != nullptr;
+       ++next) {
+    visit(framedIndex(static_cast<int>(next - begin)));
+  }
+}
+constexpr int offsetOf(Step step) {
+  return step.dx + step.dy * kSpan;
+}
+
+constexpr int kBelow = kSpan;
 
 // The rules below are an if / else-if chain per piece: once a rule's outer test holds, the piece
 // is done for this move even when the rule's inner test fails.
 class MoveResolver {
  public:
-  MoveResolver(const Board& before, int direction, Board& work, MotionGrid& motion)
-      : before_(before),
-        work_(work),
-        motion_(motion),
-        direction_(direction),
-        step_(stepOf(direction)) {}
+  MoveResolver(const Board& before, int direction)
+      : direction_(direction),
+        ahead_(offsetOf(stepOf(direction))),
+        side_(stepOf(direction).dx),
+        pressedMotion_(motionCodeOf(direction)) {
+    held_.fill(code(Tile::Wall));
+    for (int y = 0; y < kBoardSize; ++y) {
+      std::copy_n(before.cells().begin() + y * kBoardSize, kBoardSize,
+                  held_.begin() + framedIndex(0, y));
+    }
+    work_ = held_;
+    motion_.fill(kStill);
+    for (int index = 0; index < kCellCount; ++index) {
+      const TileCode value = before.cells()[index];
+      piecesToResolve_[index] = isActivePiece(value);
+      blocksToCount_[index] = countsDown(value);
+    }
+  }
 
   void run() {
-    work_ = before_;
-    motion_.fill(kStill);
     objectPass();
     countdownPass();
   }
 
+  void store(Board& work, MotionGrid& motion) const {
+    for (int y = 0; y < kBoardSize; ++y) {
+      std::copy_n(work_.begin() + framedIndex(0, y), kBoardSize,
+                  work.cells().begin() + y * kBoardSize);
+      std::copy_n(motion_.begin() + framedIndex(0, y), kBoardSize,
+                  motion.cells().begin() + y * kBoardSize);
+    }
+  }
+
  private:
-  TileCode held(int x, int y) const {
-    return isOnBoard(x, y) ? before_.at(x, y) : code(Tile::Wall);
+  bool holds(int cell, Tile tile) const { return held_[cell] == code(tile); }
+  bool isFree(int cell) const {
+    return held_[cell] == code(Tile::Empty) && work_[cell] == code(Tile::Empty);
   }
-  bool holds(int x, int y, Tile tile) const { return held(x, y) == code(tile); }
-  bool isFree(int x, int y) const {
-    return isOnBoard(x, y) && before_.at(x, y) == code(Tile::Empty) &&
-           work_.at(x, y) == code(Tile::Empty);
+  bool isStill(int cell) const { return motion_[cell] == kStill; }
+  void put(int cell, TileCode value) { work_[cell] = value; }
+  void put(int cell, Tile tile) { work_[cell] = code(tile); }
+  void move(int cell, MotionCode motion) { motion_[cell] = motion; }
+
+  static bool isActivePiece(TileCode value) {
+    return (static_cast<std::uint16_t>(value - code(Tile::Player)) <= 2) |
+           (value == code(Tile::PlayerOnLadder));
   }
-  bool isStill(int x, int y) const { return !isOnBoard(x, y) || motion_.at(x, y) == kStill; }
-
-  void put(int x, int y, TileCode value) { work_.set(x, y, value); }
-  void put(int x, int y, Tile tile) { work_.set(x, y, code(tile)); }
-  void move(int x, int y, MotionCode motion) { motion_.set(x, y, motion); }
-
-  MotionCode pressedMotion() const { return motionCodeOf(direction_); }
 
   void objectPass() {
-    for (int y = 0; y < kBoardSize; ++y) {
-      for (int x = 0; x < kBoardSize; ++x) {
-        switch (static_cast<Tile>(before_.at(x, y))) {
-          case Tile::Player:
-            resolvePlayer(x, y);
-            break;
-          case Tile::PlayerOnLadder:
-            resolvePlayerOnLadder(x, y);
-            break;
-          case Tile::Bomb:
-            resolveLoosePiece(x, y, Tile::Bomb, Tile::Star);
-            break;
-          case Tile::Star:
-            resolveLoosePiece(x, y, Tile::Star, Tile::Bomb);
-            break;
-          default:
-            break;
-        }
+    forEachFlagged(piecesToResolve_, [this](int cell) {
+      switch (static_cast<Tile>(held_[cell])) {
+        case Tile::Player:
+          resolvePlayer(cell);
+          break;
+        case Tile::PlayerOnLadder:
+          resolvePlayerOnLadder(cell);
+          break;
+        case Tile::Bomb:
+          resolveLoosePiece(cell, Tile::Bomb, Tile::Star);
+          break;
+        default:
+          resolveLoosePiece(cell, Tile::Star, Tile::Bomb);
+          break;
       }
-    }
+    });
   }
 
-  void resolvePlayer(int x, int y) {
-    const int aheadX = x + step_.dx, aheadY = y + step_.dy;
+  void resolvePlayer(int cell) {
+    const int ahead = cell + ahead_;
     // Side cells keep the player's row, so up and down never walk or push.
-    const int sideX = x + step_.dx, sideBeyondX = x + 2 * step_.dx;
-    if (isFree(x, y + 1)) {
-      move(x, y, kMotionDown);
-      put(x, y, Tile::Empty);
-      put(x, y + 1, Tile::Player);
-    } else if (isFree(sideX, y)) {
-      move(x, y, pressedMotion());
-      put(x, y, Tile::Empty);
-      put(sideX, y, Tile::Player);
-    } else if (holds(aheadX, aheadY, Tile::Ball)) {
-      kick(aheadX, aheadY);
-    } else if (holds(sideX, y, Tile::Bomb) && isStill(sideX, y)) {
-      push(sideX, y, sideBeyondX, y, Tile::Bomb, Tile::Star);
-    } else if (holds(sideX, y, Tile::Star) && isStill(sideX, y)) {
-      push(sideX, y, sideBeyondX, y, Tile::Star, Tile::Bomb);
-    } else if (holds(aheadX, aheadY, Tile::Ladder) &&
-               direction_ != static_cast<int>(Direction::Up)) {
-      move(x, y, pressedMotion());
-      put(x, y, Tile::Empty);
-      put(aheadX, aheadY, Tile::PlayerOnLadder);
+    const int side = cell + side_, sideBeyond = cell + 2 * side_;
+    if (isFree(cell + kBelow)) {
+      move(cell, kMotionDown);
+      put(cell, Tile::Empty);
+      put(cell + kBelow, Tile::Player);
+    } else if (isFree(side)) {
+      move(cell, pressedMotion_);
+      put(cell, Tile::Empty);
+      put(side, Tile::Player);
+    } else if (holds(ahead, Tile::Ball)) {
+      kick(ahead);
+    } else if (holds(side, Tile::Bomb) && isStill(side)) {
+      push(side, sideBeyond, Tile::Bomb, Tile::Star);
+    } else if (holds(side, Tile::Star) && isStill(side)) {
+      push(side, sideBeyond, Tile::Star, Tile::Bomb);
+    } else if (holds(ahead, Tile::Ladder) && direction_ != static_cast<int>(Direction::Up)) {
+      move(cell, pressedMotion_);
+      put(cell, Tile::Empty);
+      put(ahead, Tile::PlayerOnLadder);
     }
   }
 
-  void resolvePlayerOnLadder(int x, int y) {
-    const int aheadX = x + step_.dx, aheadY = y + step_.dy;
-    const int beyondX = x + 2 * step_.dx, beyondY = y + 2 * step_.dy;
-    if (isFree(aheadX, aheadY)) {
-      move(x, y, pressedMotion());
-      put(x, y, Tile::Ladder);
-      put(aheadX, aheadY, Tile::Player);
-    } else if (holds(aheadX, aheadY, Tile::Ball)) {
-      kick(aheadX, aheadY);
-    } else if (holds(aheadX, aheadY, Tile::Bomb) && isStill(aheadX, aheadY)) {
-      push(aheadX, aheadY, beyondX, beyondY, Tile::Bomb, Tile::Star);
-    } else if (holds(aheadX, aheadY, Tile::Star) && isStill(aheadX, aheadY)) {
-      push(aheadX, aheadY, beyondX, beyondY, Tile::Star, Tile::Bomb);
-    } else if (holds(aheadX, aheadY, Tile::Ladder)) {
-      move(x, y, pressedMotion());
-      put(x, y, Tile::Ladder);
-      put(aheadX, aheadY, Tile::PlayerOnLadder);
+  void resolvePlayerOnLadder(int cell) {
+    const int ahead = cell + ahead_, beyond = cell + 2 * ahead_;
+    if (isFree(ahead)) {
+      move(cell, pressedMotion_);
+      put(cell, Tile::Ladder);
+      put(ahead, Tile::Player);
+    } else if (holds(ahead, Tile::Ball)) {
+      kick(ahead);
+    } else if (holds(ahead, Tile::Bomb) && isStill(ahead)) {
+      push(ahead, beyond, Tile::Bomb, Tile::Star);
+    } else if (holds(ahead, Tile::Star) && isStill(ahead)) {
+      push(ahead, beyond, Tile::Star, Tile::Bomb);
+    } else if (holds(ahead, Tile::Ladder)) {
+      move(cell, pressedMotion_);
+      put(cell, Tile::Ladder);
+      put(ahead, Tile::PlayerOnLadder);
     }
   }
 
   // The kicked ball leaves its cell and lands one cell on as an arrow block that will fly back.
-  void kick(int ballX, int ballY) {
-    const int landX = ballX + step_.dx, landY = ballY + step_.dy;
-    if (!isFree(landX, landY)) {
+  void kick(int ball) {
+    const int landing = ball + ahead_;
+    if (!isFree(landing)) {
       return;
     }
-    move(ballX, ballY, pressedMotion());
-    put(ballX, ballY, Tile::Empty);
-    put(landX, landY, newArrowBlock((direction_ + 2) % kDirectionCount));
+    move(ball, pressedMotion_);
+    put(ball, Tile::Empty);
+    put(landing, newArrowBlock((direction_ + 2) % kDirectionCount));
+    blocksToCount_[boardIndex(landing)] = 1;
   }
 
-  void push(int pieceX, int pieceY, int beyondX, int beyondY, Tile piece, Tile partner) {
-    if (isFree(beyondX, beyondY)) {
-      move(pieceX, pieceY, pressedMotion());
-      put(pieceX, pieceY, Tile::Empty);
-      put(beyondX, beyondY, piece);
-    } else if (holds(beyondX, beyondY, partner) && isStill(beyondX, beyondY)) {
-      put(pieceX, pieceY, Tile::Explosion);
-      put(beyondX, beyondY, Tile::Explosion);
-      move(pieceX, pieceY, kStill);
+  void push(int piece, int beyond, Tile pieceTile, Tile partner) {
+    if (isFree(beyond)) {
+      move(piece, pressedMotion_);
+      put(piece, Tile::Empty);
+      put(beyond, pieceTile);
+    } else if (holds(beyond, partner) && isStill(beyond)) {
+      put(piece, Tile::Explosion);
+      put(beyond, Tile::Explosion);
+      move(piece, kStill);
     }
   }
 
   // A bomb or star falls, or explodes with its partner lying still below it. One already pushed
   // in this move is not loose any more.
-  void resolveLoosePiece(int x, int y, Tile piece, Tile partner) {
-    if (!isStill(x, y)) {
+  void resolveLoosePiece(int cell, Tile piece, Tile partner) {
+    if (!isStill(cell)) {
       return;
     }
-    if (isFree(x, y + 1)) {
-      move(x, y, kMotionDown);
-      put(x, y, Tile::Empty);
-      put(x, y + 1, piece);
-    } else if (holds(x, y + 1, partner) && isStill(x, y + 1)) {
-      put(x, y, Tile::Explosion);
-      put(x, y + 1, Tile::Explosion);
+    const int below = cell + kBelow;
+    if (isFree(below)) {
+      move(cell, kMotionDown);
+      put(cell, Tile::Empty);
+      put(below, piece);
+    } else if (holds(below, partner) && isStill(below)) {
+      put(cell, Tile::Explosion);
+      put(below, Tile::Explosion);
     }
   }
 
-  // Looks at the board being built, so a block kicked in this very move counts down too.
+  // Looks at the board being built, so a block kicked in this very move counts down too. No rule
+  // moves a block before this pass, nor writes a block into a cell this pass has yet to visit,
+  // so the blocks at the start of the move and the kicked ones are all there is to count.
   void countdownPass() {
-    for (int y = 0; y < kBoardSize; ++y) {
-      for (int x = 0; x < kBoardSize; ++x) {
-        const TileCode value = work_.at(x, y);
-        if (countsDown(value)) {
-          countDown(x, y, static_cast<TileCode>(value - 1));
-        }
-      }
-    }
+    forEachFlagged(blocksToCount_,
+                   [this](int cell) { countDown(cell, static_cast<TileCode>(work_[cell] - 1)); });
   }
 
-  void countDown(int x, int y, TileCode lowered) {
-    put(x, y, lowered);
+  void countDown(int cell, TileCode lowered) {
+    put(cell, lowered);
     if ((lowered - kArrowBlockFirstCode) % kArrowCountdownSpan != 0) {
       return;
     }
     const int heading = lowered / kArrowCountdownSpan;
-    const Step step = stepOf(heading);
+    const int step = offsetOf(stepOf(heading));
     const MotionCode motion = motionCodeOf(heading);
-    const int aheadX = x + step.dx, aheadY = y + step.dy;
-    const int beyondX = x + 2 * step.dx, beyondY = y + 2 * step.dy;
-    const TileCode aheadCode = held(aheadX, aheadY);
+    const int ahead = cell + step, beyond = cell + 2 * step;
+    const TileCode aheadCode = held_[ahead];
     const bool aheadIsPushable = aheadCode == code(Tile::Player) || aheadCode == code(Tile::Bomb) ||
                                  aheadCode == code(Tile::Star);
-    if (isFree(aheadX, aheadY)) {
-      move(x, y, motion);
-      put(x, y, Tile::Empty);
-      put(aheadX, aheadY, Tile::Ball);
-    } else if (aheadIsPushable && isStill(aheadX, aheadY)) {
+    if (isFree(ahead)) {
+      move(cell, motion);
+      put(cell, Tile::Empty);
+      put(ahead, Tile::Ball);
+    } else if (aheadIsPushable && isStill(ahead)) {
       const bool meetsPartner =
-          isStill(beyondX, beyondY) &&
-          ((aheadCode == code(Tile::Bomb) && holds(beyondX, beyondY, Tile::Star)) ||
-           (aheadCode == code(Tile::Star) && holds(beyondX, beyondY, Tile::Bomb)));
-      if (isFree(beyondX, beyondY)) {
-        move(aheadX, aheadY, motion);
-        move(x, y, motion);
-        put(x, y, Tile::Empty);
-        put(beyondX, beyondY, aheadCode);
-        put(aheadX, aheadY, Tile::Ball);
+          isStill(beyond) && ((aheadCode == code(Tile::Bomb) && holds(beyond, Tile::Star)) ||
+                              (aheadCode == code(Tile::Star) && holds(beyond, Tile::Bomb)));
+      if (isFree(beyond)) {
+        move(ahead, motion);
+        move(cell, motion);
+        put(cell, Tile::Empty);
+        put(beyond, aheadCode);
+        put(ahead, Tile::Ball);
       } else if (meetsPartner) {
         // The block takes the pushed piece's cell; only the partner's cell bursts.
-        move(x, y, motion);
-        put(x, y, Tile::Empty);
-        put(beyondX, beyondY, Tile::Explosion);
-        put(aheadX, aheadY, Tile::Ball);
+        move(cell, motion);
+        put(cell, Tile::Empty);
+        put(beyond, Tile::Explosion);
+        put(ahead, Tile::Ball);
       } else {
-        put(x, y, static_cast<TileCode>(lowered + 1));
+        put(cell, static_cast<TileCode>(lowered + 1));
       }
     } else {
       // Countdown 1 again: the block tries once more at the next move.
-      put(x, y, static_cast<TileCode>(lowered + 1));
+      put(cell, static_cast<TileCode>(lowered + 1));
     }
   }
 
-  const Board& before_;
-  Board& work_;
-  MotionGrid& motion_;
+  std::array<TileCode, kFramedCount> held_;
+  std::array<TileCode, kFramedCount> work_;
+  std::array<MotionCode, kFramedCount> motion_;
+  CellFlags piecesToResolve_;
+  CellFlags blocksToCount_;
   const int direction_;
-  const Step step_;
+  const int ahead_;
+  const int side_;
+  const MotionCode pressedMotion_;
 };
 
 }  // namespace
 
 void resolveMove(const Board& before, int direction, Board& work, MotionGrid& motion) {
-  MoveResolver(before, direction, work, motion).run();
+  MoveResolver resolver(before, direction);
+  resolver.run();
+  resolver.store(work, motion);
 }
 
 }  // namespace vantoki

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace vantoki {
@@ -11,6 +12,10 @@ struct Conversion {
   std::string input;
   std::string expected;
 };
+
+void PrintTo(const Conversion& conversion, std::ostream* out) {
+  *out << testing::PrintToString(conversion.input);
+}
 
 class Cp932EncodeTest : public testing::TestWithParam<Conversion> {};
 

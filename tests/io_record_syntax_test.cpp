@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,10 @@ struct Field {
   std::string line;
   std::string value;
 };
+
+void PrintTo(const Field& field, std::ostream* out) {
+  *out << testing::PrintToString(field.line);
+}
 
 class FieldValueTest : public testing::TestWithParam<Field> {};
 
@@ -52,6 +57,10 @@ struct LineEnds {
   std::string bytes;
   std::vector<std::string> records;
 };
+
+void PrintTo(const LineEnds& lineEnds, std::ostream* out) {
+  *out << lineEnds.name;
+}
 
 class ReadRecordsTest : public testing::TestWithParam<LineEnds> {};
 

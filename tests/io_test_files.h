@@ -2,8 +2,11 @@
 // per test, removed with everything in it, and whole-file reads and writes of raw bytes.
 #pragma once
 
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -75,6 +78,22 @@ inline std::string joinLines(const std::vector<std::string>& lines, std::string_
     bytes += lineEnd;
   }
   return bytes;
+}
+
+// Runs `work` in a child process whose files may not grow beyond `maxBytes`, and tells whether
+// it returned true. Writing past the limit then fails the way a full disk does; unlike
+// permissions, the limit also stops root, and the test runner itself keeps writing freely.
+template <class Work>
+bool succeedsWithFileSizeLimit(rlim_t maxBytes, Work work) {
+  const pid_t child = fork();
+  if (child == 0) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{maxBytes, maxBytes};
+    _exit(setrlimit(RLIMIT_FSIZE, &limit) == 0 && work() ? 0 : 1);
+  }
+  int status = 0;
+  return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+         WEXITSTATUS(status) == 0;
 }
 
 }  // namespace vantoki

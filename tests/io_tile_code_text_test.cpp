@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
         Parsed{"99999", std::nullopt}, Parsed{"100000", std::nullopt},
         Parsed{"99999999999999999999999", std::nullopt}));
 
-TEST(ParseTileCodeTest, EndlessDigitsNeitherOverflowNorLoseLeadingZeros) {
+TEST(TileCodeTextTest, EndlessDigitsNeitherOverflowNorLoseLeadingZeros) {
   EXPECT_EQ(parseTileCode(std::string(100000, '9')), std::nullopt);
   EXPECT_EQ(parseTileCode("-" + std::string(100000, '9')), std::nullopt);
   EXPECT_EQ(parseTileCode(std::string(100000, '0') + "42"), TileCode{42});
@@ -77,7 +77,7 @@ TEST(ParseTileCodeTest, EndlessDigitsNeitherOverflowNorLoseLeadingZeros) {
   EXPECT_EQ(parseTileCode("2.5" + std::string(100000, '0') + "1"), TileCode{3});
 }
 
-TEST(ParseTileCodeTest, EveryCodeReadsBackAsWritten) {
+TEST(TileCodeTextTest, EveryCodeReadsBackAsWritten) {
   for (int value = -32768; value <= 32767; ++value) {
     const auto code = static_cast<TileCode>(value);
     ASSERT_EQ(parseTileCode(formatTileCode(code)), code) << value;

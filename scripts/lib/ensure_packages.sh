@@ -1,0 +1,34 @@
+# Sourced by the scripts: installs the Debian packages that are missing, and only those.
+# Runs apt-get update once per run, before the first install, since a fresh machine may have
+# empty package lists.
+
+vantoki_apt_updated=""
+
+vantoki_as_root() {
+  if [ "$(id -u)" -eq 0 ]; then
+    "$@"
+  else
+    sudo "$@"
+  fi
+}
+
+ensure_packages() {
+  local missing=()
+  local package
+  for package in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$package")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  if [ -z "$vantoki_apt_updated" ]; then
+    vantoki_as_root apt-get update -qq
+    vantoki_apt_updated=1
+  fi
+  DEBIAN_FRONTEND=noninteractive vantoki_as_root apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}"
+}
+
+# What every build needs: the compiler, the build tools and the test and benchmark libraries.
+VANTOKI_BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev libbenchmark-dev)

@@ -1,0 +1,269 @@
+#include "io/stage_data_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "io_test_files.h"
+
+namespace vantoki {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The lines of the file written for the initial stage set, to be changed by hand.
+std::vector<std::string> initialLines(const TempDir& dir) {
+  const fs::path path = dir / "initial.vkst";
+  EXPECT_EQ(writeStageDataFile(path, initialStageSet()), std::nullopt);
+  return splitCrLfLines(readBytes(path));
+}
+
+// Line numbers as a person counts them in the file, from 1.
+std::string& line(std::vector<std::string>& lines, int number) {
+  return lines.at(number - 1);
+}
+
+Result<StageSet> readLines(const TempDir& dir, const std::vector<std::string>& lines,
+                           std::string_view lineEnd = "\r\n") {
+  writeBytes(dir / "edited.vkst", joinLines(lines, lineEnd));
+  return readStageDataFile(dir / "edited.vkst");
+}
+
+StageSet oddStageSet() {
+  StageSet set = initialStageSet();
+  set.dataSetName = "テスト用データ";
+  set.stageNames[0] = "最初の部屋";
+  set.stageNames[1] = "";
+  set.stageNames[9] = "ｶﾀｶﾅ and ①";
+  const TileCode odd[] = {-1, -5, -12, -123, -32768, 32767, 100, 999, 12345, 7, 9, 89, 90};
+  int next = 0;
+  for (int stage = 0; stage < kStageCount; ++stage) {
+    for (int y = 0; y < kBoardSize; y += 3) {
+      for (int x = stage % 2; x < kBoardSize; x += 2) {
+        set.stageCells[stage].set(x, y, odd[next++ % std::size(odd)]);
+      }
+    }
+  }
+  return set;
+}
+
+TEST(StageDataFileTest, InitialStageSetGivesTheKnownFile) {
+  const TempDir dir;
+  ASSERT_EQ(writeStageDataFile(dir / "a.vkst", initialStageSet()), std::nullopt);
+  const std::string bytes = readBytes(dir / "a.vkst");
+  EXPECT_EQ(bytes.size(), 7475u);
+  EXPECT_TRUE(bytes.starts_with("\x22\x8F\x89\x8A\xFA\x83\x66\x81\x5B\x83\x5E\x22\x0D\x0A"));
+  EXPECT_TRUE(bytes.ends_with("\r\n"));
+
+  std::vector<std::string> lines = splitCrLfLines(bytes);
+  ASSERT_EQ(lines.size(), 161u);
+  EXPECT_EQ(line(lines, 3), "\"01,01,01,01,01,01,01,01,01,01,01,01,01,01,01,\"");
+  EXPECT_EQ(line(lines, 4), "\"01,00,00,00,00,00,00,00,00,00,00,00,00,00,01,\"");
+  for (int stage = 0; stage < kStageCount; ++stage) {
+    const int nameLine = 2 + 16 * stage;
+    EXPECT_EQ(line(lines, nameLine), "\"STAGE " + std::to_string(stage + 1) + "\"");
+    EXPECT_EQ(line(lines, nameLine + 1), line(lines, 3));
+    for (int row = 2; row <= 14; ++row) {
+      EXPECT_EQ(line(lines, nameLine + row), line(lines, 4)) << nameLine + row;
+    }
+    EXPECT_EQ(line(lines, nameLine + 15), line(lines, 3));
+  }
+}
+
+TEST(StageDataFileTest, OddCodesAndNamesRoundTrip) {
+  const TempDir dir;
+  const StageSet written = oddStageSet();
+  ASSERT_EQ(writeStageDataFile(dir / "odd.vkst", written), std::nullopt);
+  const Result<StageSet> read = readStageDataFile(dir / "odd.vkst");
+  ASSERT_TRUE(read.ok()) << read.error().message;
+  EXPECT_EQ(read.value(), written);
+}
+
+TEST(StageDataFileTest, OddCodesAreWrittenWithAllTheirDigits) {
+  const TempDir dir;
+  StageSet set = initialStageSet();
+  const TileCode row[kBoardSize] = {-32768, 32767, -5, 100, 0, 7, -123, 1, 1, 1, 1, 1, 1, 1, 9};
+  for (int x = 0; x < kBoardSize; ++x) {
+    set.stageCells[0].set(x, 0, row[x]);
+  }
+  ASSERT_EQ(writeStageDataFile(dir / "a.vkst", set), std::nullopt);
+  std::vector<std::string> lines = splitCrLfLines(readBytes(dir / "a.vkst"));
+  EXPECT_EQ(line(lines, 3), "\"-32768,32767,-05,100,00,07,-123,01,01,01,01,01,01,01,09,\"");
+}
+
+TEST(StageDataFileTest, NamesWithDoubleQuotesRoundTrip) {
+  const TempDir dir;
+  StageSet written = initialStageSet();
+  written.dataSetName = "\"quoted\"";
+  written.stageNames[0] = "say \"hi\"";
+  written.stageNames[1] = "\"";
+  written.stageNames[2] = "a\",\"b";
+  ASSERT_EQ(writeStageDataFile(dir / "q.vkst", written), std::nullopt);
+  const Result<StageSet> read = readStageDataFile(dir / "q.vkst");
+  ASSERT_TRUE(read.ok()) << read.error().message;
+  EXPECT_EQ(read.value(), written);
+}
+
+TEST(StageDataFileTest, CharacterMissingFromCodePage932IsSavedAsQuestionMark) {
+  const TempDir dir;
+  StageSet written = initialStageSet();
+  written.stageNames[3] = "star 😀 room";
+  ASSERT_EQ(writeStageDataFile(dir / "e.vkst", written), std::nullopt);
+  const Result<StageSet> read = readStageDataFile(dir / "e.vkst");
+  ASSERT_TRUE(read.ok()) << read.error().message;
+  EXPECT_EQ(read.value().stageNames[3], "star ? room");
+}
+
+TEST(StageDataFileTest, HandWrittenRowWithSpacesAndNoZeroFill) {
+  const TempDir dir;
+  std::vector<std::string> lines = initialLines(dir);
+  line(lines, 3) = "\" 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15,\"";
+  const Result<StageSet> read = readLines(dir, lines);
+  ASSERT_TRUE(read.ok()) << read.error().message;
+  for (int x = 0; x < kBoardSize; ++x) {
+    EXPECT_EQ(read.value().stageCells[0].at(x, 0), x + 1) << x;
+  }
+}
+
+struct EditedRow {
+  std::string text;
+  std::vector<TileCode> firstCodes;
+};
+
+void PrintTo(const EditedRow& row, std::ostream* out) {
+  *out << row.text;
+}
+
+class StageDataRowTest : public testing::TestWithParam<EditedRow> {};
+
+// Row 1 of stage 5 (line 67) edited by hand reads as these codes from the left.
+TEST_P(StageDataRowTest, ReadsCellsBetweenCommas) {
+  const TempDir dir;
+  std::vector<std::string> lines = initialLines(dir);
+  line(lines, 67) = GetParam().text;
+  const Result<StageSet> read = readLines(dir, lines);
+  ASSERT_TRUE(read.ok()) << read.error().message;
+  for (std::size_t x = 0; x < GetParam().firstCodes.size(); ++x) {
+    EXPECT_EQ(read.value().stageCells[4].at(static_cast<int>(x), 0), GetParam().firstCodes[x]) << x;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, StageDataRowTest,
+    testing::Values(
+        // Empty cells read as 0, halves go to the even neighbour.
+        EditedRow{"\"5,,2.5,3.5,-0.5,abc,1 2,+7,-32768,32767,-32768.5,.7,1e3,0,0,\"",
+                  {5, 0, 2, 4, 0, 0, 12, 7, -32768, 32767, -32768, 1, 1, 0, 0}},
+        // Codes after the fifteenth comma are ignored, even numbers out of range.
+        EditedRow{"\"1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,99999,zz\"",
+                  {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}},
+        // Leading spaces before the opening quote are skipped.
+        EditedRow{"   \"3,\t4,5,6,7,8,9,10,11,12,13,14,15,16,17,\"", {3, 4, 5}}));
+
+struct BadFile {
+  std::string name;
+  int lineNumber;                   // the line to replace, or the number of lines to keep
+  std::optional<std::string> text;  // the new line; none to cut the file after lineNumber
+  std::string message;              // after "path: "
+};
+
+void PrintTo(const BadFile& file, std::ostream* out) {
+  *out << file.name;
+}
+
+class StageDataFailureTest : public testing::TestWithParam<BadFile> {};
+
+TEST_P(StageDataFailureTest, FailsWithAMessageNamingTheLine) {
+  const TempDir dir;
+  std::vector<std::string> lines = initialLines(dir);
+  if (GetParam().text) {
+    line(lines, GetParam().lineNumber) = *GetParam().text;
+  } else {
+    lines.resize(static_cast<std::size_t>(GetParam().lineNumber));
+  }
+  const Result<StageSet> read = readLines(dir, lines);
+  ASSERT_FALSE(read.ok());
+  EXPECT_EQ(read.error().message, (dir / "edited.vkst").string() + ": " + GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, StageDataFailureTest,
+    testing::Values(
+        BadFile{"FourteenCommas", 20, "\"01,00,00,00,00,00,00,00,00,00,00,00,00,00,01\"",
+                "line 20: row 2 of stage 2 has 14 commas, 15 expected"},
+        BadFile{"OneComma", 3, "\"01,\"", "line 3: row 1 of stage 1 has 1 comma, 15 expected"},
+        BadFile{"EmptyRow", 161, "\"\"", "line 161: row 15 of stage 10 has 0 commas, 15 expected"},
+        BadFile{"BlankLine", 161, "", "line 161: row 15 of stage 10 has 0 commas, 15 expected"},
+        // Unquoted, a row record ends at its first comma.
+        BadFile{"UnquotedRow", 4, "01,00,00,00,00,00,00,00,00,00,00,00,00,00,01,",
+                "line 4: row 2 of stage 1 has 0 commas, 15 expected"},
+        // Commas after the closing quote are not part of the row.
+        BadFile{"CommasOutsideQuotes", 4, "\"01,00\",00,00,00,00,00,00,00,00,00,00,00,00,01,",
+                "line 4: row 2 of stage 1 has 1 comma, 15 expected"},
+        BadFile{"CellOutOfRange", 5, "\"01,00,00,00,00,00,40000,00,00,00,00,00,00,00,01,\"",
+                "line 5: row 3 of stage 1 has a number outside -32768 to 32767 in cell 7"},
+        BadFile{"HalfRoundsOutOfRange", 5, "\"32767.5,00,00,00,00,00,00,00,00,00,00,00,00,00,01,\"",
+                "line 5: row 3 of stage 1 has a number outside -32768 to 32767 in cell 1"},
+        BadFile{"CutAfter160Lines", 160, std::nullopt, "the file has 160 lines, 161 expected"},
+        BadFile{"OnlyTheDataSetName", 1, std::nullopt, "the file has 1 line, 161 expected"}),
+    [](const testing::TestParamInfo<BadFile>& info) { return info.param.name; });
+
+TEST(StageDataFileTest, ExtraLinesAfterTheLastRowAreIgnored) {
+  const TempDir dir;
+  std::vector<std::string> lines = initialLines(dir);
+  lines.push_back("\"garbage,that,would,not,read\"");
+  lines.push_back("\"01,\"");
+  const Result<StageSet> read = readLines(dir, lines);
+  ASSERT_TRUE(read.ok()) << read.error().message;
+  EXPECT_EQ(read.value(), initialStageSet());
+}
+
+TEST(StageDataFileTest, LineEndsOtherThanCrLfReadTheSame) {
+  const TempDir dir;
+  const std::vector<std::string> lines = initialLines(dir);
+  for (const std::string_view lineEnd : {"\n", "\r"}) {
+    const Result<StageSet> read = readLines(dir, lines, lineEnd);
+    ASSERT_TRUE(read.ok()) << read.error().message;
+    EXPECT_EQ(read.value(), initialStageSet());
+  }
+  // The last line without its line end still counts.
+  std::string bytes = joinLines(lines, "\n");
+  bytes.pop_back();
+  writeBytes(dir / "no-end.vkst", bytes);
+  EXPECT_TRUE(readStageDataFile(dir / "no-end.vkst").ok());
+}
+
+TEST(StageDataFileTest, FilesThatCannotBeReadFail) {
+  const TempDir dir;
+  const Result<StageSet> missing = readStageDataFile(dir / "missing.vkst");
+  ASSERT_FALSE(missing.ok());
+  EXPECT_EQ(missing.error().message,
+            (dir / "missing.vkst").string() + ": cannot open: No such file or directory");
+  fs::create_directory(dir / "folder.vkst");
+  const Result<StageSet> folder = readStageDataFile(dir / "folder.vkst");
+  ASSERT_FALSE(folder.ok());
+  EXPECT_EQ(folder.error().message, (dir / "folder.vkst").string() + ": is a folder, not a file");
+}
+
+TEST(StageDataFileTest, SaveFailingPartWayLeavesTheOldFile) {
+  const TempDir dir;
+  ASSERT_EQ(writeStageDataFile(dir / "a.vkst", oddStageSet()), std::nullopt);
+  const std::string before = readBytes(dir / "a.vkst");
+  EXPECT_TRUE(succeedsWithFileSizeLimit(
+      1000, [&] { return writeStageDataFile(dir / "a.vkst", initialStageSet()).has_value(); }));
+  EXPECT_EQ(readBytes(dir / "a.vkst"), before);
+  EXPECT_EQ(dir.entries(), std::set<std::string>{"a.vkst"});
+}
+
+TEST(StageDataFileTest, SaveToADeviceFailsAndLeavesIt) {
+  ASSERT_TRUE(writeStageDataFile("/dev/full", initialStageSet()).has_value());
+  EXPECT_TRUE(fs::is_character_file("/dev/full"));
+}
+
+}  // namespace
+}  // namespace vantoki
