@@ -93,8 +93,8 @@ class MoveResolver {
   void move(int cell, MotionCode motion) { motion_[cell] = motion; }
 
   static bool isActivePiece(TileCode value) {
-    return (static_cast<std::uint16_t>(value - code(Tile::Player)) <= 2) |
-           (value == code(Tile::PlayerOnLadder));
+    return static_cast<int>(static_cast<std::uint16_t>(value - code(Tile::Player)) <= 2) |
+           static_cast<int>(value == code(Tile::PlayerOnLadder));
   }
 
   void objectPass() {

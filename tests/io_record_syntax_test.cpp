@@ -52,6 +52,13 @@ TEST(RecordSyntaxTest, WritesQuotedCodePage932RecordsEachEndingInCrLf) {
   EXPECT_EQ(readBytes(dir / "f"), "\"\x8F\x89\x8A\xFA\"\r\n\"\"\r\n\"a\"b\"\r\n\"x,y\"\r\n");
 }
 
+TEST(RecordSyntaxTest, LineBreaksInsideATextAreWrittenAsSpaces) {
+  const TempDir dir;
+  const std::vector<std::string> texts = {"two\r\nlines", "next"};
+  ASSERT_EQ(writeRecords(dir / "f", texts), std::nullopt);
+  EXPECT_EQ(readBytes(dir / "f"), "\"two  lines\"\r\n\"next\"\r\n");
+}
+
 struct LineEnds {
   std::string name;
   std::string bytes;

@@ -1,0 +1,152 @@
+#include "io/record_syntax.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+
+#include "io/atomic_write.h"
+#include "io/cp932.h"
+#include "io/unique_fd.h"
+
+namespace vantoki {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+// Collects the values of lines as their bytes arrive, whatever the chunk boundaries.
+class RecordCollector {
+ public:
+  RecordCollector(Cp932Decoder decoder, std::size_t count)
+      : decoder_(std::move(decoder)), count_(count) {}
+
+  bool complete() const { return records_.size() == count_; }
+
+  // Takes bytes until the records are complete; the rest of the chunk is never looked at.
+  void take(std::string_view chunk) {
+    for (const char byte : chunk) {
+      if (complete()) {
+        return;
+      }
+      const bool lfOfCrLf = afterCr_ && byte == '\n';
+      afterCr_ = byte == '\r';
+      if (lfOfCrLf) {
+        continue;
+      }
+      if (byte == '\r' || byte == '\n') {
+        endLine();
+      } else {
+        line_.push_back(byte);
+      }
+    }
+  }
+
+  // A last line without a line end is still a record; nothing after the final line end is one.
+  std::vector<std::string> finish() && {
+    if (!line_.empty() && !complete()) {
+      endLine();
+    }
+    return std::move(records_);
+  }
+
+ private:
+  void endLine() {
+    records_.push_back(decoder_.convert(fieldValue(line_)));
+    line_.clear();
+  }
+
+  Cp932Decoder decoder_;
+  std::size_t count_;
+  std::vector<std::string> records_;
+  std::string line_;
+  bool afterCr_ = false;
+};
+
+// Nothing in a record is escaped, so a line break inside a name would split it into two records
+// and shift every record after it; it is written as a space instead.
+std::string withoutLineBreaks(std::string text) {
+  std::replace_if(
+      text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+  return text;
+}
+
+}  // namespace
+
+std::optional<FileError> writeRecords(const std::filesystem::path& path,
+                                      std::span<const std::string> texts) {
+  Result<Cp932Encoder> encoder = Cp932Encoder::open();
+  if (!encoder.ok()) {
+    return fileError(path, encoder.error().message);
+  }
+  std::string bytes;
+  for (const std::string& text : texts) {
+    bytes += '"';
+    bytes += encoder.value().convert(withoutLineBreaks(text));
+    bytes += '"';
+    bytes += kLineEnd;
+  }
+  return writeFileAtomically(path, bytes);
+}
+
+Result<std::vector<std::string>> readRecords(const std::filesystem::path& path, std::size_t count) {
+  Result<Cp932Decoder> decoder = Cp932Decoder::open();
+  if (!decoder.ok()) {
+    return fileError(path, decoder.error().message);
+  }
+  const UniqueFd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!fd.valid()) {
+    return fileError(path, "cannot open: " + systemReason(errno));
+  }
+  struct stat status {};
+  if (fstat(fd.get(), &status) != 0) {
+    return fileError(path, "cannot open: " + systemReason(errno));
+  }
+  // Only a regular file ends: a device or a pipe could feed one endless line.
+  if (S_ISDIR(status.st_mode)) {
+    return fileError(path, "is a folder, not a file");
+  }
+  if (!S_ISREG(status.st_mode)) {
+    return fileError(path, "is not a regular file");
+  }
+
+  RecordCollector collector(std::move(decoder).value(), count);
+  std::array<char, 65536> chunk{};
+  while (!collector.complete()) {
+    const ssize_t got = read(fd.get(), chunk.data(), chunk.size());
+    if (got < 0 && errno == EINTR) {
+      continue;
+    }
+    if (got < 0) {
+      return fileError(path, "cannot read: " + systemReason(errno));
+    }
+    if (got == 0) {
+      break;
+    }
+    collector.take(std::string_view(chunk.data(), static_cast<std::size_t>(got)));
+  }
+  std::vector<std::string> records = std::move(collector).finish();
+  if (records.size() < count) {
+    return fileError(path, "the file has " +
+                               countOf(static_cast<long long>(records.size()), "line") + ", " +
+                               std::to_string(count) + " expected");
+  }
+  return records;
+}
+
+std::string_view fieldValue(std::string_view line) {
+  const std::size_t start = line.find_first_not_of(' ');
+  if (start == std::string_view::npos) {
+    return {};
+  }
+  const std::string_view field = line.substr(start);
+  if (field.front() == '"') {
+    const std::string_view quoted = field.substr(1);
+    return quoted.substr(0, quoted.rfind('"'));
+  }
+  return field.substr(0, field.find(','));
+}
+
+}  // namespace vantoki

@@ -1,0 +1,65 @@
+#include "io/replay_file.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "io/record_syntax.h"
+
+namespace vantoki {
+namespace {
+
+constexpr std::size_t kReplayRecordCount = 3;
+
+}  // namespace
+
+std::string encodeMoveRecord(const MoveLog& moveLog, int lastTurn) {
+  // lastTurn never exceeds 500 in play; clamping keeps a bad caller inside the log.
+  const int movesRecorded = std::clamp(lastTurn, 0, kSnapshotCount);
+  std::string record;
+  for (int turn = 0; turn < movesRecorded; ++turn) {
+    record += std::to_string(moveLog[turn]);
+  }
+  record.append(static_cast<std::size_t>(kSnapshotCount - movesRecorded),
+                static_cast<char>('0' + kEndOfMoves));
+  return record;
+}
+
+std::optional<FileError> decodeMoveRecord(std::string_view record, MoveLog& moveLog) {
+  if (record.size() < kSnapshotCount) {
+    return FileError{"the move record has " +
+                     countOf(static_cast<long long>(record.size()), "character") + ", " +
+                     std::to_string(kSnapshotCount) + " expected"};
+  }
+  MoveLog decoded{};
+  for (std::size_t turn = 0; turn < decoded.size(); ++turn) {
+    const char digit = record[turn];
+    if (digit < '0' || digit > '9') {
+      return FileError{"character " + std::to_string(turn + 1) +
+                       " of the move record is not a digit"};
+    }
+    decoded[turn] = static_cast<std::int16_t>(digit - '0');
+  }
+  moveLog = decoded;
+  return std::nullopt;
+}
+
+std::optional<FileError> writeReplayFile(const std::filesystem::path& path,
+                                         const std::string& dataSetName,
+                                         const std::string& stageName, const MoveLog& moveLog,
+                                         int lastTurn) {
+  const std::array<std::string, kReplayRecordCount> texts = {dataSetName, stageName,
+                                                             encodeMoveRecord(moveLog, lastTurn)};
+  return writeRecords(path, texts);
+}
+
+Result<ReplayRecords> readReplayFile(const std::filesystem::path& path) {
+  Result<std::vector<std::string>> read = readRecords(path, kReplayRecordCount);
+  if (!read.ok()) {
+    return read.error();
+  }
+  std::vector<std::string>& records = read.value();
+  return ReplayRecords{std::move(records[0]), std::move(records[1]), std::move(records[2])};
+}
+
+}  // namespace vantoki

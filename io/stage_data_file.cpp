@@ -1,0 +1,90 @@
+#include "io/stage_data_file.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "io/record_syntax.h"
+#include "io/tile_code_text.h"
+
+namespace vantoki {
+namespace {
+
+constexpr int kRecordsPerStage = 1 + kBoardSize;
+
+// Record indexes count from 0; the line a person sees in an editor is one more.
+int stageNameRecord(int stage) {
+  return 1 + kRecordsPerStage * stage;
+}
+int rowRecord(int stage, int y) {
+  return stageNameRecord(stage) + 1 + y;
+}
+
+// Stores the 15 cells of one row record into row y of the board. On failure, says what is wrong
+// with the row, to follow "row R of stage S".
+std::optional<std::string> readRow(std::string_view text, int y, Board& board) {
+  for (int x = 0; x < kBoardSize; ++x) {
+    const std::size_t comma = text.find(',');
+    if (comma == std::string_view::npos) {
+      return "has " + countOf(x, "comma") + ", " + std::to_string(kBoardSize) + " expected";
+    }
+    const std::optional<TileCode> code = parseTileCode(text.substr(0, comma));
+    if (!code) {
+      return "has a number outside -32768 to 32767 in cell " + std::to_string(x + 1);
+    }
+    board.set(x, y, *code);
+    text.remove_prefix(comma + 1);
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::string rowRecordText(const Board& board, int y) {
+  std::string text;
+  for (int x = 0; x < kBoardSize; ++x) {
+    text += formatTileCode(board.at(x, y));
+    text += ',';
+  }
+  return text;
+}
+
+std::optional<FileError> writeStageDataFile(const std::filesystem::path& path,
+                                            const StageSet& stageSet) {
+  std::vector<std::string> texts;
+  texts.reserve(kStageDataRecordCount);
+  texts.push_back(stageSet.dataSetName);
+  for (int stage = 0; stage < kStageCount; ++stage) {
+    texts.push_back(stageSet.stageNames[stage]);
+    for (int y = 0; y < kBoardSize; ++y) {
+      texts.push_back(rowRecordText(stageSet.stageCells[stage], y));
+    }
+  }
+  return writeRecords(path, texts);
+}
+
+Result<StageSet> readStageDataFile(const std::filesystem::path& path) {
+  const Result<std::vector<std::string>> read = readRecords(path, kStageDataRecordCount);
+  if (!read.ok()) {
+    return read.error();
+  }
+  const std::vector<std::string>& records = read.value();
+  StageSet stageSet;
+  stageSet.dataSetName = records[0];
+  for (int stage = 0; stage < kStageCount; ++stage) {
+    stageSet.stageNames[stage] = records[stageNameRecord(stage)];
+    for (int y = 0; y < kBoardSize; ++y) {
+      const int record = rowRecord(stage, y);
+      const std::optional<std::string> problem =
+          readRow(records[record], y, stageSet.stageCells[stage]);
+      if (problem) {
+        return fileError(path, record + 1,
+                         "row " + std::to_string(y + 1) + " of stage " + std::to_string(stage + 1) +
+                             " " + *problem);
+      }
+    }
+  }
+  return stageSet;
+}
+
+}  // namespace vantoki

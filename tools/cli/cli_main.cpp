@@ -1,0 +1,34 @@
+// vantoki-cli: the stage designer's command-line companion, built from the game's own rules and
+// file formats.
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+#include "commands.h"
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: vantoki-cli check STAGEFILE\n"
+    "       vantoki-cli replay STAGEFILE STAGE REPLAYFILE [--boards]\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace vantoki::cli;
+  const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  if (!arguments.empty()) {
+    const std::span<const std::string_view> rest(arguments.begin() + 1, arguments.end());
+    int status = kExitUsage;
+    if (arguments[0] == "check") {
+      status = runCheck(rest);
+    } else if (arguments[0] == "replay") {
+      status = runReplay(rest);
+    }
+    if (status != kExitUsage) {
+      return status;
+    }
+  }
+  std::cerr << kUsage;
+  return kExitUsage;
+}
