@@ -30,5 +30,5 @@ ensure_packages() {
     "${missing[@]}"
 }
 
-# What every build needs: the compiler, the build tools and the test and benchmark libraries.
-VANTOKI_BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev libbenchmark-dev)
+# What every build needs: the compiler, the build tools, Qt and the test and benchmark libraries.
+VANTOKI_BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev)

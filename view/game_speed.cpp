@@ -1,0 +1,28 @@
+#include "view/game_speed.h"
+
+namespace vantoki {
+
+int animStepForSpeed(int speedIndex) {
+  switch (speedIndex) {
+    case 0:
+      return 40;
+    case 1:
+      return 20;
+    case 2:
+      return 10;
+    case 3:
+      return 5;
+    default:
+      return 2;
+  }
+}
+
+bool selectGameSpeed(int& animStep, int speedIndex, int animating) {
+  if (animating != 0) {
+    return false;
+  }
+  animStep = animStepForSpeed(speedIndex);
+  return true;
+}
+
+}  // namespace vantoki

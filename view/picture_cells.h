@@ -1,0 +1,18 @@
+// Which picture cell of the sprite strip shows a tile code. Arrow block codes (10 and more) pack
+// a direction and a countdown: the arrow cell follows the direction, the digit cell shows the
+// countdown in steps of three (1 to 3 show "1", 13 to 15 show "5"). Codes no rule defines give
+// cells outside the strip, which the painter leaves out.
+#pragma once
+
+#include "core/tile.h"
+
+namespace vantoki {
+
+int arrowPictureOf(TileCode value);
+int digitPictureOf(TileCode value);
+
+// What a piece shows while it travels into a cell that explodes or becomes an arrow block:
+// the plain ball for every start cell code from 0 to 19.
+int travellingBallPictureOf(TileCode startCell);
+
+}  // namespace vantoki

@@ -1,0 +1,14 @@
+// The edge between the board's own 24-bit pictures and Qt's QImage: strips come in as PNG
+// files, the board goes out to the screen or to a PNG file.
+#pragma once
+
+#include <QImage>
+
+#include "view/image24.h"
+
+namespace vantoki {
+
+Image24 toImage24(const QImage& image);
+QImage toQImage(const Image24& image);
+
+}  // namespace vantoki

@@ -1,0 +1,16 @@
+#include "view/strip_loader.h"
+
+#include "view/qimage_bridge.h"
+
+namespace vantoki {
+
+PictureStrips loadPictureStrips() {
+  return {toImage24(QImage(":/assets/chara.png")), toImage24(QImage(":/assets/mask.png")),
+          toImage24(QImage(":/assets/bomb1.png")), toImage24(QImage(":/assets/bomb2.png"))};
+}
+
+QImage loadWindowIcon() {
+  return QImage(":/assets/icon.png");
+}
+
+}  // namespace vantoki
