@@ -1,0 +1,88 @@
+// The main window's model: the stage set, the play of the current stage, the modes, and what the
+// window shows that is not derived from them (turn labels, the stage-clear panel, the board and
+// palette pictures). Every control event of the window is one operation here; the window then
+// shows the model. Nothing here depends on Qt widgets, so a test drives the whole game with a
+// scripted platform.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "app/platform.h"
+#include "core/history_navigation.h"
+#include "core/play_state.h"
+#include "core/stage_set.h"
+#include "view/animation_tick.h"
+#include "view/board_painter.h"
+#include "view/image24.h"
+#include "view/picture_strips.h"
+
+namespace vantoki {
+
+// The turn counters as the labels show them: three digits with leading zeros.
+std::string formatTurn(int turn);
+
+class Game : private TickHost {
+ public:
+  Game(const PictureStrips& strips, Platform& platform);
+
+  // The window's start-up: the initial stage set, speed "標準", stage 1, the palette and the
+  // two editor tiles.
+  void startUp();
+  // Starts a fresh play of a stage. A move still being animated is dropped with the old play.
+  void selectStage(int stage);
+  void pressDirectionButton(int directionIndex, int mouseButton);
+  void releaseDirectionButton();
+  // One tick of the 50 ms timer.
+  void tick();
+  void stepThroughHistory(HistoryButton button);
+  void selectSpeed(int speedIndex);
+  void pickPaletteTile(int mouseButton, double x, double y);
+
+  const StageSet& stageSet() const { return stageSet_; }
+  const PlayState& play() const { return *play_; }
+  int currentStage() const { return currentStage_; }
+  bool editMode() const { return editMode_; }
+  int animStep() const { return animStep_; }
+  int leftTile() const { return leftTile_; }
+  int rightTile() const { return rightTile_; }
+
+  const std::string& currentTurnLabel() const { return currentTurnLabel_; }
+  const std::string& lastTurnLabel() const { return lastTurnLabel_; }
+  bool stageClearShown() const { return stageClearShown_; }
+  const Image24& boardImage() const { return boardImage_; }
+  // Changes whenever a batch of drawing on the board is complete.
+  int boardPresentCount() const { return painter_.presentCount(); }
+  const Image24& palettePicture() const { return palettePicture_; }
+  const Image24& leftTilePicture() const { return leftTilePicture_; }
+  const Image24& rightTilePicture() const { return rightTilePicture_; }
+
+ private:
+  bool leftButtonDown() override;
+  void showTurnLabels(int currentTurn, int lastTurn) override;
+  void showTurnLimitMessage() override;
+  void showStageClear() override;
+
+  const PictureStrips& strips_;
+  Platform& platform_;
+
+  StageSet stageSet_;
+  std::unique_ptr<PlayState> play_ = std::make_unique<PlayState>();
+  int currentStage_ = 0;
+  bool editMode_ = false;
+  int animStep_ = 0;
+  int leftTile_ = 0;
+  int rightTile_ = 0;
+
+  std::string currentTurnLabel_;
+  std::string lastTurnLabel_;
+  bool stageClearShown_ = false;
+  Image24 boardImage_;
+  BoardPainter painter_;
+  AnimationTimer timer_;
+  Image24 palettePicture_;
+  Image24 leftTilePicture_;
+  Image24 rightTilePicture_;
+};
+
+}  // namespace vantoki

@@ -1,0 +1,43 @@
+#include "app/picture_box.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace vantoki {
+namespace {
+
+int gameButtons(Qt::MouseButtons buttons) {
+  return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
+         (buttons & Qt::MiddleButton ? 4 : 0);
+}
+
+}  // namespace
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::setPicture(const QImage& picture) {
+  picture_ = picture;
+  update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().window());
+  painter.drawImage(0, 0, picture_);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+  emit mousePressed(gameButtons(event->button()), event->position());
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+  emit mouseMoved(gameButtons(event->buttons()), event->position());
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+  emit mouseReleased(gameButtons(event->button()));
+}
+
+}  // namespace vantoki

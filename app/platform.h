@@ -1,0 +1,41 @@
+// The seam between the game and the desktop: everything modal or operating-system specific that
+// the game asks for. The window supplies the Qt implementation; tests answer from a script.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace vantoki {
+
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+// One entry of a file dialog's filter, e.g. "Vantoki　ステージデータ (*.vkst)" and "*.vkst".
+struct FileFilter {
+  std::string description;
+  std::string pattern;
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // A modal message box without an icon; returns the button pressed.
+  virtual MessageAnswer showMessage(const std::string& text, const std::string& title,
+                                    MessageButtons buttons) = 0;
+  // Modal file dialogs; an empty result means the user cancelled.
+  virtual std::optional<std::filesystem::path> chooseFileToOpen(
+      const FileFilter& filter, const std::filesystem::path& initialFolder) = 0;
+  virtual std::optional<std::filesystem::path> chooseFileToSave(
+      const FileFilter& filter, const std::filesystem::path& initialFolder) = 0;
+  // A folder of that name is not a file.
+  virtual bool fileExists(const std::filesystem::path& path) = 0;
+  // Whether the left mouse button is down at this moment, wherever the pointer is.
+  virtual bool leftMouseButtonDown() = 0;
+  // Opens a web address in the browser or a mailto: address in the mail program.
+  virtual void openAddress(const std::string& address) = 0;
+  virtual std::filesystem::path programFolder() = 0;
+};
+
+}  // namespace vantoki

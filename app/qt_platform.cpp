@@ -1,0 +1,78 @@
+#include "app/qt_platform.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace vantoki {
+namespace {
+
+// Qt reads the patterns from the parentheses of the filter text.
+QString nameFilter(const FileFilter& filter) {
+  const QString description = QString::fromStdString(filter.description);
+  const QString patterns = "(" + QString::fromStdString(filter.pattern) + ")";
+  return description.contains(patterns) ? description : description + " " + patterns;
+}
+
+std::optional<std::filesystem::path> chosenPath(const QString& path) {
+  if (path.isEmpty()) {
+    return std::nullopt;
+  }
+  return std::filesystem::path(path.toStdString());
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform(QWidget* owner, std::function<void()> beforeModal)
+    : owner_(owner), beforeModal_(std::move(beforeModal)) {}
+
+MessageAnswer QtPlatform::showMessage(const std::string& text, const std::string& title,
+                                      MessageButtons buttons) {
+  beforeModal_();
+  QMessageBox box(
+      QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(text),
+      buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No, owner_);
+  const int answer = box.exec();
+  if (buttons == MessageButtons::Ok) {
+    return MessageAnswer::Ok;
+  }
+  return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+std::optional<std::filesystem::path> QtPlatform::chooseFileToOpen(
+    const FileFilter& filter, const std::filesystem::path& initialFolder) {
+  beforeModal_();
+  return chosenPath(QFileDialog::getOpenFileName(
+      owner_, QString(), QString::fromStdString(initialFolder.string()), nameFilter(filter)));
+}
+
+std::optional<std::filesystem::path> QtPlatform::chooseFileToSave(
+    const FileFilter& filter, const std::filesystem::path& initialFolder) {
+  beforeModal_();
+  // The game asks before overwriting, in its own words.
+  return chosenPath(QFileDialog::getSaveFileName(
+      owner_, QString(), QString::fromStdString(initialFolder.string()), nameFilter(filter),
+      nullptr, QFileDialog::DontConfirmOverwrite));
+}
+
+bool QtPlatform::fileExists(const std::filesystem::path& path) {
+  return QFileInfo(QString::fromStdString(path.string())).isFile();
+}
+
+bool QtPlatform::leftMouseButtonDown() {
+  return (QGuiApplication::mouseButtons() & Qt::LeftButton) != 0;
+}
+
+void QtPlatform::openAddress(const std::string& address) {
+  QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+}
+
+std::filesystem::path QtPlatform::programFolder() {
+  return QCoreApplication::applicationDirPath().toStdString();
+}
+
+}  // namespace vantoki
