@@ -47,6 +47,11 @@ void Game::selectStage(int stage) {
   stageClearShown_ = false;
 }
 
+void Game::installStageSet(StageSet stageSet) {
+  stageSet_ = std::move(stageSet);
+  selectStage(0);
+}
+
 void Game::pressDirectionButton(int directionIndex, int mouseButton) {
   vantoki::pressDirectionButton(*play_, directionIndex, mouseButton);
 }

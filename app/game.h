@@ -31,6 +31,8 @@ class Game : private TickHost {
   void startUp();
   // Starts a fresh play of a stage. A move still being animated is dropped with the old play.
   void selectStage(int stage);
+  // Takes a whole new stage set, as a stage data load does, and starts its first stage afresh.
+  void installStageSet(StageSet stageSet);
   void pressDirectionButton(int directionIndex, int mouseButton);
   void releaseDirectionButton();
   // One tick of the 50 ms timer.

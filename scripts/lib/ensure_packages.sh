@@ -30,5 +30,9 @@ ensure_packages() {
     "${missing[@]}"
 }
 
-# What every build needs: the compiler, the build tools, Qt and the test and benchmark libraries.
-VANTOKI_BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev libbenchmark-dev qt6-base-dev libgl-dev)
+# What every build needs: the compiler, the build tools and Qt.
+VANTOKI_BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev)
+# What the tests and benchmarks add.
+VANTOKI_TEST_PACKAGES=(libgtest-dev libbenchmark-dev)
+# What the game needs on screen: a Japanese Gothic font for every caption.
+VANTOKI_RUN_PACKAGES=(fonts-ipafont-gothic)

@@ -1,0 +1,220 @@
+// Form1 under the offscreen platform: what the player sees right after start-up, where every
+// control stands, and a move made with the mouse on the direction buttons.
+#include "app/main_window.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+#include "app/picture_box.h"
+#include "board_fixture.h"
+#include "fake_platform.h"
+
+namespace vantoki {
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  template <typename Control = QWidget>
+  Control* control(const char* name) {
+    auto* found = window->findChild<Control*>(name);
+    if (found == nullptr) {
+      qFatal("no control named %s", name);
+    }
+    return found;
+  }
+
+  QString text(const char* name) {
+    if (auto* label = window->findChild<QLabel*>(name)) {
+      return label->text();
+    }
+    if (auto* box = window->findChild<QLineEdit*>(name)) {
+      return box->text();
+    }
+    return control<QAbstractButton>(name)->text();
+  }
+
+  void clickDirection(int index) {
+    auto* arrow = control<PictureBox>(qPrintable(QString("Picture4(%1)").arg(index)));
+    QTest::mousePress(arrow, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+    QTest::mouseRelease(arrow, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+  }
+
+  void waitForTheCommit() {
+    QTRY_COMPARE_WITH_TIMEOUT(window->game().play().animating, std::int16_t{0}, 2000);
+  }
+
+  testing::FakePlatform platform;
+  std::unique_ptr<MainWindow> window;
+
+ private slots:
+  void init() {
+    platform = testing::FakePlatform();
+    window = std::make_unique<MainWindow>(&platform);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+  }
+
+  void cleanup() { window.reset(); }
+
+  void startUpShowsThePlayPanel() {
+    QCOMPARE(window->windowTitle(), QString("Vantoki"));
+    QCOMPARE(window->size(), QSize(833, 613));
+    for (const char* shown : {"MapPic", "Command2", "Text2", "Frame1", "Option1(0)", "Text1",
+                              "Frame4", "Label5", "Label3", "Combo1", "Picture4(0)", "Picture4(3)",
+                              "Command4", "Command6", "Command3", "Command7"}) {
+      QVERIFY2(control(shown)->isVisible(), shown);
+    }
+    for (const char* hidden : {"Frame5", "Command9", "Frame6", "Frame7"}) {
+      QVERIFY2(!control(hidden)->isVisible(), hidden);
+    }
+    QCOMPARE(text("Label5"), QString("000"));
+    QCOMPARE(text("Label3"), QString("000"));
+    QCOMPARE(control<QComboBox>("Combo1")->currentText(), QString("標準"));
+    QCOMPARE(control<QComboBox>("Combo1")->count(), 5);
+    QVERIFY(control<QPushButton>("Option1(0)")->isChecked());
+    QVERIFY(!control<QPushButton>("Option1(1)")->isChecked());
+    QCOMPARE(text("Text2"), QString("初期データ"));
+    QCOMPARE(text("Text1"), QString("STAGE 1"));
+    QVERIFY(control<QLineEdit>("Text1")->isReadOnly());
+    QVERIFY(control<QLineEdit>("Text2")->isReadOnly());
+    QCOMPARE(text("Label7"), QString("STAGE CLEAR!!"));
+    QVERIFY(!control<PictureBox>("Picture2")->picture().isNull());
+    QVERIFY(!control<PictureBox>("Picture3")->picture().isNull());
+  }
+
+  void controlsStandWhereTheLayoutPutsThem_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("geometry");
+    const auto row = [](const char* name, const char* parent, const char* caption, QRect place) {
+      QTest::newRow(name) << QString(name) << QString(parent) << QString(caption) << place;
+    };
+    row("MapPic", "Form1", "", {8, 8, 600, 600});
+    row("Command2", "Form1", "ステージデータ　ロード", {616, 8, 209, 25});
+    row("Label4", "Form1", "データ名", {616, 44, 205, 13});
+    row("Text2", "Form1", "初期データ", {616, 56, 209, 22});
+    row("Frame1", "Form1", "", {616, 92, 209, 133});
+    row("Option1(0)", "Frame1", "01", {8, 24, 33, 25});
+    row("Option1(4)", "Frame1", "05", {168, 24, 33, 25});
+    row("Option1(5)", "Frame1", "06", {8, 52, 33, 25});
+    row("Option1(9)", "Frame1", "10", {168, 52, 33, 25});
+    row("Label1", "Frame1", "ステージ名", {8, 88, 61, 13});
+    row("Text1", "Frame1", "STAGE 1", {8, 100, 193, 22});
+    row("Frame4", "Form1", "", {616, 240, 209, 237});
+    row("Label2", "Frame4", "ターン数", {64, 20, 81, 13});
+    row("Label5", "Frame4", "000", {64, 36, 33, 13});
+    row("Label6", "Frame4", "／", {92, 36, 21, 13});
+    row("Label3", "Frame4", "000", {112, 36, 33, 13});
+    row("Command5(0)", "Frame4", "≪", {12, 20, 25, 29});
+    row("Command5(1)", "Frame4", "＜", {40, 20, 25, 29});
+    row("Command5(2)", "Frame4", "＞", {144, 20, 25, 29});
+    row("Command5(3)", "Frame4", "≫", {172, 20, 25, 29});
+    row("Label8", "Frame4", "ゲームスピード", {16, 60, 85, 13});
+    row("Combo1", "Frame4", "", {104, 56, 93, 20});
+    row("Picture4(1)", "Frame4", "", {84, 80, 40, 40});
+    row("Picture4(0)", "Frame4", "", {40, 104, 40, 40});
+    row("Picture4(2)", "Frame4", "", {128, 104, 40, 40});
+    row("Picture4(3)", "Frame4", "", {84, 128, 40, 40});
+    row("Frame7", "Frame4", "", {12, 80, 185, 93});
+    row("Label7", "Frame7", "STAGE CLEAR!!", {4, 12, 177, 73});
+    row("Command4", "Frame4", "現在のプレイをリプレイ保存する", {12, 176, 185, 25});
+    row("Command6", "Frame4", "保存してあるリプレイを再生する", {12, 204, 185, 25});
+    row("Frame5", "Form1", "", {616, 240, 209, 237});
+    row("Picture1", "Frame5", "", {4, 12, 200, 120});
+    row("Frame2", "Frame5", "", {8, 136, 89, 65});
+    row("Picture2", "Frame2", "", {24, 16, 40, 40});
+    row("Frame3", "Frame5", "", {112, 136, 89, 65});
+    row("Picture3", "Frame3", "", {24, 16, 40, 40});
+    row("Command1", "Frame5", "ステージデータ　セーブ", {8, 204, 193, 25});
+    row("Command3", "Form1", "ステージエディット", {616, 492, 209, 25});
+    row("Command9", "Form1", "ステージデータ操作", {616, 524, 209, 25});
+    row("Command7", "Form1", "バージョン情報", {616, 584, 209, 25});
+    row("Frame6", "Form1", "", {616, 4, 209, 605});
+    row("Command8", "Frame6", "リプレイ停止", {28, 36, 145, 537});
+  }
+
+  void controlsStandWhereTheLayoutPutsThem() {
+    QFETCH(QString, name);
+    QFETCH(QString, parent);
+    QFETCH(QString, caption);
+    QFETCH(QRect, geometry);
+    QWidget* widget = control(qPrintable(name));
+    QCOMPARE(widget->geometry(), geometry);
+    QCOMPARE(widget->parentWidget()->objectName(), parent);
+    if (!caption.isEmpty()) {
+      QCOMPARE(text(qPrintable(name)), caption);
+    }
+  }
+
+  void clickOnADirectionMovesAfterTicks() {
+    StageSet stages = initialStageSet();
+    stages.stageCells[0] =
+        testing::walledBoardWith({{7, 13, code(Tile::Player)}, {12, 13, code(Tile::Star)}});
+    window->game().installStageSet(stages);
+    window->refresh();
+    const QImage before = control<PictureBox>("MapPic")->picture();
+
+    clickDirection(2);
+    QCOMPARE(window->game().play().animating, std::int16_t{1});
+    waitForTheCommit();
+
+    QCOMPARE(text("Label5"), QString("001"));
+    QCOMPARE(text("Label3"), QString("001"));
+    QVERIFY(control<PictureBox>("MapPic")->picture() != before);
+    QCOMPARE(window->game().play().currentBoard().at(8, 13), code(Tile::Player));
+    QVERIFY(!control("Frame7")->isVisible());
+  }
+
+  void stageClearCoversTheDirectionButtons() {
+    clickDirection(1);
+    waitForTheCommit();
+    QVERIFY(control("Frame7")->isVisible());
+    const QRect panel = control("Frame7")->geometry();
+    for (int index = 0; index < 4; ++index) {
+      QVERIFY(panel.contains(control(qPrintable(QString("Picture4(%1)").arg(index)))->geometry()));
+    }
+    QCOMPARE(control("Frame4")->childAt(64, 124), control("Label7"));
+  }
+
+  void historyButtonsStepThroughThePlay() {
+    clickDirection(1);
+    waitForTheCommit();
+    QTest::mouseClick(control<QPushButton>("Command5(1)"), Qt::LeftButton);
+    QCOMPARE(text("Label5"), QString("000"));
+    QCOMPARE(text("Label3"), QString("001"));
+    QVERIFY(!control("Frame7")->isVisible());
+    QTest::mouseClick(control<QPushButton>("Command5(3)"), Qt::LeftButton);
+    QCOMPARE(text("Label5"), QString("001"));
+    QVERIFY(control("Frame7")->isVisible());
+    QTest::mouseClick(control<QPushButton>("Command5(0)"), Qt::LeftButton);
+    QCOMPARE(text("Label5"), QString("000"));
+  }
+
+  void stageOptionsSelectTheirStage() {
+    QTest::mouseClick(control<QPushButton>("Option1(6)"), Qt::LeftButton);
+    QCOMPARE(window->game().currentStage(), 6);
+    QCOMPARE(text("Text1"), QString("STAGE 7"));
+    QVERIFY(control<QPushButton>("Option1(6)")->isChecked());
+    QVERIFY(!control<QPushButton>("Option1(0)")->isChecked());
+  }
+
+  void speedListSetsTheStep() {
+    control<QComboBox>("Combo1")->setCurrentIndex(0);
+    QCOMPARE(window->game().animStep(), 40);
+    control<QComboBox>("Combo1")->setCurrentIndex(4);
+    QCOMPARE(window->game().animStep(), 2);
+  }
+};
+
+}  // namespace vantoki
+
+QTEST_MAIN(vantoki::MainWindowTest)
+#include "main_window_test.moc"
