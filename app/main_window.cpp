@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "app/application_style.h"
 #include "app/picture_box.h"
 #include "app/qt_platform.h"
 #include "view/game_speed.h"
@@ -27,16 +28,6 @@ constexpr int kTickMilliseconds = 50;
 
 QString arrayName(const char* name, int index) {
   return QString("%1(%2)").arg(name).arg(index);
-}
-
-// The two fonts the window names; machines without the Windows font get a Japanese Gothic that
-// the run script installs.
-QFont gothicFont(double pointSize, bool bold) {
-  QFont font;
-  font.setFamilies({"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", "IPA Pゴシック", "IPAGothic"});
-  font.setPointSizeF(pointSize);
-  font.setBold(bold);
-  return font;
 }
 
 template <typename Control>

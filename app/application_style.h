@@ -1,0 +1,15 @@
+// The look the whole program shares: the Fusion style, so the window's colours show as the game
+// chose them on every desktop, and a Japanese Gothic as the default font.
+#pragma once
+
+#include <QApplication>
+#include <QFont>
+
+namespace vantoki {
+
+// The Windows font the game was designed with first, then Gothic fonts a Linux desktop has.
+QFont gothicFont(double pointSize, bool bold);
+
+void applyApplicationStyle(QApplication& application);
+
+}  // namespace vantoki
