@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -68,6 +69,17 @@ QLineEdit* nameBox(QWidget* parent, const QString& name, int left, int top, int 
   colors.setColor(QPalette::Base, kLockedTextColor);
   control->setPalette(colors);
   return control;
+}
+
+// The Gothic fonts of other systems draw Latin letters wider than the one the panel was laid out
+// with; rather than cut the caption off, step the size down until it fits.
+void shrinkToFit(QLabel* label) {
+  QFont font = label->font();
+  while (font.pointSizeF() > 8 &&
+         QFontMetricsF(font).horizontalAdvance(label->text()) > label->width()) {
+    font.setPointSizeF(font.pointSizeF() - 0.25);
+  }
+  label->setFont(font);
 }
 
 }  // namespace
@@ -167,6 +179,7 @@ void MainWindow::buildPlayPanel() {
   QLabel* clear = label(frame7_, "Label7", "STAGE CLEAR!!", 4, 12, 177, 73);
   clear->setAlignment(Qt::AlignCenter);
   clear->setFont(gothicFont(27.75, false));
+  shrinkToFit(clear);
   frame7_->hide();
 
   button(frame4_, "Command4", "現在のプレイをリプレイ保存する", 12, 176, 185, 25);
