@@ -54,17 +54,30 @@ class MoveResolver {
         ahead_(offsetOf(stepOf(direction))),
         side_(stepOf(direction).dx),
         pressedMotion_(motionCodeOf(direction)) {
-    held_.fill(code(Tile::Wall));
-    for (int y = 0; y < kBoardSize; ++y) {
-      std::copy_n(before.cells().begin() + y * kBoardSize, kBoardSize,
-                  held_.begin() + framedIndex(0, y));
-    }
-    work_ = held_;
+    frame(before, held_);
+    frame(before, work_);
     motion_.fill(kStill);
     for (int index = 0; index < kCellCount; ++index) {
       const TileCode value = before.cells()[index];
       piecesToResolve_[index] = isActivePiece(value);
       blocksToCount_[index] = countsDown(value);
+    }
+  }
+
+  // Row by row, not a fill and then a copy of the whole framed board: a copy of a few hundred
+  // bytes of known size compiles to string instructions whose start-up cost is a large part of
+  // a move on a sparse board, and the solver resolves millions of moves.
+  static void frame(const Board& before, std::array<TileCode, kFramedCount>& framed) {
+    for (int framedRow = 0; framedRow < kSpan; ++framedRow) {
+      const auto row = framed.begin() + framedRow * kSpan;
+      const int y = framedRow - kFrame;
+      if (y < 0 || y >= kBoardSize) {
+        std::fill_n(row, kSpan, code(Tile::Wall));
+        continue;
+      }
+      std::fill_n(row, kFrame, code(Tile::Wall));
+      std::copy_n(before.cells().begin() + y * kBoardSize, kBoardSize, row + kFrame);
+      std::fill_n(row + kFrame + kBoardSize, kFrame, code(Tile::Wall));
     }
   }
 

@@ -1,7 +1,5 @@
 #include "core/turn_commit.h"
 
-#include <algorithm>
-
 namespace vantoki {
 
 CommitResult commitTurn(PlayState& state) {
@@ -15,9 +13,15 @@ CommitResult commitTurn(PlayState& state) {
     state.currentTurn = kTurnLimit;
     state.lastTurn = kTurnLimit;
   }
-  std::replace(state.workBoard.cells().begin(), state.workBoard.cells().end(),
-               code(Tile::Explosion), code(Tile::Empty));
-  state.boardHistory[state.currentTurn] = state.workBoard;
+  // One pass that clears the explosions and stores the snapshot, with a select rather than a
+  // conditional store, so it runs on whole vectors: the solver commits millions of boards.
+  auto& work = state.workBoard.cells();
+  auto& snapshot = state.boardHistory[state.currentTurn].cells();
+  for (std::size_t cell = 0; cell < work.size(); ++cell) {
+    const TileCode value = work[cell] == code(Tile::Explosion) ? code(Tile::Empty) : work[cell];
+    work[cell] = value;
+    snapshot[cell] = value;
+  }
   result.starCount = countTiles(state.workBoard, Tile::Star);
   return result;
 }

@@ -1,38 +1,21 @@
 // vantoki-cli as a stage designer runs it: the program itself, on small hand-made files.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include <unistd.h>
+
+#include "cli_run.h"
+
 namespace {
 
+using vantoki::runCli;
+using vantoki::RunResult;
+
 const std::filesystem::path kData = VANTOKI_TEST_DATA_DIR;
-
-struct RunResult {
-  int status;
-  std::string output;
-};
-
-// Runs the tool with its standard error discarded and returns its exit status and output.
-RunResult runCli(const std::string& arguments) {
-  const std::string command = std::string(VANTOKI_CLI_PATH) + " " + arguments + " 2>/dev/null";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) {
-    return {-1, ""};
-  }
-  std::string output;
-  std::array<char, 4096> buffer{};
-  while (const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), pipe)) {
-    output.append(buffer.data(), got);
-  }
-  const int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-}
 
 std::string readText(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -72,6 +55,19 @@ TEST(CliTest, CheckCountsThePieces) {
             std::string::npos);
 }
 
+// The PNG header: its signature, then the IHDR chunk with the width and height.
+TEST(CliTest, RenderWritesTheBoardAsA600PixelPicture) {
+  const std::filesystem::path out = std::filesystem::temp_directory_path() /
+                                    ("vantoki_render_" + std::to_string(getpid()) + ".png");
+  const RunResult result = runCli("render " + dataFile("first_steps.vkst") + " 2 " + out.string());
+  EXPECT_EQ(result.status, 0);
+  const std::string png = readText(out);
+  std::filesystem::remove(out);
+  ASSERT_GE(png.size(), 24u);
+  EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
+  EXPECT_EQ(png.substr(12, 12), std::string("IHDR\0\0\x02\x58\0\0\x02\x58", 12));
+}
+
 struct Failure {
   const char* name;
   std::string arguments;
@@ -106,6 +102,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "replay " + dataFile("first_steps.vkst") + " 2 " + dataFile("nothing.vkrp"), 1},
         Failure{"stage_file_as_replay",
                 "replay " + dataFile("first_steps.vkst") + " 2 " + dataFile("first_steps.vkst"), 1},
+        Failure{"render_without_picture", "render " + dataFile("first_steps.vkst") + " 2", 2},
+        Failure{"render_stage_eleven",
+                "render " + dataFile("first_steps.vkst") + " 11 /tmp/vantoki_never.png", 1},
+        Failure{"render_into_missing_folder",
+                "render " + dataFile("first_steps.vkst") + " 2 /nonexistent/folder/out.png", 1},
         Failure{"unknown_flag",
                 "replay " + dataFile("first_steps.vkst") + " 2 " + dataFile("first_steps.vkrp") +
                     " --all",

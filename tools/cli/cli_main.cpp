@@ -10,7 +10,11 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: vantoki-cli check STAGEFILE\n"
-    "       vantoki-cli replay STAGEFILE STAGE REPLAYFILE [--boards]\n";
+    "       vantoki-cli replay STAGEFILE STAGE REPLAYFILE [--boards]\n"
+    "       vantoki-cli render STAGEFILE STAGE OUT.png\n"
+    "       vantoki-cli verify STAGEFILE REPLAY...\n"
+    "       vantoki-cli solve STAGEFILE STAGE [--max-turns N] [--max-states N]\n"
+    "                             [--out REPLAYFILE]\n";
 
 }  // namespace
 
@@ -24,6 +28,12 @@ int main(int argc, char** argv) {
       status = runCheck(rest);
     } else if (arguments[0] == "replay") {
       status = runReplay(rest);
+    } else if (arguments[0] == "render") {
+      status = runRender(rest);
+    } else if (arguments[0] == "verify") {
+      status = runVerify(rest);
+    } else if (arguments[0] == "solve") {
+      status = runSolve(rest);
     }
     if (status != kExitUsage) {
       return status;

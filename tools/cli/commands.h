@@ -1,9 +1,11 @@
 // The commands of vantoki-cli. Each takes its own arguments (after the command name) and returns
 // the process exit status: 0 done, 1 a file could not be used or an argument is out of range,
-// 2 wrong usage.
+// 2 wrong usage. verify and solve also return 1 when a replay fails or no solution is found.
 #pragma once
 
+#include <iostream>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace vantoki::cli {
@@ -12,7 +14,16 @@ constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 
+// Every command reports what stops it the same way, on standard error.
+inline int failWith(const std::string& message) {
+  std::cerr << "vantoki-cli: " << message << "\n";
+  return kExitFailure;
+}
+
 int runCheck(std::span<const std::string_view> arguments);
 int runReplay(std::span<const std::string_view> arguments);
+int runRender(std::span<const std::string_view> arguments);
+int runVerify(std::span<const std::string_view> arguments);
+int runSolve(std::span<const std::string_view> arguments);
 
 }  // namespace vantoki::cli

@@ -1,10 +1,10 @@
 // vantoki-cli replay: plays a replay file on one stage of a stage data file, exactly as the
 // game's replay playback does, and reports how the play ends.
-#include <charconv>
 #include <iostream>
 #include <memory>
 #include <optional>
 
+#include "arguments.h"
 #include "commands.h"
 #include "core/stage_selection.h"
 #include "io/replay_file.h"
@@ -14,26 +14,10 @@
 namespace vantoki::cli {
 namespace {
 
-// Stage numbers are the ones a player sees: 1 to 10.
-std::optional<int> stageIndexOf(std::string_view text) {
-  int number = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-  if (error != std::errc() || end != text.data() + text.size() || number < 1 ||
-      number > kStageCount) {
-    return std::nullopt;
-  }
-  return number - 1;
-}
-
 void printBoard(const Board& board) {
   for (int y = 0; y < kBoardSize; ++y) {
     std::cout << rowRecordText(board, y) << "\n";
   }
-}
-
-int fail(const std::string& message) {
-  std::cerr << "vantoki-cli: " << message << "\n";
-  return kExitFailure;
 }
 
 }  // namespace
@@ -45,16 +29,15 @@ int runReplay(std::span<const std::string_view> arguments) {
   }
   const Result<StageSet> stages = readStageDataFile(std::string(arguments[0]));
   if (!stages.ok()) {
-    return fail(stages.error().message);
+    return failWith(stages.error().message);
   }
   const std::optional<int> stage = stageIndexOf(arguments[1]);
   if (!stage) {
-    return fail("STAGE must be a stage number from 1 to 10, not \"" + std::string(arguments[1]) +
-                "\"");
+    return failWith(notAStageNumber(arguments[1]));
   }
   const Result<ReplayRecords> replay = readReplayFile(std::string(arguments[2]));
   if (!replay.ok()) {
-    return fail(replay.error().message);
+    return failWith(replay.error().message);
   }
   const StageSet& stageSet = stages.value();
   if (replay.value().dataSetName != stageSet.dataSetName ||
@@ -69,7 +52,7 @@ int runReplay(std::span<const std::string_view> arguments) {
   startPlay(*state, stageSet.stageCells[*stage]);
   if (const std::optional<FileError> problem =
           decodeMoveRecord(replay.value().moveRecord, state->moveLog)) {
-    return fail(std::string(arguments[2]) + ": " + problem->message);
+    return failWith(std::string(arguments[2]) + ": " + problem->message);
   }
   const PlaybackOutcome outcome = playWholeReplay(*state);
 

@@ -1,0 +1,178 @@
+#include "solver/shortest_solution.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <span>
+
+#include "core/history_navigation.h"
+#include "core/move_entry.h"
+#include "core/stage_selection.h"
+#include "core/turn_commit.h"
+#include "solver/board_key.h"
+#include "solver/board_key_set.h"
+
+namespace vantoki {
+namespace {
+
+// Boards are stored in the order they are reached, so the boards of one turn are one run of
+// indexes, and each remembers the board it came from and the direction that led to it.
+class BreadthFirstSearch {
+ public:
+  BreadthFirstSearch(const Board& stage, const SearchLimits& limits, KeyWidth width)
+      // A search stores one board past the limit before it gives up, and the set's indexes are
+      // 32-bit.
+      : limits_{limits.maxTurns, std::min(limits.maxStates, BoardKeySet::kMaxSize - 1)},
+        width_(width),
+        boards_(keyBytes(width)),
+        successorKeys_(kDirectionCount * keyBytes(width)) {
+    startPlay(*play_, stage);
+  }
+
+  // Empty when a board reached does not fit the key width.
+  std::optional<SearchOutcome> run() {
+    if (!encodeBoardKey(play_->currentBoard(), width_, successorKey(0))) {
+      return std::nullopt;
+    }
+    boards_.insert(successorKey(0), hashKeyBytes(successorKey(0)));
+    remember(kNoParent, 0);
+    std::uint32_t turnBegin = 0;
+    std::uint32_t turnEnd = 1;
+    for (int turn = 0; turn < limits_.maxTurns; ++turn) {
+      if (turnBegin == turnEnd) {
+        outcome_.exhausted = true;
+        break;
+      }
+      // The boards after the last turn allowed are only tested, never stored.
+      const bool storeSuccessors = turn + 1 < limits_.maxTurns;
+      for (std::uint32_t index = turnBegin; index < turnEnd; ++index) {
+        const Step step = expand(index, storeSuccessors);
+        if (step == Step::KeyTooNarrow) {
+          return std::nullopt;
+        }
+        if (step != Step::Continue) {
+          return finish(step == Step::Solved ? SearchResult::Solved : SearchResult::GaveUp, turn);
+        }
+      }
+      turnBegin = turnEnd;
+      turnEnd = static_cast<std::uint32_t>(boards_.size());
+      outcome_.turnsSearched = turn + 1;
+    }
+    return finish(SearchResult::NoSolution, outcome_.turnsSearched);
+  }
+
+ private:
+  static constexpr std::uint32_t kNoParent = 0xFFFF'FFFFu;
+
+  enum class Step { Continue, Solved, GaveUp, KeyTooNarrow };
+
+  Step expand(std::uint32_t index, bool storeSuccessors) {
+    ++outcome_.boardsExpanded;
+    startPlay(*play_, decodeBoardKey(boards_.key(index), width_));
+    int successorCount = 0;
+    for (int direction = 0; direction < kDirectionCount; ++direction) {
+      pressDirectionButton(*play_, direction, kLeftMouseButton);
+      const CommitResult commit = commitTurn(*play_);
+      const Board& next = play_->currentBoard();
+      navigateHistory(*play_, HistoryButton::First);
+      if (commit.stageCleared()) {
+        solution_ = pathTo(index);
+        solution_.push_back(direction);
+        return Step::Solved;
+      }
+      if (!storeSuccessors) {
+        continue;
+      }
+      const std::span<std::uint8_t> key = successorKey(successorCount);
+      if (!encodeBoardKey(next, width_, key)) {
+        return Step::KeyTooNarrow;
+      }
+      successorHashes_[successorCount] = hashKeyBytes(key);
+      if (sameAsEarlierSuccessor(successorCount)) {
+        continue;
+      }
+      const std::uint32_t hash = successorHashes_[successorCount++];
+      // Not cleared, so a star is left: without a bomb it stays for ever.
+      if (countTiles(next, Tile::Bomb) == 0) {
+        continue;
+      }
+      if (boards_.insert(key, hash).inserted) {
+        remember(index, direction);
+        if (boards_.size() > limits_.maxStates) {
+          return Step::GaveUp;
+        }
+      }
+    }
+    return Step::Continue;
+  }
+
+  std::span<std::uint8_t> successorKey(int successor) {
+    const std::size_t bytes = boards_.keyBytes();
+    return {successorKeys_.data() + successor * bytes, bytes};
+  }
+
+  // Directions that give the same board are one successor: only the first is looked up.
+  bool sameAsEarlierSuccessor(int successor) {
+    const std::span<const std::uint8_t> key = successorKey(successor);
+    for (int earlier = 0; earlier < successor; ++earlier) {
+      if (successorHashes_[earlier] == successorHashes_[successor] &&
+          std::memcmp(successorKey(earlier).data(), key.data(), key.size()) == 0) {
+        return true;
+      }
+    }
+    return false;
+  }
+
+  void remember(std::uint32_t parent, int direction) {
+    parents_.push_back(parent);
+    directions_.push_back(static_cast<std::uint8_t>(direction));
+  }
+
+  std::vector<int> pathTo(std::uint32_t index) const {
+    std::vector<int> path;
+    for (; parents_[index] != kNoParent; index = parents_[index]) {
+      path.push_back(directions_[index]);
+    }
+    std::reverse(path.begin(), path.end());
+    return path;
+  }
+
+  SearchOutcome finish(SearchResult result, int turnsSearched) {
+    outcome_.result = result;
+    outcome_.turnsSearched = turnsSearched;
+    outcome_.moves = std::move(solution_);
+    outcome_.boardsStored = std::min(boards_.size(), limits_.maxStates);
+    constexpr std::size_t kPathBytes = sizeof(std::uint32_t) + sizeof(std::uint8_t);
+    outcome_.memoryBytes = boards_.memoryBytes() + parents_.capacity() * sizeof(std::uint32_t) +
+                           directions_.capacity();
+    outcome_.bytesPerStoredBoard = boards_.bytesPerKey() + kPathBytes;
+    return std::move(outcome_);
+  }
+
+  const SearchLimits limits_;
+  const KeyWidth width_;
+  BoardKeySet boards_;
+  std::vector<std::uint32_t> parents_;
+  std::vector<std::uint8_t> directions_;
+  std::vector<std::uint8_t> successorKeys_;  // one key per direction of the board expanded
+  std::array<std::uint32_t, kDirectionCount> successorHashes_{};
+  std::vector<int> solution_;
+  SearchOutcome outcome_;
+  std::unique_ptr<PlayState> play_ = std::make_unique<PlayState>();
+};
+
+}  // namespace
+
+SearchOutcome findShortestSolution(const Board& stage, const SearchLimits& limits) {
+  const KeyWidth width = keyWidthFor(stage);
+  if (std::optional<SearchOutcome> outcome = BreadthFirstSearch(stage, limits, width).run()) {
+    return std::move(*outcome);
+  }
+  // Only a rule that writes a code the stage did not hold could get here.
+  return std::move(*BreadthFirstSearch(stage, limits, KeyWidth::Wide).run());
+}
+
+}  // namespace vantoki

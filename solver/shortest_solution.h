@@ -1,0 +1,49 @@
+// The fewest turns that clear a stage, found breadth-first over boards. Every move is made
+// through the game's own move entry and turn commit, so the solver knows no rule of its own: a
+// line of moves it returns plays back in the game exactly as it was searched.
+//
+// The whole state of a play is its board, so a board reached again at the same or a later turn
+// is never explored twice, and directions that give the same board from the same board are one
+// successor. A stage counts as cleared as the game counts it: the board committed after a move
+// holds no star, so even a stage without stars takes one move.
+//
+// One cut is made before a board is stored: a board that holds a star but no bomb can never be
+// cleared, because only a bomb makes a star explode and nothing makes a bomb. (More stars than
+// bombs is no such case: a bomb that lands on a star can be pushed off it by an arrow block in
+// the same move, so the star explodes and the bomb survives.)
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "core/board.h"
+#include "core/play_state.h"
+
+namespace vantoki {
+
+struct SearchLimits {
+  int maxTurns = kTurnLimit;  // a replay holds at most this many moves
+  // About 2.5 GiB of stored boards: a full search stays in memory and under a minute here.
+  std::size_t maxStates = 10'000'000;
+};
+
+enum class SearchResult {
+  Solved,      // moves holds a shortest solution
+  NoSolution,  // no line of at most maxTurns moves clears the stage
+  GaveUp,      // maxStates boards were stored before either was known
+};
+
+struct SearchOutcome {
+  SearchResult result = SearchResult::NoSolution;
+  std::vector<int> moves;  // direction indexes, one per turn
+  std::size_t boardsStored = 0;
+  std::size_t boardsExpanded = 0;
+  int turnsSearched = 0;                // every line of this many turns was tried
+  bool exhausted = false;               // every board reachable from the stage was explored
+  std::size_t memoryBytes = 0;          // held for stored boards at the end of the search
+  std::size_t bytesPerStoredBoard = 0;  // its key, the way back to it and its table share
+};
+
+SearchOutcome findShortestSolution(const Board& stage, const SearchLimits& limits);
+
+}  // namespace vantoki

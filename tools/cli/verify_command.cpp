@@ -1,0 +1,105 @@
+// vantoki-cli verify: plays every given replay on the stage of a stage data file that carries its
+// stage name and tells which ones still clear. A folder stands for every replay file in it, so a
+// shipped set of solutions is checked with one line.
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+#include <vector>
+
+#include "commands.h"
+#include "io/replay_verification.h"
+#include "io/stage_data_file.h"
+
+namespace vantoki::cli {
+namespace {
+
+constexpr std::string_view kReplayExtension = ".vkrp";
+
+// The files a replay argument stands for: the file itself, or the replay files of a folder in
+// the order of their names. A folder without any is reported as one failure, so an empty or
+// misnamed folder never passes for a verified set.
+struct ReplayArgument {
+  std::vector<std::filesystem::path> replays;
+  std::string failure;
+};
+
+ReplayArgument expand(const std::filesystem::path& argument) {
+  std::error_code error;
+  if (!std::filesystem::is_directory(argument, error)) {
+    return {{argument}, ""};
+  }
+  ReplayArgument expanded;
+  for (const auto& entry : std::filesystem::directory_iterator(argument, error)) {
+    if (entry.path().extension() == kReplayExtension && !entry.is_directory(error)) {
+      expanded.replays.push_back(entry.path());
+    }
+  }
+  std::sort(expanded.replays.begin(), expanded.replays.end());
+  if (error) {
+    expanded.failure = "cannot list the folder: " + error.message();
+  } else if (expanded.replays.empty()) {
+    expanded.failure = "the folder holds no " + std::string(kReplayExtension) + " file";
+  }
+  return expanded;
+}
+
+// A read error names the file already; the line names it once.
+std::string withoutPath(const std::string& message, const std::filesystem::path& path) {
+  const std::string prefix = path.string() + ": ";
+  return message.starts_with(prefix) ? message.substr(prefix.size()) : message;
+}
+
+struct Tally {
+  int cleared = 0;
+  int failed = 0;
+
+  void fail(const std::filesystem::path& replay, const std::string& reason) {
+    std::cout << "FAILED   " << replay.string() << " " << reason << "\n";
+    ++failed;
+  }
+};
+
+void verifyOne(const StageSet& stageSet, const std::filesystem::path& path, Tally& tally) {
+  const Result<ReplayRecords> replay = readReplayFile(path);
+  if (!replay.ok()) {
+    tally.fail(path, withoutPath(replay.error().message, path));
+    return;
+  }
+  const ReplayVerdict verdict = verifyReplay(stageSet, replay.value());
+  for (const std::string& warning : verdict.warnings) {
+    std::cerr << "vantoki-cli: warning: " << path.string() << ": " << warning << "\n";
+  }
+  if (!verdict.cleared) {
+    tally.fail(path, verdict.failure);
+    return;
+  }
+  std::cout << "cleared  " << path.string() << " " << verdict.stage + 1 << " " << verdict.turns
+            << "\n";
+  ++tally.cleared;
+}
+
+}  // namespace
+
+int runVerify(std::span<const std::string_view> arguments) {
+  if (arguments.size() < 2) {
+    return kExitUsage;
+  }
+  const Result<StageSet> stages = readStageDataFile(std::string(arguments[0]));
+  if (!stages.ok()) {
+    return failWith(stages.error().message);
+  }
+  Tally tally;
+  for (const std::string_view argument : arguments.subspan(1)) {
+    const ReplayArgument expanded = expand(std::filesystem::path(argument));
+    for (const std::filesystem::path& replay : expanded.replays) {
+      verifyOne(stages.value(), replay, tally);
+    }
+    if (!expanded.failure.empty()) {
+      tally.fail(std::filesystem::path(argument), expanded.failure);
+    }
+  }
+  std::cout << "verified: " << tally.cleared << " cleared, " << tally.failed << " failed\n";
+  return tally.failed > 0 ? kExitFailure : kExitOk;
+}
+
+}  // namespace vantoki::cli
