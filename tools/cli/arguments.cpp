@@ -2,21 +2,24 @@
 
 #include <charconv>
 
-#include "core/stage_set.h"
+#include "commands.h"
+#include "io/stage_data_file.h"
 
 namespace vantoki::cli {
 
-std::optional<int> stageIndexOf(std::string_view text) {
-  const std::optional<long long> number = countIn(text, 1, kStageCount);
-  if (!number) {
+std::optional<ChosenStage> chooseStage(std::string_view stageFile, std::string_view stageNumber) {
+  Result<StageSet> stages = readStageDataFile(std::string(stageFile));
+  if (!stages.ok()) {
+    failWith(stages.error().message);
     return std::nullopt;
   }
-  return static_cast<int>(*number - 1);
-}
-
-std::string notAStageNumber(std::string_view text) {
-  return "STAGE must be a stage number from 1 to " + std::to_string(kStageCount) + ", not \"" +
-         std::string(text) + "\"";
+  const std::optional<long long> number = countIn(stageNumber, 1, kStageCount);
+  if (!number) {
+    failWith("STAGE must be a stage number from 1 to " + std::to_string(kStageCount) + ", not \"" +
+             std::string(stageNumber) + "\"");
+    return std::nullopt;
+  }
+  return ChosenStage{std::move(stages).value(), static_cast<int>(*number - 1)};
 }
 
 std::optional<long long> countIn(std::string_view text, long long least, long long most) {

@@ -3,16 +3,20 @@
 #pragma once
 
 #include <optional>
-#include <string>
 #include <string_view>
+
+#include "core/stage_set.h"
 
 namespace vantoki::cli {
 
-// Stage numbers are the ones a player sees, 1 to 10; the result is the stage index 0 to 9.
-std::optional<int> stageIndexOf(std::string_view text);
+struct ChosenStage {
+  StageSet stageSet;
+  int stage;  // the stage index 0 to 9
+};
 
-// What to tell someone whose STAGE argument stageIndexOf refused.
-std::string notAStageNumber(std::string_view text);
+// Reads STAGEFILE and picks STAGE out of it, a stage number as the player sees it (1 to 10).
+// On failure says on standard error what is wrong.
+std::optional<ChosenStage> chooseStage(std::string_view stageFile, std::string_view stageNumber);
 
 // A whole decimal number from `least` to `most`, nothing else in the text.
 std::optional<long long> countIn(std::string_view text, long long least, long long most);

@@ -2,7 +2,6 @@
 // drawn by the game's own painter from the game's own picture strips.
 #include "arguments.h"
 #include "commands.h"
-#include "io/stage_data_file.h"
 #include "view/board_painter.h"
 #include "view/qimage_bridge.h"
 #include "view/strip_loader.h"
@@ -13,17 +12,13 @@ int runRender(std::span<const std::string_view> arguments) {
   if (arguments.size() != 3) {
     return kExitUsage;
   }
-  const Result<StageSet> stages = readStageDataFile(std::string(arguments[0]));
-  if (!stages.ok()) {
-    return failWith(stages.error().message);
-  }
-  const std::optional<int> stage = stageIndexOf(arguments[1]);
-  if (!stage) {
-    return failWith(notAStageNumber(arguments[1]));
+  const std::optional<ChosenStage> chosen = chooseStage(arguments[0], arguments[1]);
+  if (!chosen) {
+    return kExitFailure;
   }
   const PictureStrips strips = loadPictureStrips();
   Image24 image(kBoardPixels, kBoardPixels);
-  BoardPainter(strips, image).drawStage(stages.value().stageCells[*stage]);
+  BoardPainter(strips, image).drawStage(chosen->stageSet.stageCells[chosen->stage]);
   const std::string out(arguments[2]);
   if (!toQImage(image).save(QString::fromStdString(out), "PNG")) {
     return failWith(out + ": cannot write the picture");

@@ -27,29 +27,26 @@ int runReplay(std::span<const std::string_view> arguments) {
   if (arguments.size() != 3 && !printBoards) {
     return kExitUsage;
   }
-  const Result<StageSet> stages = readStageDataFile(std::string(arguments[0]));
-  if (!stages.ok()) {
-    return failWith(stages.error().message);
+  const std::optional<ChosenStage> chosen = chooseStage(arguments[0], arguments[1]);
+  if (!chosen) {
+    return kExitFailure;
   }
-  const std::optional<int> stage = stageIndexOf(arguments[1]);
-  if (!stage) {
-    return failWith(notAStageNumber(arguments[1]));
-  }
+  const StageSet& stageSet = chosen->stageSet;
+  const int stage = chosen->stage;
   const Result<ReplayRecords> replay = readReplayFile(std::string(arguments[2]));
   if (!replay.ok()) {
     return failWith(replay.error().message);
   }
-  const StageSet& stageSet = stages.value();
   if (replay.value().dataSetName != stageSet.dataSetName ||
-      replay.value().stageName != stageSet.stageNames[*stage]) {
+      replay.value().stageName != stageSet.stageNames[stage]) {
     std::cerr << "vantoki-cli: warning: the replay was saved on \"" << replay.value().stageName
               << "\" of \"" << replay.value().dataSetName << "\", not on \""
-              << stageSet.stageNames[*stage] << "\" of \"" << stageSet.dataSetName
+              << stageSet.stageNames[stage] << "\" of \"" << stageSet.dataSetName
               << "\"; playing it anyway\n";
   }
 
   auto state = std::make_unique<PlayState>();
-  startPlay(*state, stageSet.stageCells[*stage]);
+  startPlay(*state, stageSet.stageCells[stage]);
   if (const std::optional<FileError> problem =
           decodeMoveRecord(replay.value().moveRecord, state->moveLog)) {
     return failWith(std::string(arguments[2]) + ": " + problem->message);

@@ -8,7 +8,6 @@
 #include "arguments.h"
 #include "commands.h"
 #include "io/replay_file.h"
-#include "io/stage_data_file.h"
 #include "solver/shortest_solution.h"
 
 namespace vantoki::cli {
@@ -106,23 +105,20 @@ int runSolve(std::span<const std::string_view> arguments) {
   if (!parsed) {
     return kExitUsage;
   }
-  const Result<StageSet> stages = readStageDataFile(std::string(parsed->stageFile));
-  if (!stages.ok()) {
-    return failWith(stages.error().message);
+  const std::optional<ChosenStage> chosen = chooseStage(parsed->stageFile, parsed->stage);
+  if (!chosen) {
+    return kExitFailure;
   }
-  const std::optional<int> stage = stageIndexOf(parsed->stage);
-  if (!stage) {
-    return failWith(notAStageNumber(parsed->stage));
-  }
-  const StageSet& stageSet = stages.value();
-  const SearchOutcome outcome = findShortestSolution(stageSet.stageCells[*stage], parsed->limits);
+  const StageSet& stageSet = chosen->stageSet;
+  const int stage = chosen->stage;
+  const SearchOutcome outcome = findShortestSolution(stageSet.stageCells[stage], parsed->limits);
   printOutcome(outcome, parsed->limits);
   if (outcome.result != SearchResult::Solved) {
     return kExitFailure;
   }
   if (parsed->out) {
     if (const std::optional<FileError> problem = writeReplayFile(
-            std::string(*parsed->out), stageSet.dataSetName, stageSet.stageNames[*stage],
+            std::string(*parsed->out), stageSet.dataSetName, stageSet.stageNames[stage],
             moveLogOf(outcome.moves), static_cast<int>(outcome.moves.size()))) {
       return failWith(problem->message);
     }
