@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "board_fixture.h"
 #include "core/board.h"
 #include "core/move_resolution.h"
 
@@ -13,68 +14,26 @@ namespace {
 // A crowded room: players on floors and ladders, bombs and stars stacked over gaps, balls and
 // arrow blocks at every countdown, so nearly every rule fires somewhere.
 Board busyBoard() {
-  static constexpr const char* kRows[] = {
-      "WWWWWWWWWWWWWWW",  //
-      "W.P.B.S.o.P.B.W",  //
-      "W.S.B.a.P.S.B.W",  //
-      "WP.oL.P.Bb.S.PW",  //
-      "W.BSL..PS.c.B.W",  //
-      "WWW.LWW.WW.WW.W",  //
-      "W.P.QB.S.oP.d.W",  //
-      "WSB.L.PB..S.PSW",  //
-      "W.oPL.a..BP.o.W",  //
-      "WW.WLWWW.W.WW.W",  //
-      "W.PB.SPo.PbB.SW",  //
-      "WB.S..c.P..SP.W",  //
-      "W.PoBS.d.PS.BPW",  //
-      "WSP.BP.S.oPBS.W",  //
-      "WWWWWWWWWWWWWWW",  //
-  };
-  Board board;
-  for (int y = 0; y < kBoardSize; ++y) {
-    for (int x = 0; x < kBoardSize; ++x) {
-      TileCode value = code(Tile::Empty);
-      switch (kRows[y][x]) {
-        case 'W':
-          value = code(Tile::Wall);
-          break;
-        case 'L':
-          value = code(Tile::Ladder);
-          break;
-        case 'P':
-          value = code(Tile::Player);
-          break;
-        case 'Q':
-          value = code(Tile::PlayerOnLadder);
-          break;
-        case 'B':
-          value = code(Tile::Bomb);
-          break;
-        case 'S':
-          value = code(Tile::Star);
-          break;
-        case 'o':
-          value = code(Tile::Ball);
-          break;
-        case 'a':
-          value = 11;
-          break;  // flies left this move
-        case 'b':
-          value = 51;
-          break;  // flies right this move
-        case 'c':
-          value = 31;
-          break;  // flies up this move
-        case 'd':
-          value = 77;
-          break;  // still counting
-        default:
-          break;
-      }
-      board.set(x, y, value);
-    }
-  }
-  return board;
+  return testing::boardFromRows(
+      {
+          "###############",  //
+          "#.P.B.*.o.P.B.#",  //
+          "#.*.B.a.P.*.B.#",  //
+          "#P.oH.P.Bb.*.P#",  //
+          "#.B*H..P*.c.B.#",  //
+          "###.H##.##.##.#",  //
+          "#.P.QB.*.oP.d.#",  //
+          "#*B.H.PB..*.P*#",  //
+          "#.oPH.a..BP.o.#",  //
+          "##.#H###.#.##.#",  //
+          "#.PB.*Po.PbB.*#",  //
+          "#B.*..c.P..*P.#",  //
+          "#.PoB*.d.P*.BP#",  //
+          "#*P.BP.*.oPB*.#",  //
+          "###############",  //
+      },
+      // a flies left this move, b right, c up; d is still counting.
+      {{'a', 11}, {'b', 51}, {'c', 31}, {'d', 77}});
 }
 
 void resolveOn(benchmark::State& state, const Board& before) {

@@ -7,54 +7,17 @@
 #include <memory>
 #include <string_view>
 
+#include "board_fixture.h"
 #include "core/stage_selection.h"
 #include "io/replay_playback.h"
 
 namespace vantoki {
 namespace {
 
-// Rows from the top, cells from the left: # wall, . empty, H ladder, P player, B bomb, * star,
-// o ball, digits and letters as the raw codes listed in `codeOf`.
+// Beyond the fixture's letters: r an arrow block that flies right in the first move, w an inert
+// code that only a wide key holds, n a negative code.
 Board boardFromRows(const std::array<std::string_view, kBoardSize>& rows) {
-  Board board;
-  for (int y = 0; y < kBoardSize; ++y) {
-    for (int x = 0; x < kBoardSize; ++x) {
-      TileCode value = code(Tile::Empty);
-      switch (rows[y][x]) {
-        case '#':
-          value = code(Tile::Wall);
-          break;
-        case 'H':
-          value = code(Tile::Ladder);
-          break;
-        case 'P':
-          value = code(Tile::Player);
-          break;
-        case 'B':
-          value = code(Tile::Bomb);
-          break;
-        case '*':
-          value = code(Tile::Star);
-          break;
-        case 'o':
-          value = code(Tile::Ball);
-          break;
-        case 'r':
-          value = 51;  // an arrow block that flies right in the first move
-          break;
-        case 'w':
-          value = 200;  // an inert code that only a wide key holds
-          break;
-        case 'n':
-          value = -3;
-          break;
-        default:
-          break;
-      }
-      board.set(x, y, value);
-    }
-  }
-  return board;
+  return testing::boardFromRows(rows, {{'r', 51}, {'w', 200}, {'n', -3}});
 }
 
 // Five turns: walk twice, push the bomb once, step after it, push it into the star. No push can
