@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "core/move_entry.h"
-#include "core/stage_selection.h"
+#include "editor/mouse_buttons.h"
 #include "editor/palette.h"
 #include "view/game_speed.h"
+#include "view/move_drawing.h"
 
 namespace vantoki {
 
@@ -19,7 +19,9 @@ Game::Game(const PictureStrips& strips, Platform& platform)
     : strips_(strips),
       platform_(platform),
       boardImage_(kBoardPixels, kBoardPixels),
-      painter_(strips, boardImage_) {}
+      painter_(strips, boardImage_, [this] { tellView(&GameView::boardPictureChanged); }) {
+  play_->addListener(*this);
+}
 
 void Game::startUp() {
   stageSet_ = initialStageSet();
@@ -32,19 +34,13 @@ void Game::startUp() {
   pickPaletteTile(kLeftMouseButton, 0, kCellPixels);
   rightTile_ = code(Tile::Empty);
   pickPaletteTile(kRightMouseButton, 0, 0);
-  play_->animating = 0;
-  play_->heldButton = 0;
 }
 
 void Game::selectStage(int stage) {
   currentStage_ = stage;
   painter_.drawStage(stageSet_.stageCells[stage]);
-  startPlay(*play_, stageSet_.stageCells[stage]);
-  // The old play's move must not be committed into the new one.
-  play_->animating = 0;
-  currentTurnLabel_ = formatTurn(play_->currentTurn);
-  lastTurnLabel_ = formatTurn(play_->lastTurn);
-  stageClearShown_ = false;
+  tellView(&GameView::stageChanged);
+  play_->selectStage(stageSet_.stageCells[stage]);
 }
 
 void Game::installStageSet(StageSet stageSet) {
@@ -52,30 +48,13 @@ void Game::installStageSet(StageSet stageSet) {
   selectStage(0);
 }
 
-void Game::pressDirectionButton(int directionIndex, int mouseButton) {
-  vantoki::pressDirectionButton(*play_, directionIndex, mouseButton);
-}
-
-void Game::releaseDirectionButton() {
-  vantoki::releaseDirectionButton(*play_);
-}
-
 void Game::tick() {
-  timer_.tick(*play_, animStep_, editMode_, painter_, *this);
-}
-
-void Game::stepThroughHistory(HistoryButton button) {
-  if (!navigateHistory(*play_, button)) {
-    return;
-  }
-  painter_.redrawBoard(play_->currentBoard());
-  currentTurnLabel_ = formatTurn(play_->currentTurn);
-  lastTurnLabel_ = formatTurn(play_->lastTurn);
-  stageClearShown_ = showsStageClear(*play_);
+  play_->tick(kCellPixels / animStep_, editMode_,
+              [this] { return platform_.leftMouseButtonDown(); });
 }
 
 void Game::selectSpeed(int speedIndex) {
-  selectGameSpeed(animStep_, speedIndex, play_->animating);
+  selectGameSpeed(animStep_, speedIndex, play_->moveInProgress());
 }
 
 void Game::pickPaletteTile(int mouseButton, double x, double y) {
@@ -87,24 +66,39 @@ void Game::pickPaletteTile(int mouseButton, double x, double y) {
     rightTile_ = paletteCode;
     rightTilePicture_ = drawPaletteTile(strips_, paletteCode);
   }
+  tellView(&GameView::editorTilesChanged);
 }
 
-bool Game::leftButtonDown() {
-  return platform_.leftMouseButtonDown();
-}
-
-void Game::showTurnLabels(int currentTurn, int lastTurn) {
+void Game::turnLabelsChanged(int currentTurn, int lastTurn) {
   currentTurnLabel_ = formatTurn(currentTurn);
   lastTurnLabel_ = formatTurn(lastTurn);
+  tellView(&GameView::turnLabelsChanged);
 }
 
-void Game::showTurnLimitMessage() {
+void Game::shownTurnChanged(const Board& shown) {
+  painter_.redrawBoard(shown);
+}
+
+void Game::stageClearChanged(bool cleared) {
+  stageClearShown_ = cleared;
+  tellView(&GameView::stageClearChanged);
+}
+
+void Game::moveFrameDue(const MoveFrame& frame) {
+  drawMoveFrame(painter_, frame.before, frame.after, frame.motion, animStep_, frame.frame);
+  if (!frame.arrives) {
+    painter_.presentBoard();
+  }
+}
+
+void Game::turnLimitReached() {
   platform_.showMessage("500ターンを超えましたので、これ以上は記録されません！", "メッセージ",
                         MessageButtons::Ok);
 }
 
-void Game::showStageClear() {
-  stageClearShown_ = true;
+void Game::moveCommitted(const Board& resolved, const Board& committed) {
+  drawCommittedCells(painter_, resolved, committed);
+  painter_.presentBoard();
 }
 
 }  // namespace vantoki

@@ -1,18 +1,18 @@
-// The main window's model: the stage set, the play of the current stage, the modes, and what the
-// window shows that is not derived from them (turn labels, the stage-clear panel, the board and
-// palette pictures). Every control event of the window is one operation here; the window then
-// shows the model. Nothing here depends on Qt widgets, so a test drives the whole game with a
+// The main window's model: it wires the stage set, the play of the current stage, the modes and
+// what the window shows that is not derived from them (turn labels, the stage-clear panel, the
+// board and palette pictures). It listens to the play and tells its view what changed. The
+// commands of the window that go beyond the play each get a unit of their own; this class only
+// connects them. Nothing here depends on Qt widgets, so a test drives the whole game with a
 // scripted platform.
 #pragma once
 
 #include <memory>
 #include <string>
 
+#include "app/game_view.h"
 #include "app/platform.h"
-#include "core/history_navigation.h"
-#include "core/play_state.h"
 #include "core/stage_set.h"
-#include "view/animation_tick.h"
+#include "play/play.h"
 #include "view/board_painter.h"
 #include "view/image24.h"
 #include "view/picture_strips.h"
@@ -22,9 +22,12 @@ namespace vantoki {
 // The turn counters as the labels show them: three digits with leading zeros.
 std::string formatTurn(int turn);
 
-class Game : private TickHost {
+class Game : private PlayListener {
  public:
   Game(const PictureStrips& strips, Platform& platform);
+
+  // Not owned; null shows nothing.
+  void setView(GameView* view) { view_ = view; }
 
   // The window's start-up: the initial stage set, speed "標準", stage 1, the palette and the
   // two editor tiles.
@@ -33,16 +36,16 @@ class Game : private TickHost {
   void selectStage(int stage);
   // Takes a whole new stage set, as a stage data load does, and starts its first stage afresh.
   void installStageSet(StageSet stageSet);
-  void pressDirectionButton(int directionIndex, int mouseButton);
-  void releaseDirectionButton();
   // One tick of the 50 ms timer.
   void tick();
-  void stepThroughHistory(HistoryButton button);
   void selectSpeed(int speedIndex);
   void pickPaletteTile(int mouseButton, double x, double y);
 
+  // Direction presses and history steps go straight to the play; what they change comes back
+  // through its notifications.
+  Play& play() { return *play_; }
+  const Play& play() const { return *play_; }
   const StageSet& stageSet() const { return stageSet_; }
-  const PlayState& play() const { return *play_; }
   int currentStage() const { return currentStage_; }
   bool editMode() const { return editMode_; }
   int animStep() const { return animStep_; }
@@ -60,16 +63,26 @@ class Game : private TickHost {
   const Image24& rightTilePicture() const { return rightTilePicture_; }
 
  private:
-  bool leftButtonDown() override;
-  void showTurnLabels(int currentTurn, int lastTurn) override;
-  void showTurnLimitMessage() override;
-  void showStageClear() override;
+  void turnLabelsChanged(int currentTurn, int lastTurn) override;
+  void shownTurnChanged(const Board& shown) override;
+  void stageClearChanged(bool cleared) override;
+  void moveFrameDue(const MoveFrame& frame) override;
+  void turnLimitReached() override;
+  void moveCommitted(const Board& resolved, const Board& committed) override;
+
+  template <typename Change>
+  void tellView(Change change) {
+    if (view_ != nullptr) {
+      (view_->*change)();
+    }
+  }
 
   const PictureStrips& strips_;
   Platform& platform_;
+  GameView* view_ = nullptr;
 
   StageSet stageSet_;
-  std::unique_ptr<PlayState> play_ = std::make_unique<PlayState>();
+  std::unique_ptr<Play> play_ = std::make_unique<Play>();
   int currentStage_ = 0;
   bool editMode_ = false;
   int animStep_ = 0;
@@ -81,7 +94,6 @@ class Game : private TickHost {
   bool stageClearShown_ = false;
   Image24 boardImage_;
   BoardPainter painter_;
-  AnimationTimer timer_;
   Image24 palettePicture_;
   Image24 leftTilePicture_;
   Image24 rightTilePicture_;

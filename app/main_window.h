@@ -1,8 +1,9 @@
 // Form1, the game's one main window: the board, the column of commands on the right, the play
 // panel and the editor panel in the same place, the replay panel that covers the column during
 // playback, and the 50 ms timer. Controls carry the names the game has always used as their
-// object names ("Command1", "Option1(3)", "Picture4(2)", …). Each handler calls one operation of
-// the game model and then shows the model again.
+// object names ("Command1", "Option1(3)", "Picture4(2)", …). Each handler turns one event into
+// one operation of the game model; the model then says what changed, and only that is shown
+// again.
 #pragma once
 
 #include <array>
@@ -11,6 +12,7 @@
 #include <QWidget>
 
 #include "app/game.h"
+#include "app/game_view.h"
 #include "app/platform.h"
 #include "view/picture_strips.h"
 
@@ -27,7 +29,7 @@ namespace vantoki {
 
 class PictureBox;
 
-class MainWindow : public QWidget {
+class MainWindow : public QWidget, private GameView {
   Q_OBJECT
 
  public:
@@ -37,10 +39,13 @@ class MainWindow : public QWidget {
 
   Game& game() { return *game_; }
 
-  // Shows the model: labels, panels, names, pictures.
-  void refresh();
-
  private:
+  void boardPictureChanged() override;
+  void turnLabelsChanged() override;
+  void stageClearChanged() override;
+  void stageChanged() override;
+  void editorTilesChanged() override;
+
   void buildWindow();
   void buildStageColumn();
   void buildPlayPanel();
@@ -53,26 +58,34 @@ class MainWindow : public QWidget {
   std::unique_ptr<Platform> ownPlatform_;
   std::unique_ptr<Game> game_;
 
-  PictureBox* mapPic_ = nullptr;
-  QLineEdit* text1_ = nullptr;
-  QLineEdit* text2_ = nullptr;
-  QButtonGroup* option1_ = nullptr;
-  QGroupBox* frame4_ = nullptr;
-  QGroupBox* frame5_ = nullptr;
-  QGroupBox* frame6_ = nullptr;
-  QFrame* frame7_ = nullptr;
-  QLabel* label5_ = nullptr;
-  QLabel* label3_ = nullptr;
-  std::array<QPushButton*, 4> command5_{};
-  QComboBox* combo1_ = nullptr;
-  std::array<PictureBox*, 4> picture4_{};
-  PictureBox* picture1_ = nullptr;
-  PictureBox* picture2_ = nullptr;
-  PictureBox* picture3_ = nullptr;
-  QPushButton* command3_ = nullptr;
-  QPushButton* command9_ = nullptr;
-  QTimer* timer1_ = nullptr;
-  int shownBoardPresent_ = -1;
+  PictureBox* boardPicture_ = nullptr;
+  QPushButton* loadStagesButton_ = nullptr;
+  QLineEdit* dataSetNameBox_ = nullptr;
+  QButtonGroup* stageOptions_ = nullptr;
+  QLineEdit* stageNameBox_ = nullptr;
+
+  QGroupBox* playPanel_ = nullptr;
+  QLabel* currentTurnLabel_ = nullptr;
+  QLabel* lastTurnLabel_ = nullptr;
+  std::array<QPushButton*, 4> historyButtons_{};
+  QComboBox* speedList_ = nullptr;
+  std::array<PictureBox*, 4> directionButtons_{};
+  QFrame* stageClearPanel_ = nullptr;
+  QPushButton* saveReplayButton_ = nullptr;
+  QPushButton* playReplayButton_ = nullptr;
+
+  QGroupBox* editorPanel_ = nullptr;
+  PictureBox* palettePicture_ = nullptr;
+  PictureBox* leftTileBox_ = nullptr;
+  PictureBox* rightTileBox_ = nullptr;
+  QPushButton* saveStagesButton_ = nullptr;
+
+  QPushButton* editorButton_ = nullptr;
+  QPushButton* stageOperationsButton_ = nullptr;
+  QPushButton* aboutButton_ = nullptr;
+  QGroupBox* replayPanel_ = nullptr;
+  QPushButton* stopReplayButton_ = nullptr;
+  QTimer* tickTimer_ = nullptr;
 };
 
 }  // namespace vantoki

@@ -3,12 +3,15 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "editor/mouse_buttons.h"
+
 namespace vantoki {
 namespace {
 
 int gameButtons(Qt::MouseButtons buttons) {
-  return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
-         (buttons & Qt::MiddleButton ? 4 : 0);
+  return (buttons & Qt::LeftButton ? kLeftMouseButton : 0) |
+         (buttons & Qt::RightButton ? kRightMouseButton : 0) |
+         (buttons & Qt::MiddleButton ? kMiddleMouseButton : 0);
 }
 
 }  // namespace

@@ -27,12 +27,10 @@ std::optional<std::filesystem::path> chosenPath(const QString& path) {
 
 }  // namespace
 
-QtPlatform::QtPlatform(QWidget* owner, std::function<void()> beforeModal)
-    : owner_(owner), beforeModal_(std::move(beforeModal)) {}
+QtPlatform::QtPlatform(QWidget* owner) : owner_(owner) {}
 
 MessageAnswer QtPlatform::showMessage(const std::string& text, const std::string& title,
                                       MessageButtons buttons) {
-  beforeModal_();
   QMessageBox box(
       QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(text),
       buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No, owner_);
@@ -45,14 +43,12 @@ MessageAnswer QtPlatform::showMessage(const std::string& text, const std::string
 
 std::optional<std::filesystem::path> QtPlatform::chooseFileToOpen(
     const FileFilter& filter, const std::filesystem::path& initialFolder) {
-  beforeModal_();
   return chosenPath(QFileDialog::getOpenFileName(
       owner_, QString(), QString::fromStdString(initialFolder.string()), nameFilter(filter)));
 }
 
 std::optional<std::filesystem::path> QtPlatform::chooseFileToSave(
     const FileFilter& filter, const std::filesystem::path& initialFolder) {
-  beforeModal_();
   // The game asks before overwriting, in its own words.
   return chosenPath(QFileDialog::getSaveFileName(
       owner_, QString(), QString::fromStdString(initialFolder.string()), nameFilter(filter),

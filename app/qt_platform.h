@@ -2,8 +2,6 @@
 // state and the browser.
 #pragma once
 
-#include <functional>
-
 #include <QWidget>
 
 #include "app/platform.h"
@@ -12,9 +10,8 @@ namespace vantoki {
 
 class QtPlatform : public Platform {
  public:
-  // Dialogs are modal to `owner`; `beforeModal` runs before each one opens, so the window shows
-  // the model as it stands while the dialog waits.
-  QtPlatform(QWidget* owner, std::function<void()> beforeModal);
+  // Dialogs are modal to `owner`.
+  explicit QtPlatform(QWidget* owner);
 
   MessageAnswer showMessage(const std::string& text, const std::string& title,
                             MessageButtons buttons) override;
@@ -29,7 +26,6 @@ class QtPlatform : public Platform {
 
  private:
   QWidget* owner_;
-  std::function<void()> beforeModal_;
 };
 
 }  // namespace vantoki

@@ -1,14 +1,12 @@
 // The cost of drawing: a full redraw of a busy board next to the least a full redraw must do
 // (copy a whole 600 × 600 picture once), and one animation tick on a board where every cell
-// counts down or explodes.
+// counts down or explodes: a frame of the move, and the frame that also commits it.
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
-#include "core/move_entry.h"
-#include "core/stage_selection.h"
-#include "view/animation_tick.h"
+#include "core/move_resolution.h"
+#include "core/turn_commit.h"
 #include "view/board_painter.h"
+#include "view/move_drawing.h"
 #include "view/strip_loader.h"
 
 namespace vantoki {
@@ -41,14 +39,6 @@ Board busyBoard() {
   return board;
 }
 
-class NoWindow : public TickHost {
- public:
-  bool leftButtonDown() override { return false; }
-  void showTurnLabels(int, int) override {}
-  void showTurnLimitMessage() override {}
-  void showStageClear() override {}
-};
-
 void BM_RedrawBusyBoard(benchmark::State& state) {
   Image24 image(kBoardPixels, kBoardPixels);
   BoardPainter painter(strips(), image);
@@ -70,36 +60,39 @@ void BM_BaselineCopyWholeImage(benchmark::State& state) {
 }
 BENCHMARK(BM_BaselineCopyWholeImage);
 
+// The move the frames below draw: every piece of the restless board pushed left.
+struct RestlessMove {
+  Board before = restlessBoard();
+  Board after;
+  MotionGrid motion;
+
+  RestlessMove() { resolveMove(before, 0, after, motion); }
+};
+
 void BM_AnimationFrameRestlessBoard(benchmark::State& state) {
-  auto play = std::make_unique<PlayState>();
-  startPlay(*play, restlessBoard());
-  pressDirectionButton(*play, 0, kLeftMouseButton);
+  const RestlessMove move;
   Image24 image(kBoardPixels, kBoardPixels);
   BoardPainter painter(strips(), image);
-  AnimationTimer timer;
-  NoWindow window;
   for (auto _ : state) {
-    play->animating = 1;  // the first of 20 frames: drawn, never committed
-    timer.tick(*play, 2, false, painter, window);
+    // The first of 20 frames: drawn, never committed.
+    drawMoveFrame(painter, move.before, move.after, move.motion, 2, 1);
+    painter.presentBoard();
     benchmark::DoNotOptimize(image);
   }
 }
 BENCHMARK(BM_AnimationFrameRestlessBoard);
 
 void BM_CommitTickRestlessBoard(benchmark::State& state) {
-  auto play = std::make_unique<PlayState>();
-  startPlay(*play, restlessBoard());
-  pressDirectionButton(*play, 0, kLeftMouseButton);
-  const Board resolved = play->workBoard;
+  const RestlessMove move;
   Image24 image(kBoardPixels, kBoardPixels);
   BoardPainter painter(strips(), image);
-  AnimationTimer timer;
-  NoWindow window;
   for (auto _ : state) {
-    play->workBoard = resolved;
-    play->currentTurn = 0;
-    play->animating = 1;  // at full speed the first frame is also the commit
-    timer.tick(*play, 40, false, painter, window);
+    // At full speed the first frame is also the commit.
+    drawMoveFrame(painter, move.before, move.after, move.motion, 40, 1);
+    Board committed = move.after;
+    clearExplosions(committed);
+    drawCommittedCells(painter, move.after, committed);
+    painter.presentBoard();
     benchmark::DoNotOptimize(image);
   }
 }

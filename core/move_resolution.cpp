@@ -101,6 +101,8 @@ class MoveResolver {
     return held_[cell] == code(Tile::Empty) && work_[cell] == code(Tile::Empty);
   }
   bool isStill(int cell) const { return motion_[cell] == kStill; }
+  // What a player pushes: a bomb or a star.
+  bool isPushable(int cell) const { return holds(cell, Tile::Bomb) || holds(cell, Tile::Star); }
   void put(int cell, TileCode value) { work_[cell] = value; }
   void put(int cell, Tile tile) { work_[cell] = code(tile); }
   void move(int cell, MotionCode motion) { motion_[cell] = motion; }
@@ -119,11 +121,8 @@ class MoveResolver {
         case Tile::PlayerOnLadder:
           resolvePlayerOnLadder(cell);
           break;
-        case Tile::Bomb:
-          resolveLoosePiece(cell, Tile::Bomb, Tile::Star);
-          break;
-        default:
-          resolveLoosePiece(cell, Tile::Star, Tile::Bomb);
+        default:  // Bomb or Star, the only other pieces flagged
+          resolveLoosePiece(cell);
           break;
       }
     });
@@ -143,10 +142,8 @@ class MoveResolver {
       put(side, Tile::Player);
     } else if (holds(ahead, Tile::Ball)) {
       kick(ahead);
-    } else if (holds(side, Tile::Bomb) && isStill(side)) {
-      push(side, sideBeyond, Tile::Bomb, Tile::Star);
-    } else if (holds(side, Tile::Star) && isStill(side)) {
-      push(side, sideBeyond, Tile::Star, Tile::Bomb);
+    } else if (isPushable(side) && isStill(side)) {
+      push(side, sideBeyond);
     } else if (holds(ahead, Tile::Ladder) && direction_ != static_cast<int>(Direction::Up)) {
       move(cell, pressedMotion_);
       put(cell, Tile::Empty);
@@ -162,10 +159,8 @@ class MoveResolver {
       put(ahead, Tile::Player);
     } else if (holds(ahead, Tile::Ball)) {
       kick(ahead);
-    } else if (holds(ahead, Tile::Bomb) && isStill(ahead)) {
-      push(ahead, beyond, Tile::Bomb, Tile::Star);
-    } else if (holds(ahead, Tile::Star) && isStill(ahead)) {
-      push(ahead, beyond, Tile::Star, Tile::Bomb);
+    } else if (isPushable(ahead) && isStill(ahead)) {
+      push(ahead, beyond);
     } else if (holds(ahead, Tile::Ladder)) {
       move(cell, pressedMotion_);
       put(cell, Tile::Ladder);
@@ -185,12 +180,13 @@ class MoveResolver {
     blocksToCount_[boardIndex(landing)] = 1;
   }
 
-  void push(int piece, int beyond, Tile pieceTile, Tile partner) {
+  // Pushes the bomb or star in `piece` one cell on, or makes it explode with its partner there.
+  void push(int piece, int beyond) {
     if (isFree(beyond)) {
       move(piece, pressedMotion_);
       put(piece, Tile::Empty);
-      put(beyond, pieceTile);
-    } else if (holds(beyond, partner) && isStill(beyond)) {
+      put(beyond, held_[piece]);
+    } else if (explodesWith(held_[piece], held_[beyond]) && isStill(beyond)) {
       put(piece, Tile::Explosion);
       put(beyond, Tile::Explosion);
       move(piece, kStill);
@@ -199,7 +195,7 @@ class MoveResolver {
 
   // A bomb or star falls, or explodes with its partner lying still below it. One already pushed
   // in this move is not loose any more.
-  void resolveLoosePiece(int cell, Tile piece, Tile partner) {
+  void resolveLoosePiece(int cell) {
     if (!isStill(cell)) {
       return;
     }
@@ -207,8 +203,8 @@ class MoveResolver {
     if (isFree(below)) {
       move(cell, kMotionDown);
       put(cell, Tile::Empty);
-      put(below, piece);
-    } else if (holds(below, partner) && isStill(below)) {
+      put(below, held_[cell]);
+    } else if (explodesWith(held_[cell], held_[below]) && isStill(below)) {
       put(cell, Tile::Explosion);
       put(below, Tile::Explosion);
     }
@@ -224,10 +220,10 @@ class MoveResolver {
 
   void countDown(int cell, TileCode lowered) {
     put(cell, lowered);
-    if ((lowered - kArrowBlockFirstCode) % kArrowCountdownSpan != 0) {
+    if (arrowCountdown(lowered) != 0) {
       return;
     }
-    const int heading = lowered / kArrowCountdownSpan;
+    const int heading = arrowDirection(lowered);
     const int step = offsetOf(stepOf(heading));
     const MotionCode motion = motionCodeOf(heading);
     const int ahead = cell + step, beyond = cell + 2 * step;
@@ -239,9 +235,7 @@ class MoveResolver {
       put(cell, Tile::Empty);
       put(ahead, Tile::Ball);
     } else if (aheadIsPushable && isStill(ahead)) {
-      const bool meetsPartner =
-          isStill(beyond) && ((aheadCode == code(Tile::Bomb) && holds(beyond, Tile::Star)) ||
-                              (aheadCode == code(Tile::Star) && holds(beyond, Tile::Bomb)));
+      const bool meetsPartner = isStill(beyond) && explodesWith(aheadCode, held_[beyond]);
       if (isFree(beyond)) {
         move(ahead, motion);
         move(cell, motion);

@@ -41,11 +41,24 @@ constexpr bool isArrowBlock(TileCode value) {
   return value >= kArrowBlockFirstCode && value < kArrowBlockEndCode;
 }
 
+// The direction and countdown an arrow block code packs; meaningful for codes that count down.
 constexpr int arrowDirection(TileCode value) {
-  return (value - 10) / kArrowCountdownSpan;
+  return (value - kArrowBlockFirstCode) / kArrowCountdownSpan;
 }
 constexpr int arrowCountdown(TileCode value) {
-  return (value - 10) % kArrowCountdownSpan;
+  return (value - kArrowBlockFirstCode) % kArrowCountdownSpan;
+}
+
+// A block in its first move, kicked in it or placed in the stage: its countdown has just gone
+// from 16 to 15.
+constexpr bool isInFirstMove(TileCode value) {
+  return countsDown(value) && arrowCountdown(value) == kNewArrowCountdown - 1;
+}
+
+// A bomb and a star that meet explode together, whichever of the two comes first.
+constexpr bool explodesWith(TileCode piece, TileCode other) {
+  return (piece == code(Tile::Bomb) && other == code(Tile::Star)) ||
+         (piece == code(Tile::Star) && other == code(Tile::Bomb));
 }
 
 // A fresh arrow block (countdown 16) that will fly in the given direction: 26, 46, 66 or 86.

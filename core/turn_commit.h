@@ -1,20 +1,16 @@
-// The end of a move: the board built by the move becomes the next snapshot of the play.
-// Explosions are over by then and become Empty, so no snapshot ever holds one. The play keeps at
-// most 500 turns: a move past that replaces turn 500 and the caller is told to say so.
+// What the end of a move does to the board it built, and when that board clears the stage. The
+// turn counting around it belongs to the play; the solver applies the same two rules to boards
+// of its own.
 #pragma once
 
-#include "core/play_state.h"
+#include "core/board.h"
 
 namespace vantoki {
 
-struct CommitResult {
-  int shownTurn = 0;  // the turn the labels show: 501 for a move past the limit
-  bool turnLimitReached = false;
-  int starCount = 0;  // stars on the committed board
+// Explosions are over by the commit and become Empty, so no snapshot ever holds one.
+void clearExplosions(Board& board);
 
-  bool stageCleared() const { return starCount == 0; }
-};
-
-CommitResult commitTurn(PlayState& state);
+// A stage is cleared by a committed board that holds no star.
+bool isStageCleared(const Board& committed);
 
 }  // namespace vantoki

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/play_state.h"
+#include "core/move_log.h"
 #include "io/file_error.h"
 
 namespace vantoki {

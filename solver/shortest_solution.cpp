@@ -4,13 +4,10 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
-#include <memory>
 #include <optional>
 #include <span>
 
-#include "core/history_navigation.h"
-#include "core/move_entry.h"
-#include "core/stage_selection.h"
+#include "core/move_resolution.h"
 #include "core/turn_commit.h"
 #include "solver/board_key.h"
 #include "solver/board_key_set.h"
@@ -28,13 +25,12 @@ class BreadthFirstSearch {
       : limits_{limits.maxTurns, std::min(limits.maxStates, BoardKeySet::kMaxSize - 1)},
         width_(width),
         boards_(keyBytes(width)),
-        successorKeys_(kDirectionCount * keyBytes(width)) {
-    startPlay(*play_, stage);
-  }
+        successorKeys_(kDirectionCount * keyBytes(width)),
+        stage_(stage) {}
 
   // Empty when a board reached does not fit the key width.
   std::optional<SearchOutcome> run() {
-    if (!encodeBoardKey(play_->currentBoard(), width_, successorKey(0))) {
+    if (!encodeBoardKey(stage_, width_, successorKey(0))) {
       return std::nullopt;
     }
     boards_.insert(successorKey(0), hashKeyBytes(successorKey(0)));
@@ -71,14 +67,12 @@ class BreadthFirstSearch {
 
   Step expand(std::uint32_t index, bool storeSuccessors) {
     ++outcome_.boardsExpanded;
-    startPlay(*play_, decodeBoardKey(boards_.key(index), width_));
+    const Board board = decodeBoardKey(boards_.key(index), width_);
     int successorCount = 0;
     for (int direction = 0; direction < kDirectionCount; ++direction) {
-      pressDirectionButton(*play_, direction, kLeftMouseButton);
-      const CommitResult commit = commitTurn(*play_);
-      const Board& next = play_->currentBoard();
-      navigateHistory(*play_, HistoryButton::First);
-      if (commit.stageCleared()) {
+      resolveMove(board, direction, next_, motion_);
+      clearExplosions(next_);
+      if (isStageCleared(next_)) {
         solution_ = pathTo(index);
         solution_.push_back(direction);
         return Step::Solved;
@@ -87,7 +81,7 @@ class BreadthFirstSearch {
         continue;
       }
       const std::span<std::uint8_t> key = successorKey(successorCount);
-      if (!encodeBoardKey(next, width_, key)) {
+      if (!encodeBoardKey(next_, width_, key)) {
         return Step::KeyTooNarrow;
       }
       successorHashes_[successorCount] = hashKeyBytes(key);
@@ -96,7 +90,7 @@ class BreadthFirstSearch {
       }
       const std::uint32_t hash = successorHashes_[successorCount++];
       // Not cleared, so a star is left: without a bomb it stays for ever.
-      if (countTiles(next, Tile::Bomb) == 0) {
+      if (countTiles(next_, Tile::Bomb) == 0) {
         continue;
       }
       if (boards_.insert(key, hash).inserted) {
@@ -161,7 +155,9 @@ class BreadthFirstSearch {
   std::array<std::uint32_t, kDirectionCount> successorHashes_{};
   std::vector<int> solution_;
   SearchOutcome outcome_;
-  std::unique_ptr<PlayState> play_ = std::make_unique<PlayState>();
+  const Board stage_;
+  Board next_;  // the board a move leads to, as the play commits it
+  MotionGrid motion_;
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
-// The fewest turns that clear a stage, found breadth-first over boards. Every move is made
-// through the game's own move entry and turn commit, so the solver knows no rule of its own: a
-// line of moves it returns plays back in the game exactly as it was searched.
+// The fewest turns that clear a stage, found breadth-first over boards. Every move is made by the
+// game's own rules, the move resolution and the commit's clearing of explosions and clear test,
+// so the solver knows no rule of its own: a line of moves it returns plays back in the game
+// exactly as it was searched.
 //
 // The whole state of a play is its board, so a board reached again at the same or a later turn
 // is never explored twice, and directions that give the same board from the same board are one
@@ -17,7 +18,7 @@
 #include <vector>
 
 #include "core/board.h"
-#include "core/play_state.h"
+#include "core/move_log.h"
 
 namespace vantoki {
 

@@ -13,12 +13,10 @@
 #include "app/game.h"
 #include "board_fixture.h"
 #include "cli_run.h"
-#include "core/move_entry.h"
-#include "core/stage_selection.h"
 #include "fake_platform.h"
 #include "io/replay_file.h"
-#include "io/replay_playback.h"
 #include "io/stage_data_file.h"
+#include "replay/recorded_play.h"
 #include "strip_fixture.h"
 
 namespace vantoki {
@@ -100,15 +98,16 @@ std::string randomMoveRecord(Dice& dice, int moves) {
 
 // Every snapshot of the play of a move record on a stage, and the counters it ends with.
 void addPlay(Fingerprint& fingerprint, const Board& stage, const std::string& moveRecord) {
-  auto play = std::make_unique<PlayState>();
-  startPlay(*play, stage);
-  ASSERT_FALSE(decodeMoveRecord(moveRecord, play->moveLog).has_value());
-  const PlaybackOutcome outcome = playWholeReplay(*play);
-  for (int turn = 0; turn <= play->lastTurn; ++turn) {
-    fingerprint.add(play->boardHistory[turn]);
+  const Result<RecordedPlay> recorded = playMoveRecord(stage, moveRecord);
+  ASSERT_TRUE(recorded.ok());
+  const Play& play = *recorded.value().play;
+  for (int turn = 0; turn <= play.lastTurn(); ++turn) {
+    fingerprint.add(play.snapshot(turn));
   }
-  fingerprint.add("turn=" + std::to_string(play->currentTurn) + " last=" +
-                  std::to_string(play->lastTurn) + " moves=" + std::to_string(outcome.movesPlayed) +
+  const PlaybackOutcome& outcome = recorded.value().outcome;
+  fingerprint.add("turn=" + std::to_string(play.currentTurn()) +
+                  " last=" + std::to_string(play.lastTurn()) +
+                  " moves=" + std::to_string(outcome.movesPlayed) +
                   " limit=" + std::to_string(outcome.turnLimitMessages));
 }
 
@@ -186,15 +185,15 @@ TEST(BehaviourSignatureTest, PicturesOfEveryTick) {
     game.selectStage(3);
     fingerprint.add(game.boardImage());
     for (const int direction : moves) {
-      game.pressDirectionButton(direction, kLeftMouseButton);
-      game.releaseDirectionButton();
-      for (int tick = 0; tick < 25 && game.play().animating != 0; ++tick) {
+      game.play().pressDirection(direction);
+      game.play().releaseDirection();
+      for (int tick = 0; tick < 25 && game.play().moveInProgress(); ++tick) {
         game.tick();
         fingerprint.add(game.boardImage());
         fingerprint.add(game.currentTurnLabel());
       }
     }
-    game.stepThroughHistory(HistoryButton::Previous);
+    game.play().stepThroughHistory(HistoryStep::Previous);
     fingerprint.add(game.boardImage());
   }
   EXPECT_EQ(fingerprint.value(), 8302647249281783234ULL);

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "board_fixture.h"
-#include "core/move_entry.h"
+#include "editor/mouse_buttons.h"
 #include "editor/palette.h"
 #include "fake_platform.h"
 #include "strip_fixture.h"
@@ -30,9 +30,9 @@ class GameTest : public ::testing::Test {
   }
 
   void move(int direction) {
-    game.pressDirectionButton(direction, kLeftMouseButton);
-    game.releaseDirectionButton();
-    for (int ticks = 0; ticks < 50 && game.play().animating != 0; ++ticks) {
+    game.play().pressDirection(direction);
+    game.play().releaseDirection();
+    for (int ticks = 0; ticks < 50 && game.play().animating() != 0; ++ticks) {
       game.tick();
     }
   }
@@ -80,13 +80,13 @@ TEST_F(GameTest, MoveChangesTheBoardPicture) {
 
 TEST_F(GameTest, SelectingAStageDropsTheMoveInProgress) {
   installStage(walledBoardWith({{7, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}}));
-  game.pressDirectionButton(kRight, kLeftMouseButton);
+  game.play().pressDirection(kRight);
   game.tick();
   game.selectStage(3);
   for (int ticks = 0; ticks < 10; ++ticks) {
     game.tick();
   }
-  EXPECT_EQ(game.play().lastTurn, 0);
+  EXPECT_EQ(game.play().lastTurn(), 0);
   EXPECT_EQ(game.play().currentBoard(), walledEmptyBoard());
   EXPECT_EQ(game.currentTurnLabel(), "000");
 }
@@ -94,9 +94,9 @@ TEST_F(GameTest, SelectingAStageDropsTheMoveInProgress) {
 TEST_F(GameTest, HistoryButtonsWaitForTheMove) {
   installStage(walledBoardWith({{7, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}}));
   move(kRight);
-  game.pressDirectionButton(kRight, kLeftMouseButton);
-  game.stepThroughHistory(HistoryButton::First);
-  EXPECT_EQ(game.play().currentTurn, 1);
+  game.play().pressDirection(kRight);
+  game.play().stepThroughHistory(HistoryStep::First);
+  EXPECT_EQ(game.play().currentTurn(), 1);
   for (int ticks = 0; ticks < 4; ++ticks) {
     game.tick();
   }
@@ -110,7 +110,7 @@ TEST_F(GameTest, SteppingBackAndMovingOnRewritesTheLine) {
     move(kRight);
   }
   for (int back = 0; back < 7; ++back) {
-    game.stepThroughHistory(HistoryButton::Previous);
+    game.play().stepThroughHistory(HistoryStep::Previous);
   }
   EXPECT_EQ(game.currentTurnLabel(), "005");
   EXPECT_EQ(game.lastTurnLabel(), "012");
@@ -126,10 +126,10 @@ TEST_F(GameTest, HistoryRedrawsTheTurnShown) {
   move(kRight);
   EXPECT_TRUE(game.stageClearShown());
   const Image24 cleared = game.boardImage();
-  game.stepThroughHistory(HistoryButton::First);
+  game.play().stepThroughHistory(HistoryStep::First);
   EXPECT_EQ(game.boardImage(), start);
   EXPECT_FALSE(game.stageClearShown());
-  game.stepThroughHistory(HistoryButton::Last);
+  game.play().stepThroughHistory(HistoryStep::Last);
   EXPECT_EQ(game.boardImage(), cleared);
   EXPECT_TRUE(game.stageClearShown());
 }
@@ -149,12 +149,12 @@ TEST_F(GameTest, TurnLimitMessageOncePerMovePast500) {
   EXPECT_EQ(platform.messages[0].buttons, MessageButtons::Ok);
   EXPECT_EQ(game.currentTurnLabel(), "501");
   EXPECT_EQ(game.lastTurnLabel(), "501");
-  EXPECT_EQ(game.play().currentTurn, 500);
+  EXPECT_EQ(game.play().currentTurn(), 500);
 }
 
 TEST_F(GameTest, SpeedChangesOnlyBetweenMoves) {
   installStage(walledBoardWith({{7, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}}));
-  game.pressDirectionButton(kRight, kLeftMouseButton);
+  game.play().pressDirection(kRight);
   game.selectSpeed(0);
   EXPECT_EQ(game.animStep(), 10);
   move(kRight);

@@ -46,9 +46,7 @@ class MainWindowTest : public QObject {
     QTest::mouseRelease(arrow, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
   }
 
-  void waitForTheCommit() {
-    QTRY_COMPARE_WITH_TIMEOUT(window->game().play().animating, std::int16_t{0}, 2000);
-  }
+  void waitForTheCommit() { QTRY_COMPARE_WITH_TIMEOUT(window->game().play().animating(), 0, 2000); }
 
   testing::FakePlatform platform;
   std::unique_ptr<MainWindow> window;
@@ -159,11 +157,10 @@ class MainWindowTest : public QObject {
     stages.stageCells[0] =
         testing::walledBoardWith({{7, 13, code(Tile::Player)}, {12, 13, code(Tile::Star)}});
     window->game().installStageSet(stages);
-    window->refresh();
     const QImage before = control<PictureBox>("MapPic")->picture();
 
     clickDirection(2);
-    QCOMPARE(window->game().play().animating, std::int16_t{1});
+    QCOMPARE(window->game().play().animating(), 1);
     waitForTheCommit();
 
     QCOMPARE(text("Label5"), QString("001"));

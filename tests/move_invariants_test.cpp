@@ -10,9 +10,7 @@
 #include <random>
 
 #include "board_fixture.h"
-#include "core/move_entry.h"
-#include "core/stage_selection.h"
-#include "core/turn_commit.h"
+#include "play/play.h"
 
 namespace vantoki {
 namespace {
@@ -68,14 +66,14 @@ constexpr int kMovesPerBoard = 40;
 TEST(MoveInvariants, EditorBoardsKeepTheirPromises) {
   std::mt19937 random(20261207);
   std::uniform_int_distribution<int> direction(0, 3);
-  auto state = std::make_unique<PlayState>();
+  auto state = std::make_unique<Play>();
   for (int round = 0; round < kBoards; ++round) {
     const bool walled = round % 4 != 0;
-    startPlay(*state, randomBoard(random, walled, true));
+    state->selectStage(randomBoard(random, walled, true));
     for (int move = 0; move < kMovesPerBoard; ++move) {
       const PieceCounts before = countPieces(state->currentBoard());
-      ASSERT_TRUE(pressDirectionButton(*state, direction(random), kLeftMouseButton));
-      commitTurn(*state);
+      ASSERT_TRUE(state->pressDirection(direction(random)));
+      state->finishMove();
       const Board& after = state->currentBoard();
       const PieceCounts counts = countPieces(after);
       ASSERT_FALSE(holdsExplosionOrSpentArrow(after)) << "round " << round << " move " << move;
@@ -94,13 +92,13 @@ TEST(MoveInvariants, EditorBoardsKeepTheirPromises) {
 TEST(MoveInvariants, AnyBoardAndAnyDirectionStayOnTheBoard) {
   std::mt19937 random(7);
   std::uniform_int_distribution<int> direction(-3, 10);
-  auto state = std::make_unique<PlayState>();
+  auto state = std::make_unique<Play>();
   for (int round = 0; round < kBoards; ++round) {
-    startPlay(*state, randomBoard(random, round % 2 == 0, false));
+    state->selectStage(randomBoard(random, round % 2 == 0, false));
     for (int move = 0; move < kMovesPerBoard; ++move) {
       const Board before = state->currentBoard();
-      ASSERT_TRUE(pressDirectionButton(*state, direction(random), kLeftMouseButton));
-      commitTurn(*state);
+      ASSERT_TRUE(state->pressDirection(direction(random)));
+      state->finishMove();
       // Walls never move, whatever else the board holds.
       for (int cell = 0; cell < kCellCount; ++cell) {
         if (before.cells()[cell] == c(Tile::Wall)) {

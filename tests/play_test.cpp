@@ -1,14 +1,12 @@
-// A play as a sequence of presses and commits: the move entry, the commit into the history,
-// the turn limit, stepping through the history and the stage-clear test.
+// A play as a sequence of presses and commits: the direction press, the commit into the
+// history, the turn limit, stepping through the history and the stage-clear test.
+#include "play/play.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "board_fixture.h"
-#include "core/history_navigation.h"
-#include "core/move_entry.h"
-#include "core/stage_selection.h"
-#include "core/turn_commit.h"
 
 namespace vantoki {
 namespace {
@@ -20,66 +18,67 @@ constexpr int kLeft = 0, kUp = 1, kRight = 2;
 
 class PlayTest : public ::testing::Test {
  protected:
-  void start(const Board& stage) { startPlay(*state, stage); }
+  void start(const Board& stage) { state->selectStage(stage); }
 
   // One whole move as the window makes it: press, then the commit at the end of the animation.
-  CommitResult play(int direction) {
-    EXPECT_TRUE(pressDirectionButton(*state, direction, kLeftMouseButton));
-    return commitTurn(*state);
+  CommitOutcome play(int direction) {
+    EXPECT_TRUE(state->pressDirection(direction));
+    return state->finishMove();
   }
 
-  std::unique_ptr<PlayState> state = std::make_unique<PlayState>();
+  std::unique_ptr<Play> state = std::make_unique<Play>();
 };
 
 TEST_F(PlayTest, PressRecordsHeldButtonEvenWhenIgnored) {
   start(walledBoardWith({{5, 13, c(Tile::Player)}}));
 
-  EXPECT_FALSE(pressDirectionButton(*state, kRight, kRightMouseButton));
-  EXPECT_EQ(state->heldButton, 3);
-  EXPECT_EQ(state->animating, 0);
+  state->holdDirection(kRight);
+  EXPECT_EQ(state->heldButton(), 3);
+  EXPECT_EQ(state->animating(), 0);
 
-  EXPECT_TRUE(pressDirectionButton(*state, kLeft, kLeftMouseButton));
-  EXPECT_EQ(state->animating, 1);
-  EXPECT_EQ(state->moveLog[0], kLeft);
-  EXPECT_EQ(state->workBoard.at(4, 13), c(Tile::Player));
+  EXPECT_TRUE(state->pressDirection(kLeft));
+  EXPECT_EQ(state->animating(), 1);
+  EXPECT_EQ(state->moveLog()[0], kLeft);
+  EXPECT_EQ(state->workBoard().at(4, 13), c(Tile::Player));
 
   // A second press while the first move animates changes only the held button.
-  const Board work = state->workBoard;
-  EXPECT_FALSE(pressDirectionButton(*state, kUp, kLeftMouseButton));
-  EXPECT_EQ(state->heldButton, 2);
-  EXPECT_EQ(state->moveLog[0], kLeft);
-  EXPECT_EQ(state->workBoard, work);
+  const Board work = state->workBoard();
+  EXPECT_FALSE(state->pressDirection(kUp));
+  EXPECT_EQ(state->heldButton(), 2);
+  EXPECT_EQ(state->moveLog()[0], kLeft);
+  EXPECT_EQ(state->workBoard(), work);
 
-  releaseDirectionButton(*state);
-  EXPECT_EQ(state->heldButton, 0);
+  state->releaseDirection();
+  EXPECT_EQ(state->heldButton(), 0);
 }
 
 TEST_F(PlayTest, CommitStoresTheBoardWithoutExplosions) {
   start(
       walledBoardWith({{2, 13, c(Tile::Player)}, {3, 13, c(Tile::Bomb)}, {4, 13, c(Tile::Star)}}));
 
-  const CommitResult result = play(kRight);
+  const CommitOutcome result = play(kRight);
 
-  EXPECT_EQ(state->currentTurn, 1);
-  EXPECT_EQ(state->lastTurn, 1);
-  EXPECT_EQ(state->animating, 0);
+  EXPECT_EQ(state->currentTurn(), 1);
+  EXPECT_EQ(state->lastTurn(), 1);
+  EXPECT_EQ(state->animating(), 0);
   EXPECT_EQ(result.shownTurn, 1);
   EXPECT_FALSE(result.turnLimitReached);
-  EXPECT_TRUE(result.stageCleared());
-  EXPECT_EQ(state->boardHistory[1], walledBoardWith({{2, 13, c(Tile::Player)}}));
-  EXPECT_EQ(state->boardHistory[0].at(3, 13), c(Tile::Bomb));
+  EXPECT_TRUE(result.stageCleared);
+  EXPECT_EQ(state->snapshot(1), walledBoardWith({{2, 13, c(Tile::Player)}}));
+  EXPECT_EQ(state->snapshot(0).at(3, 13), c(Tile::Bomb));
 }
 
 TEST_F(PlayTest, StageWithStarsLeftIsNotCleared) {
   start(walledBoardWith({{2, 13, c(Tile::Player)}, {9, 13, c(Tile::Star)}}));
-  EXPECT_EQ(play(kRight).starCount, 1);
+  EXPECT_FALSE(play(kRight).stageCleared);
+  EXPECT_EQ(countTiles(state->currentBoard(), Tile::Star), 1);
 }
 
 TEST_F(PlayTest, EmptyRoomIsClearedByTheFirstMove) {
   start(walledEmptyBoard());
-  const CommitResult result = play(kUp);
-  EXPECT_TRUE(result.stageCleared());
-  EXPECT_EQ(state->boardHistory[1], walledEmptyBoard());
+  const CommitOutcome result = play(kUp);
+  EXPECT_TRUE(result.stageCleared);
+  EXPECT_EQ(state->snapshot(1), walledEmptyBoard());
 }
 
 // The kicked ball flies back during the 16th move, counting the kick as the first.
@@ -94,7 +93,7 @@ TEST_F(PlayTest, KickedBallFliesBackAfterItsCountdown) {
   play(kUp);
   EXPECT_EQ(state->currentBoard(),
             walledBoardWith({{2, 13, c(Tile::Player)}, {3, 13, c(Tile::Ball)}}));
-  EXPECT_EQ(state->motionGrid.at(4, 13), 1);
+  EXPECT_EQ(state->motionGrid().at(4, 13), 1);
 }
 
 TEST_F(PlayTest, ReturningBlockPushesAStillPlayer) {
@@ -127,20 +126,20 @@ TEST_F(PlayTest, MovesPastTheLimitReplaceTurn500) {
   for (int turn = 1; turn <= kTurnLimit; ++turn) {
     ASSERT_FALSE(play(turn % 2 == 0 ? kLeft : kRight).turnLimitReached);
   }
-  EXPECT_EQ(state->currentTurn, 500);
-  const Board turn499 = state->boardHistory[499];
+  EXPECT_EQ(state->currentTurn(), 500);
+  const Board turn499 = state->snapshot(499);
 
   for (int extra = 0; extra < 3; ++extra) {
     const int direction = extra % 2 == 0 ? kRight : kLeft;
-    const CommitResult result = play(direction);
+    const CommitOutcome result = play(direction);
     EXPECT_TRUE(result.turnLimitReached);
     EXPECT_EQ(result.shownTurn, 501);
-    EXPECT_EQ(state->currentTurn, 500);
-    EXPECT_EQ(state->lastTurn, 500);
-    EXPECT_EQ(state->moveLog[500], direction);
-    EXPECT_EQ(state->boardHistory[500], state->workBoard);
+    EXPECT_EQ(state->currentTurn(), 500);
+    EXPECT_EQ(state->lastTurn(), 500);
+    EXPECT_EQ(state->moveLog()[500], direction);
+    EXPECT_EQ(state->snapshot(500), state->workBoard());
   }
-  EXPECT_EQ(state->boardHistory[499], turn499);
+  EXPECT_EQ(state->snapshot(499), turn499);
 }
 
 TEST_F(PlayTest, MovingFromAnEarlierTurnDropsTheLaterOnes) {
@@ -149,23 +148,23 @@ TEST_F(PlayTest, MovingFromAnEarlierTurnDropsTheLaterOnes) {
     play(kRight);
   }
   for (int back = 0; back < 7; ++back) {
-    navigateHistory(*state, HistoryButton::Previous);
+    state->stepThroughHistory(HistoryStep::Previous);
   }
-  EXPECT_EQ(state->currentTurn, 5);
-  EXPECT_EQ(state->lastTurn, 12);
+  EXPECT_EQ(state->currentTurn(), 5);
+  EXPECT_EQ(state->lastTurn(), 12);
 
   play(kLeft);
 
-  EXPECT_EQ(state->currentTurn, 6);
-  EXPECT_EQ(state->lastTurn, 6);
-  EXPECT_EQ(state->moveLog[5], kLeft);
+  EXPECT_EQ(state->currentTurn(), 6);
+  EXPECT_EQ(state->lastTurn(), 6);
+  EXPECT_EQ(state->moveLog()[5], kLeft);
   EXPECT_EQ(state->currentBoard(), walledBoardWith({{11, 13, c(Tile::Player)}}));
 }
 
 struct NavigationCase {
   const char* name;
   int startTurn;
-  HistoryButton button;
+  HistoryStep step;
   int presses;
   int expectedTurn;
 };
@@ -178,53 +177,50 @@ class HistoryNavigationTest : public ::testing::TestWithParam<NavigationCase> {}
 
 TEST_P(HistoryNavigationTest, ClampsToThePlay) {
   const NavigationCase& test = GetParam();
-  auto state = std::make_unique<PlayState>();
-  state->lastTurn = 3;
-  state->currentTurn = static_cast<std::int16_t>(test.startTurn);
+  int turn = test.startTurn;
   for (int press = 0; press < test.presses; ++press) {
-    EXPECT_TRUE(navigateHistory(*state, test.button));
+    turn = turnAfterStep(test.step, turn, 3);
   }
-  EXPECT_EQ(state->currentTurn, test.expectedTurn);
-  EXPECT_EQ(state->lastTurn, 3);
+  EXPECT_EQ(turn, test.expectedTurn);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Buttons, HistoryNavigationTest,
-    ::testing::Values(NavigationCase{"first_from_end", 3, HistoryButton::First, 1, 0},
-                      NavigationCase{"first_at_zero", 0, HistoryButton::First, 1, 0},
-                      NavigationCase{"previous_at_zero", 0, HistoryButton::Previous, 1, 0},
-                      NavigationCase{"previous_twice", 3, HistoryButton::Previous, 2, 1},
-                      NavigationCase{"next_five_times", 0, HistoryButton::Next, 5, 3},
-                      NavigationCase{"next_at_end", 3, HistoryButton::Next, 1, 3},
-                      NavigationCase{"last_from_zero", 0, HistoryButton::Last, 1, 3},
-                      NavigationCase{"last_at_end", 3, HistoryButton::Last, 1, 3}),
+    ::testing::Values(NavigationCase{"first_from_end", 3, HistoryStep::First, 1, 0},
+                      NavigationCase{"first_at_zero", 0, HistoryStep::First, 1, 0},
+                      NavigationCase{"previous_at_zero", 0, HistoryStep::Previous, 1, 0},
+                      NavigationCase{"previous_twice", 3, HistoryStep::Previous, 2, 1},
+                      NavigationCase{"next_five_times", 0, HistoryStep::Next, 5, 3},
+                      NavigationCase{"next_at_end", 3, HistoryStep::Next, 1, 3},
+                      NavigationCase{"last_from_zero", 0, HistoryStep::Last, 1, 3},
+                      NavigationCase{"last_at_end", 3, HistoryStep::Last, 1, 3}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PlayTest, NavigationWaitsForTheMoveInProgress) {
   start(walledBoardWith({{7, 13, c(Tile::Player)}}));
   play(kRight);
-  ASSERT_TRUE(pressDirectionButton(*state, kRight, kLeftMouseButton));
-  EXPECT_FALSE(navigateHistory(*state, HistoryButton::First));
-  EXPECT_EQ(state->currentTurn, 1);
-  commitTurn(*state);
-  EXPECT_EQ(state->currentTurn, 2);
+  ASSERT_TRUE(state->pressDirection(kRight));
+  EXPECT_FALSE(state->stepThroughHistory(HistoryStep::First));
+  EXPECT_EQ(state->currentTurn(), 1);
+  state->finishMove();
+  EXPECT_EQ(state->currentTurn(), 2);
 }
 
 TEST_F(PlayTest, StageClearShowsOnlyAtTheEndOfAClearedPlay) {
   start(
       walledBoardWith({{2, 13, c(Tile::Player)}, {3, 13, c(Tile::Bomb)}, {4, 13, c(Tile::Star)}}));
-  EXPECT_FALSE(showsStageClear(*state));
+  EXPECT_FALSE(state->showsStageClear());
   play(kRight);
-  EXPECT_TRUE(showsStageClear(*state));
-  navigateHistory(*state, HistoryButton::Previous);
-  EXPECT_FALSE(showsStageClear(*state));
-  navigateHistory(*state, HistoryButton::Last);
-  EXPECT_TRUE(showsStageClear(*state));
+  EXPECT_TRUE(state->showsStageClear());
+  state->stepThroughHistory(HistoryStep::Previous);
+  EXPECT_FALSE(state->showsStageClear());
+  state->stepThroughHistory(HistoryStep::Last);
+  EXPECT_TRUE(state->showsStageClear());
 }
 
 TEST_F(PlayTest, StarlessStageIsNotClearedBeforeAMove) {
   start(walledEmptyBoard());
-  EXPECT_FALSE(showsStageClear(*state));
+  EXPECT_FALSE(state->showsStageClear());
 }
 
 TEST_F(PlayTest, SelectingAStageStartsAFreshPlay) {
@@ -233,9 +229,9 @@ TEST_F(PlayTest, SelectingAStageStartsAFreshPlay) {
   play(kUp);
   const Board stage = walledBoardWith({{3, 13, c(Tile::Star)}});
   start(stage);
-  EXPECT_EQ(state->currentTurn, 0);
-  EXPECT_EQ(state->lastTurn, 0);
-  EXPECT_EQ(state->moveLog[0], 0);
+  EXPECT_EQ(state->currentTurn(), 0);
+  EXPECT_EQ(state->lastTurn(), 0);
+  EXPECT_EQ(state->moveLog()[0], 0);
   EXPECT_EQ(state->currentBoard(), stage);
 }
 

@@ -1,13 +1,11 @@
 // Playback of a logged line of moves: where it ends, and what a stop does.
-#include "io/replay_playback.h"
+#include "replay/replay_playback.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "board_fixture.h"
-#include "core/stage_selection.h"
-#include "core/turn_commit.h"
 
 namespace vantoki {
 namespace {
@@ -18,18 +16,21 @@ using testing::walledBoardWith;
 class ReplayPlaybackTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    startPlay(*state, walledBoardWith({{7, 13, c(Tile::Player)}}));
-    state->moveLog.fill(kEndOfMoves);
+    state->selectStage(walledBoardWith({{7, 13, c(Tile::Player)}}));
+    log.fill(kEndOfMoves);
+    state->replaceMoveLog(log);
   }
 
   void logMoves(std::initializer_list<int> moves) {
     int turn = 0;
     for (int move : moves) {
-      state->moveLog[turn++] = static_cast<std::int16_t>(move);
+      log[turn++] = static_cast<std::int16_t>(move);
     }
+    state->replaceMoveLog(log);
   }
 
-  std::unique_ptr<PlayState> state = std::make_unique<PlayState>();
+  MoveLog log{};
+  std::unique_ptr<Play> state = std::make_unique<Play>();
 };
 
 TEST_F(ReplayPlaybackTest, PlaysUpToTheEndMark) {
@@ -37,34 +38,35 @@ TEST_F(ReplayPlaybackTest, PlaysUpToTheEndMark) {
   const PlaybackOutcome outcome = playWholeReplay(*state);
   EXPECT_EQ(outcome.movesPlayed, 3);
   EXPECT_EQ(outcome.turnLimitMessages, 0);
-  EXPECT_EQ(state->currentTurn, 3);
-  EXPECT_EQ(state->lastTurn, 3);
+  EXPECT_EQ(state->currentTurn(), 3);
+  EXPECT_EQ(state->lastTurn(), 3);
   EXPECT_EQ(state->currentBoard(), walledBoardWith({{8, 13, c(Tile::Player)}}));
-  EXPECT_EQ(state->heldButton, 0);
+  EXPECT_EQ(state->heldButton(), 0);
 }
 
 TEST_F(ReplayPlaybackTest, EndMarkFirstPlaysNothing) {
   const PlaybackOutcome outcome = playWholeReplay(*state);
   EXPECT_EQ(outcome.movesPlayed, 0);
-  EXPECT_EQ(state->lastTurn, 0);
+  EXPECT_EQ(state->lastTurn(), 0);
 }
 
 TEST_F(ReplayPlaybackTest, DigitsBeyondTheDirectionsAreMovesThatWalkNobody) {
   logMoves({5, 8, 4});
   playWholeReplay(*state);
-  EXPECT_EQ(state->lastTurn, 3);
-  EXPECT_EQ(state->currentBoard(), state->boardHistory[0]);
+  EXPECT_EQ(state->lastTurn(), 3);
+  EXPECT_EQ(state->currentBoard(), state->snapshot(0));
 }
 
 TEST_F(ReplayPlaybackTest, LogWithoutEndMarkPlaysAll501MovesIntoTurn500) {
   for (int turn = 0; turn < kSnapshotCount; ++turn) {
-    state->moveLog[turn] = static_cast<std::int16_t>(turn % 2 == 0 ? 0 : 2);
+    log[turn] = static_cast<std::int16_t>(turn % 2 == 0 ? 0 : 2);
   }
+  state->replaceMoveLog(log);
   const PlaybackOutcome outcome = playWholeReplay(*state);
   EXPECT_EQ(outcome.movesPlayed, 501);
   EXPECT_EQ(outcome.turnLimitMessages, 1);
-  EXPECT_EQ(state->currentTurn, 500);
-  EXPECT_EQ(state->lastTurn, 500);
+  EXPECT_EQ(state->currentTurn(), 500);
+  EXPECT_EQ(state->lastTurn(), 500);
 }
 
 TEST_F(ReplayPlaybackTest, StopTakesEffectAfterTheNextMove) {
@@ -73,16 +75,16 @@ TEST_F(ReplayPlaybackTest, StopTakesEffectAfterTheNextMove) {
   for (int move = 0; move < 3; ++move) {
     ASSERT_TRUE(playback.issueNextMove(*state));
     if (move < 2) {
-      commitTurn(*state);
+      state->finishMove();
     }
   }
   playback.requestStop();  // while the third move animates
-  commitTurn(*state);
+  state->finishMove();
   EXPECT_TRUE(playback.issueNextMove(*state));
   EXPECT_TRUE(playback.ended());
-  commitTurn(*state);
+  state->finishMove();
   EXPECT_FALSE(playback.issueNextMove(*state));
-  EXPECT_EQ(state->lastTurn, 4);
+  EXPECT_EQ(state->lastTurn(), 4);
 }
 
 TEST_F(ReplayPlaybackTest, StopBeforeTheEndMarkIssuesNothingMore) {
@@ -90,9 +92,9 @@ TEST_F(ReplayPlaybackTest, StopBeforeTheEndMarkIssuesNothingMore) {
   ReplayPlayback playback;
   ASSERT_TRUE(playback.issueNextMove(*state));
   playback.requestStop();
-  commitTurn(*state);
+  state->finishMove();
   EXPECT_FALSE(playback.issueNextMove(*state));
-  EXPECT_EQ(state->lastTurn, 1);
+  EXPECT_EQ(state->lastTurn(), 1);
 }
 
 }  // namespace

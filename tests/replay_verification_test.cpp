@@ -1,5 +1,5 @@
 // The shipped stage set and its solutions, and how a replay is matched to its stage and judged.
-#include "io/replay_verification.h"
+#include "replay/replay_verification.h"
 
 #include <gtest/gtest.h>
 

@@ -8,8 +8,7 @@
 #include <string_view>
 
 #include "board_fixture.h"
-#include "core/stage_selection.h"
-#include "io/replay_playback.h"
+#include "replay/recorded_play.h"
 
 namespace vantoki {
 namespace {
@@ -73,14 +72,12 @@ constexpr std::array<std::string_view, kBoardSize> kWalkAndPushWide = {
     "#.............#", "#.............#", "#............n#", "#.P..B.*......#", "###############",
 };
 
-// Plays the moves from the stage through the game's replay playback.
-std::unique_ptr<PlayState> playedBack(const Board& stage, const std::vector<int>& moves) {
-  auto play = std::make_unique<PlayState>();
-  startPlay(*play, stage);
-  play->moveLog.fill(kEndOfMoves);
-  std::copy(moves.begin(), moves.end(), play->moveLog.begin());
-  playWholeReplay(*play);
-  return play;
+// Plays the moves from the stage as every replay is played.
+std::unique_ptr<Play> playedBack(const Board& stage, const std::vector<int>& moves) {
+  MoveLog moveLog;
+  moveLog.fill(kEndOfMoves);
+  std::copy(moves.begin(), moves.end(), moveLog.begin());
+  return playMoveLog(stage, moveLog).play;
 }
 
 struct SolveCase {
@@ -106,8 +103,8 @@ TEST_P(ShortestSolutionTest, FindsTheFewestTurnsAndTheyClear) {
     return;
   }
   ASSERT_EQ(outcome.moves.size(), GetParam().turns);
-  const std::unique_ptr<PlayState> play = playedBack(stage, outcome.moves);
-  EXPECT_EQ(play->lastTurn, static_cast<int>(GetParam().turns));
+  const std::unique_ptr<Play> play = playedBack(stage, outcome.moves);
+  EXPECT_EQ(play->lastTurn(), static_cast<int>(GetParam().turns));
   EXPECT_EQ(countTiles(play->currentBoard(), Tile::Star), 0);
   // One turn fewer of the same line must leave a star, or the search stopped late.
   if (GetParam().turns > 1) {

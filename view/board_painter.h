@@ -3,8 +3,12 @@
 // (the digit of a countdown above 15, a code no rule defines) is simply left out, so any 16-bit
 // code draws safely.
 //
-// presentBoard only marks the image as complete; the window shows it once per batch of drawing.
+// presentBoard only marks the image as complete and tells whoever shows it; the window shows it
+// once per batch of drawing.
 #pragma once
+
+#include <functional>
+#include <utility>
 
 #include "core/board.h"
 #include "view/image24.h"
@@ -16,8 +20,10 @@ constexpr int kBoardPixels = kBoardSize * kCellPixels;
 
 class BoardPainter {
  public:
-  BoardPainter(const PictureStrips& strips, Image24& boardImage)
-      : strips_(strips), image_(boardImage) {}
+  // `presented` runs at the end of every batch of drawing.
+  BoardPainter(const PictureStrips& strips, Image24& boardImage,
+               std::function<void()> presented = {})
+      : strips_(strips), image_(boardImage), presented_(std::move(presented)) {}
 
   // Paints the mask cell, then ands the picture cell, at a pixel position.
   void drawMasked(int px, int py, int pictureCell);
@@ -41,13 +47,19 @@ class BoardPainter {
   // Every cell of a stored stage, rows from the top, then presentBoard.
   void drawStage(const Board& stage);
 
-  void presentBoard() { ++presentCount_; }
+  void presentBoard() {
+    ++presentCount_;
+    if (presented_) {
+      presented_();
+    }
+  }
   // How many batches have been completed; the window shows the image when this changes.
   int presentCount() const { return presentCount_; }
 
  private:
   const PictureStrips& strips_;
   Image24& image_;
+  std::function<void()> presented_;
   int presentCount_ = 0;
 };
 

@@ -17,8 +17,8 @@ int animStepForSpeed(int speedIndex) {
   }
 }
 
-bool selectGameSpeed(int& animStep, int speedIndex, int animating) {
-  if (animating != 0) {
+bool selectGameSpeed(int& animStep, int speedIndex, bool moveInProgress) {
+  if (moveInProgress) {
     return false;
   }
   animStep = animStepForSpeed(speedIndex);

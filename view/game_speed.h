@@ -18,6 +18,6 @@ int animStepForSpeed(int speedIndex);
 
 // A new speed takes effect only between moves: the tick's end test counts frames of the step the
 // move started with. Returns whether animStep changed.
-bool selectGameSpeed(int& animStep, int speedIndex, int animating);
+bool selectGameSpeed(int& animStep, int speedIndex, bool moveInProgress);
 
 }  // namespace vantoki

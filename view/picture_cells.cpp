@@ -15,13 +15,11 @@ int roundedDownQuotient(int numerator, int denominator) {
 }  // namespace
 
 int arrowPictureOf(TileCode value) {
-  return roundedDownQuotient(value - kArrowBlockFirstCode, kArrowCountdownSpan) +
-         kFirstArrowPicture;
+  return arrowDirection(value) + kFirstArrowPicture;
 }
 
 int digitPictureOf(TileCode value) {
-  const int countdown = (value - kArrowBlockFirstCode) % kArrowCountdownSpan;
-  return roundedDownQuotient(countdown - 1, 3) + kFirstDigitPicture + 1;
+  return roundedDownQuotient(arrowCountdown(value) - 1, 3) + kFirstDigitPicture + 1;
 }
 
 int travellingBallPictureOf(TileCode startCell) {

@@ -1,7 +1,7 @@
-// Which picture cell of the sprite strip shows a tile code. Arrow block codes (10 and more) pack
-// a direction and a countdown: the arrow cell follows the direction, the digit cell shows the
-// countdown in steps of three (1 to 3 show "1", 13 to 15 show "5"). Codes no rule defines give
-// cells outside the strip, which the painter leaves out.
+// Which picture cell of the sprite strip shows a tile code. For a code that counts down (10 and
+// more) the arrow cell follows its direction, the digit cell shows its countdown in steps of
+// three (0 shows "0", 1 to 3 show "1", 13 to 15 show "5"). Codes no rule defines give cells
+// outside the strip, which the painter leaves out.
 #pragma once
 
 #include "core/tile.h"

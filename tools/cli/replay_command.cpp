@@ -1,15 +1,13 @@
 // vantoki-cli replay: plays a replay file on one stage of a stage data file, exactly as the
 // game's replay playback does, and reports how the play ends.
 #include <iostream>
-#include <memory>
 #include <optional>
 
 #include "arguments.h"
 #include "commands.h"
-#include "core/stage_selection.h"
 #include "io/replay_file.h"
-#include "io/replay_playback.h"
 #include "io/stage_data_file.h"
+#include "replay/recorded_play.h"
 
 namespace vantoki::cli {
 namespace {
@@ -45,24 +43,22 @@ int runReplay(std::span<const std::string_view> arguments) {
               << "\"; playing it anyway\n";
   }
 
-  auto state = std::make_unique<PlayState>();
-  startPlay(*state, stageSet.stageCells[stage]);
-  if (const std::optional<FileError> problem =
-          decodeMoveRecord(replay.value().moveRecord, state->moveLog)) {
-    return failWith(std::string(arguments[2]) + ": " + problem->message);
+  const Result<RecordedPlay> recorded =
+      playMoveRecord(stageSet.stageCells[stage], replay.value().moveRecord);
+  if (!recorded.ok()) {
+    return failWith(std::string(arguments[2]) + ": " + recorded.error().message);
   }
-  const PlaybackOutcome outcome = playWholeReplay(*state);
+  const Play& play = *recorded.value().play;
 
   if (printBoards) {
-    for (int turn = 0; turn <= state->lastTurn; ++turn) {
+    for (int turn = 0; turn <= play.lastTurn(); ++turn) {
       std::cout << "turn " << turn << "\n";
-      printBoard(state->boardHistory[turn]);
+      printBoard(play.snapshot(turn));
     }
   }
-  const int stars = countTiles(state->currentBoard(), Tile::Star);
-  const bool cleared = outcome.movesPlayed > 0 && stars == 0;
-  std::cout << "turn=" << state->currentTurn << " last=" << state->lastTurn << " stars=" << stars
-            << " cleared=" << (cleared ? "yes" : "no") << "\n";
+  const int stars = countTiles(play.currentBoard(), Tile::Star);
+  std::cout << "turn=" << play.currentTurn() << " last=" << play.lastTurn() << " stars=" << stars
+            << " cleared=" << (recorded.value().cleared() ? "yes" : "no") << "\n";
   return kExitOk;
 }
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "commands.h"
-#include "io/replay_verification.h"
 #include "io/stage_data_file.h"
+#include "replay/replay_verification.h"
 
 namespace vantoki::cli {
 namespace {

@@ -10,7 +10,7 @@ constexpr QRgb kWhite = 0xffffffff;
 constexpr QRgb kBlack = 0xff000000;
 
 QImage paintOnTransparent(const CellPainter& paint) {
-  QImage canvas(kCellSize, kCellSize, QImage::Format_ARGB32_Premultiplied);
+  QImage canvas(kCellPixels, kCellPixels, QImage::Format_ARGB32_Premultiplied);
   canvas.fill(Qt::transparent);
   QPainter painter(&canvas);
   painter.setRenderHint(QPainter::Antialiasing);
@@ -31,9 +31,9 @@ QRgb compositeOver(QRgb premultiplied, const QColor& backing) {
 }
 
 QImage silhouetteOf(const QImage& canvas) {
-  QImage silhouette(kCellSize, kCellSize, QImage::Format_RGB888);
-  for (int y = 0; y < kCellSize; ++y) {
-    for (int x = 0; x < kCellSize; ++x) {
+  QImage silhouette(kCellPixels, kCellPixels, QImage::Format_RGB888);
+  for (int y = 0; y < kCellPixels; ++y) {
+    for (int x = 0; x < kCellPixels; ++x) {
       const bool opaque = qAlpha(canvas.pixel(x, y)) >= kOpaqueAlpha;
       silhouette.setPixel(x, y, opaque ? kWhite : kBlack);
     }
@@ -42,9 +42,9 @@ QImage silhouetteOf(const QImage& canvas) {
 }
 
 CellPair pairFrom(const QImage& canvas, const QColor& backing, const QImage& silhouette) {
-  QImage picture(kCellSize, kCellSize, QImage::Format_RGB888);
-  for (int y = 0; y < kCellSize; ++y) {
-    for (int x = 0; x < kCellSize; ++x) {
+  QImage picture(kCellPixels, kCellPixels, QImage::Format_RGB888);
+  for (int y = 0; y < kCellPixels; ++y) {
+    for (int x = 0; x < kCellPixels; ++x) {
       const bool opaque = silhouette.pixel(x, y) == kWhite;
       picture.setPixel(x, y, opaque ? compositeOver(canvas.pixel(x, y), backing) : kWhite);
     }
@@ -55,7 +55,7 @@ CellPair pairFrom(const QImage& canvas, const QColor& backing, const QImage& sil
 }  // namespace
 
 CellPair rasterOpaqueCell(const CellPainter& paint) {
-  QImage whole(kCellSize, kCellSize, QImage::Format_RGB888);
+  QImage whole(kCellPixels, kCellPixels, QImage::Format_RGB888);
   whole.fill(kWhite);
   return pairFrom(paintOnTransparent(paint), Qt::white, whole);
 }

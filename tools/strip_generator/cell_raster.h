@@ -10,16 +10,16 @@
 
 #include <functional>
 
+#include "view/picture_strip_layout.h"
+
 namespace vantoki {
 
-constexpr int kCellSize = 40;
-
-// Paints a piece in cell coordinates (0..40 on both axes) onto a transparent canvas.
+// Paints a piece in cell coordinates (0..kCellPixels on both axes) onto a transparent canvas.
 using CellPainter = std::function<void(QPainter&)>;
 
 struct CellPair {
-  QImage picture;  // kCellSize × kCellSize, Format_RGB888
-  QImage mask;     // kCellSize × kCellSize, Format_RGB888
+  QImage picture;  // kCellPixels × kCellPixels, Format_RGB888
+  QImage mask;     // kCellPixels × kCellPixels, Format_RGB888
 };
 
 // A piece that covers its whole cell; what the painter leaves uncovered shows as white.

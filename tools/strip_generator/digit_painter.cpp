@@ -5,6 +5,8 @@
 #include <array>
 #include <string_view>
 
+#include "view/picture_strip_layout.h"
+
 namespace vantoki {
 
 const QColor kDigitInk(16, 16, 16);
@@ -22,7 +24,7 @@ constexpr int kGlyphTop = 20 - kGlyphHeight / 2;
 
 using Glyph = std::array<std::string_view, kGlyphHeight>;
 
-constexpr std::array<Glyph, kDigitCount> kGlyphs = {{
+constexpr std::array<Glyph, kDigitPictureCount> kGlyphs = {{
     {
         "..######..",
         ".########.",

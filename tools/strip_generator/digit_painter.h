@@ -8,8 +8,6 @@
 
 namespace vantoki {
 
-constexpr int kDigitCount = 6;
-
 extern const QColor kDigitInk;
 
 // Pixel glyphs without antialiasing: a hard-masked glyph with soft edges would show a pale fringe

@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "cell_raster.h"
 #include "colour_mixing.h"
 #include "octagon_geometry.h"
+#include "view/picture_strip_layout.h"
 
 namespace vantoki {
 namespace {
@@ -36,7 +36,7 @@ void fillPixel(QPainter& painter, int x, int y, const QColor& colour) {
 QColor graniteGrain(int x, int y) {
   // A soft light from the upper left keeps the block from looking flat.
   const QColor lit = mixColours(lighter(kGraniteBase, 0.12), darker(kGraniteBase, 0.08),
-                                (x + y) / (2.0 * kCellSize));
+                                (x + y) / (2.0 * kCellPixels));
   const double fleck = grainNoise(x, y, 1);
   if (fleck < 0.07) {
     return darker(lit, 0.32);
@@ -53,7 +53,7 @@ QColor graniteGrain(int x, int y) {
 
 // Two-pixel bevel: light on the top and left edges, dark on the bottom and right.
 QColor graniteBevel(int x, int y, const QColor& grain) {
-  const int last = kCellSize - 1;
+  const int last = kCellPixels - 1;
   const int fromLit = std::min(x, y);
   const int fromShade = std::min(last - x, last - y);
   if (fromShade <= 1 && fromShade <= fromLit) {
@@ -68,24 +68,24 @@ QColor graniteBevel(int x, int y, const QColor& grain) {
 }  // namespace
 
 void paintFloor(QPainter& painter) {
-  QLinearGradient shade(QPointF(0, kCellSize), QPointF(kCellSize, 0));
+  QLinearGradient shade(QPointF(0, kCellPixels), QPointF(kCellPixels, 0));
   shade.setColorAt(0.0, kFloorLight);
   shade.setColorAt(1.0, kFloorDeep);
-  painter.fillRect(QRectF(0, 0, kCellSize, kCellSize), shade);
+  painter.fillRect(QRectF(0, 0, kCellPixels, kCellPixels), shade);
   // A faint seam on the top and left edges lets a field of floor read as tiles.
   const QColor seam = withAlpha(darker(kFloorDeep, 0.25), 60);
-  painter.fillRect(QRect(0, 0, kCellSize, 1), seam);
-  painter.fillRect(QRect(0, 1, 1, kCellSize - 1), seam);
+  painter.fillRect(QRect(0, 0, kCellPixels, 1), seam);
+  painter.fillRect(QRect(0, 1, 1, kCellPixels - 1), seam);
 }
 
 void paintGranite(QPainter& painter) {
-  for (int y = 0; y < kCellSize; ++y) {
-    for (int x = 0; x < kCellSize; ++x) {
+  for (int y = 0; y < kCellPixels; ++y) {
+    for (int x = 0; x < kCellPixels; ++x) {
       fillPixel(painter, x, y, graniteBevel(x, y, graniteGrain(x, y)));
     }
   }
   constexpr int kFrameInset = 4;
-  const int span = kCellSize - 2 * kFrameInset;
+  const int span = kCellPixels - 2 * kFrameInset;
   const QColor frame = lighter(kGraniteBase, 0.62);
   const QColor groove = darker(kGraniteBase, 0.28);
   // The groove under the light line makes the frame look cut into the stone.
@@ -98,7 +98,7 @@ void paintGranite(QPainter& painter) {
 }
 
 void paintLadder(QPainter& painter) {
-  painter.fillRect(QRectF(0, 0, kCellSize, kCellSize), kLadderGround);
+  painter.fillRect(QRectF(0, 0, kCellPixels, kCellPixels), kLadderGround);
   painter.setPen(QPen(mixColours(kLadderGround, kLadderTint, 0.6), 1.2));
   painter.setBrush(mixColours(kLadderGround, kLadderTint, 0.16));
   painter.drawPolygon(insetOctagon(1.0));

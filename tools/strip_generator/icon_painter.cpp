@@ -4,9 +4,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "cell_raster.h"
 #include "ground_painters.h"
 #include "piece_painters.h"
+#include "view/picture_strip_layout.h"
 
 namespace vantoki {
 
@@ -20,7 +20,7 @@ QImage paintIcon() {
   const QRectF tile(0.5, 0.5, kIconSize - 1.0, kIconSize - 1.0);
   QPainterPath rounded;
   rounded.addRoundedRect(tile, 6.0, 6.0);
-  const double scale = static_cast<double>(kIconSize) / kCellSize;
+  const double scale = static_cast<double>(kIconSize) / kCellPixels;
   painter.save();
   painter.setClipPath(rounded);
   painter.scale(scale, scale);

@@ -49,7 +49,7 @@ int generate(const QString& outputFolder) {
     return 1;
   }
   const QDir folder(outputFolder);
-  const PictureStrips strips = paintStrips();
+  const PaintedStrips strips = paintStrips();
   const bool written =
       writePng(folder, "chara.png", strips.chara) && writePng(folder, "mask.png", strips.mask) &&
       writePng(folder, "bomb1.png", strips.bomb1) && writePng(folder, "bomb2.png", strips.bomb2) &&

@@ -1,8 +1,7 @@
 // Pixel checks over the reloaded PNGs, so that what is verified is exactly what the game loads.
 #include "mask_check.h"
 
-#include "cell_raster.h"
-#include "strip_assembly.h"
+#include "view/picture_strip_layout.h"
 
 namespace vantoki {
 namespace {
@@ -11,14 +10,18 @@ constexpr QRgb kWhite = 0xffffffff;
 constexpr QRgb kBlack = 0xff000000;
 constexpr int kReportedPixelLimit = 5;
 
+// The floor, granite and ladder before it are copied whole as ground, so no pixel of theirs may be
+// masked out.
+constexpr int kFirstMaskedPicture = kPlayerPicture;
+
 bool isMaskWhite(const QImage& mask, int cell, int x, int y) {
-  return mask.pixel(cell * kCellSize + x, y) == kWhite;
+  return mask.pixel(cell * kCellPixels + x, y) == kWhite;
 }
 
 int countWhite(const QImage& mask, int cell) {
   int white = 0;
-  for (int y = 0; y < kCellSize; ++y) {
-    for (int x = 0; x < kCellSize; ++x) {
+  for (int y = 0; y < kCellPixels; ++y) {
+    for (int x = 0; x < kCellPixels; ++x) {
       white += isMaskWhite(mask, cell, x, y) ? 1 : 0;
     }
   }
@@ -26,19 +29,19 @@ int countWhite(const QImage& mask, int cell) {
 }
 
 bool sameCell(const QImage& mask, int cellA, int cellB) {
-  return mask.copy(cellA * kCellSize, 0, kCellSize, kCellSize) ==
-         mask.copy(cellB * kCellSize, 0, kCellSize, kCellSize);
+  return mask.copy(cellA * kCellPixels, 0, kCellPixels, kCellPixels) ==
+         mask.copy(cellB * kCellPixels, 0, kCellPixels, kCellPixels);
 }
 
 // Whether a digit drawn dx pixels off its cell only ever lands on the octagon.
 bool digitStaysOnOctagon(const QImage& mask, int digitCell, int dx) {
-  for (int y = 0; y < kCellSize; ++y) {
-    for (int x = 0; x < kCellSize; ++x) {
+  for (int y = 0; y < kCellPixels; ++y) {
+    for (int x = 0; x < kCellPixels; ++x) {
       if (!isMaskWhite(mask, digitCell, x, y)) {
         continue;
       }
       const int onBlock = x + dx;
-      if (onBlock < 0 || onBlock >= kCellSize || !isMaskWhite(mask, kBallCell, onBlock, y)) {
+      if (onBlock < 0 || onBlock >= kCellPixels || !isMaskWhite(mask, kBallPicture, onBlock, y)) {
         return false;
       }
     }
@@ -66,8 +69,8 @@ QStringList checkMaskRule(const QString& name, const QImage& picture, const QIma
   if (picture.hasAlphaChannel() || mask.hasAlphaChannel()) {
     problems << name + ": the picture and the mask must not carry alpha";
   }
-  if (picture.size() != mask.size() || picture.height() != kCellSize ||
-      picture.width() % kCellSize != 0) {
+  if (picture.size() != mask.size() || picture.height() != kCellPixels ||
+      picture.width() % kCellPixels != 0) {
     problems << name + ": the picture and the mask must be the same row of 40 × 40 cells";
     return problems;
   }
@@ -96,14 +99,14 @@ QStringList checkMaskRule(const QString& name, const QImage& picture, const QIma
 
 QStringList checkSpriteMaskLayout(const QImage& mask) {
   QStringList problems;
-  if (mask.width() != kSpriteCellCount * kCellSize) {
+  if (mask.width() != kSpriteCellCount * kCellPixels) {
     problems << QString("Mask: expected %1 cells").arg(kSpriteCellCount);
     return problems;
   }
-  const int wholeCell = kCellSize * kCellSize;
+  const int wholeCell = kCellPixels * kCellPixels;
   for (int cell = 0; cell < kSpriteCellCount; ++cell) {
     const int white = countWhite(mask, cell);
-    const bool ground = cell < kFirstSpriteCell;
+    const bool ground = cell < kFirstMaskedPicture;
     if (ground && white != wholeCell) {
       problems << QString("Mask cell %1: a ground cell must be white all over").arg(cell);
     }
@@ -111,12 +114,12 @@ QStringList checkSpriteMaskLayout(const QImage& mask) {
       problems << QString("Mask cell %1: a sprite must be partly white, partly black").arg(cell);
     }
   }
-  for (int cell = kFirstArrowCell; cell < kFirstDigitCell; ++cell) {
-    if (!sameCell(mask, kBallCell, cell)) {
+  for (int cell = kFirstArrowPicture; cell < kFirstDigitPicture; ++cell) {
+    if (!sameCell(mask, kBallPicture, cell)) {
       problems << QString("Mask cell %1: differs from the ball's octagon").arg(cell);
     }
   }
-  for (int cell = kFirstDigitCell; cell < kSpriteCellCount; ++cell) {
+  for (int cell = kFirstDigitPicture; cell < kSpriteCellCount; ++cell) {
     for (const int dx : {-1, 0, 1}) {
       if (!digitStaysOnOctagon(mask, cell, dx)) {
         problems << QString("Mask cell %1: shifted by %2 it leaves the octagon").arg(cell).arg(dx);

@@ -10,12 +10,13 @@
 #include "ground_painters.h"
 #include "octagon_painters.h"
 #include "piece_painters.h"
+#include "view/picture_strip_layout.h"
 
 namespace vantoki {
 namespace {
 
 QImage blankStrip(int cellCount) {
-  QImage strip(cellCount * kCellSize, kCellSize, QImage::Format_RGB888);
+  QImage strip(cellCount * kCellPixels, kCellPixels, QImage::Format_RGB888);
   strip.fill(Qt::white);
   return strip;
 }
@@ -23,7 +24,7 @@ QImage blankStrip(int cellCount) {
 void placeCell(QImage& strip, int cell, const QImage& content) {
   QPainter painter(&strip);
   painter.setCompositionMode(QPainter::CompositionMode_Source);
-  painter.drawImage(cell * kCellSize, 0, content);
+  painter.drawImage(cell * kCellPixels, 0, content);
 }
 
 std::vector<CellPair> spriteCells() {
@@ -43,7 +44,7 @@ std::vector<CellPair> spriteCells() {
         rasterSpriteCell([heading](QPainter& painter) { paintArrowBlock(painter, heading); },
                          kArrowBlockBody, octagon));
   }
-  for (int digit = 0; digit < kDigitCount; ++digit) {
+  for (int digit = 0; digit < kDigitPictureCount; ++digit) {
     cells.push_back(
         rasterSpriteCell([digit](QPainter& painter) { paintDigit(painter, digit); }, kDigitInk));
   }
@@ -52,9 +53,9 @@ std::vector<CellPair> spriteCells() {
 
 }  // namespace
 
-PictureStrips paintStrips() {
-  PictureStrips strips{blankStrip(kSpriteCellCount), blankStrip(kSpriteCellCount),
-                       blankStrip(kBurstCellCount), blankStrip(kBurstCellCount)};
+PaintedStrips paintStrips() {
+  PaintedStrips strips{blankStrip(kSpriteCellCount), blankStrip(kSpriteCellCount),
+                       blankStrip(kExplosionFrameCount), blankStrip(kExplosionFrameCount)};
   const std::vector<CellPair> sprites = spriteCells();
   for (int cell = 0; cell < kSpriteCellCount; ++cell) {
     placeCell(strips.chara, cell, sprites[cell].picture);
@@ -62,7 +63,7 @@ PictureStrips paintStrips() {
   }
   const CellPair bursts[] = {rasterSpriteCell(paintSmallBurst, kBurstOutline),
                              rasterSpriteCell(paintLargeBurst, kBurstOutline)};
-  for (int cell = 0; cell < kBurstCellCount; ++cell) {
+  for (int cell = 0; cell < kExplosionFrameCount; ++cell) {
     placeCell(strips.bomb1, cell, bursts[cell].picture);
     placeCell(strips.bomb2, cell, bursts[cell].mask);
   }

@@ -1,11 +1,7 @@
-#include "io/replay_verification.h"
+#include "replay/replay_verification.h"
 
-#include <memory>
-#include <optional>
-
-#include "core/stage_selection.h"
 #include "io/file_error.h"
-#include "io/replay_playback.h"
+#include "replay/recorded_play.h"
 
 namespace vantoki {
 namespace {
@@ -36,18 +32,18 @@ ReplayVerdict verifyReplay(const StageSet& stageSet, const ReplayRecords& replay
   }
   verdict.stage = matches.front();
 
-  auto play = std::make_unique<PlayState>();
-  startPlay(*play, stageSet.stageCells[verdict.stage]);
-  if (const std::optional<FileError> problem = decodeMoveRecord(replay.moveRecord, play->moveLog)) {
-    verdict.failure = problem->message;
+  const Result<RecordedPlay> recorded =
+      playMoveRecord(stageSet.stageCells[verdict.stage], replay.moveRecord);
+  if (!recorded.ok()) {
+    verdict.failure = recorded.error().message;
     return verdict;
   }
-  const PlaybackOutcome outcome = playWholeReplay(*play);
-  verdict.turns = play->lastTurn;
-  const int starsLeft = countTiles(play->currentBoard(), Tile::Star);
-  if (outcome.movesPlayed == 0) {
+  const Play& play = *recorded.value().play;
+  verdict.turns = play.lastTurn();
+  if (recorded.value().outcome.movesPlayed == 0) {
     verdict.failure = "the replay holds no move";
-  } else if (starsLeft > 0) {
+  } else if (!recorded.value().cleared()) {
+    const int starsLeft = countTiles(play.currentBoard(), Tile::Star);
     verdict.failure = countOf(starsLeft, "star") + " left after " + countOf(verdict.turns, "turn");
   } else {
     verdict.cleared = true;

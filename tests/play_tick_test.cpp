@@ -1,18 +1,17 @@
-// The animation timer driven tick by tick, without a real timer or window.
-#include "view/animation_tick.h"
-
+// The play's tick driven tick by tick, without a real timer or window, with a listener that
+// draws as the window does.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "board_fixture.h"
-#include "core/move_entry.h"
-#include "core/stage_selection.h"
+#include "play/play.h"
 #include "strip_fixture.h"
+#include "view/board_painter.h"
 #include "view/game_speed.h"
+#include "view/move_drawing.h"
 
 namespace vantoki {
 namespace {
@@ -22,59 +21,76 @@ using testing::walledBoardWith;
 
 constexpr int kLeft = 0, kUp = 1, kRight = 2;
 
-class FakeHost : public TickHost {
+class DrawingListener : public PlayListener {
  public:
-  bool leftButtonDown() override { return buttonDown; }
-  void showTurnLabels(int currentTurn, int lastTurn) override {
+  DrawingListener(BoardPainter& painter, const int& animStep)
+      : painter_(painter), animStep_(animStep) {}
+
+  void turnLabelsChanged(int currentTurn, int lastTurn) override {
     labels = std::to_string(currentTurn) + "/" + std::to_string(lastTurn);
   }
-  void showTurnLimitMessage() override {
+  void stageClearChanged(bool cleared) override { stageClears += cleared ? 1 : 0; }
+  void moveFrameDue(const MoveFrame& frame) override {
+    drawMoveFrame(painter_, frame.before, frame.after, frame.motion, animStep_, frame.frame);
+    if (!frame.arrives) {
+      painter_.presentBoard();
+    }
+  }
+  void turnLimitReached() override {
     ++turnLimitMessages;
     if (whileMessageOpen) {
       whileMessageOpen();
     }
   }
-  void showStageClear() override { ++stageClears; }
+  void moveCommitted(const Board& resolved, const Board& committed) override {
+    drawCommittedCells(painter_, resolved, committed);
+    painter_.presentBoard();
+  }
 
-  bool buttonDown = false;
   std::string labels;
   int turnLimitMessages = 0;
   int stageClears = 0;
   std::function<void()> whileMessageOpen;
+
+ private:
+  BoardPainter& painter_;
+  const int& animStep_;
 };
 
-class AnimationTickTest : public ::testing::Test {
+class PlayTickTest : public ::testing::Test {
  protected:
+  void SetUp() override { state->addListener(listener); }
+
   void start(const Board& stage) {
-    startPlay(*state, stage);
+    state->selectStage(stage);
     painter.redrawBoard(stage);
   }
 
-  void tick(bool editMode = false) { timer.tick(*state, animStep, editMode, painter, host); }
+  void tick(bool editMode = false) {
+    state->tick(kCellPixels / animStep, editMode, [this] { return buttonDown; });
+  }
 
   // Ticks until the move in progress commits; returns how many ticks that took.
   int ticksToCommit() {
     int ticks = 0;
-    while (state->animating != 0 && ticks < 100) {
+    while (state->animating() != 0 && ticks < 100) {
       tick();
       ++ticks;
     }
     return ticks;
   }
 
-  void press(int direction) {
-    ASSERT_TRUE(pressDirectionButton(*state, direction, kLeftMouseButton));
-  }
+  void press(int direction) { ASSERT_TRUE(state->pressDirection(direction)); }
 
-  std::unique_ptr<PlayState> state = std::make_unique<PlayState>();
+  std::unique_ptr<Play> state = std::make_unique<Play>();
   Image24 image{kBoardPixels, kBoardPixels};
   BoardPainter painter{testing::gameStrips(), image};
-  AnimationTimer timer;
-  FakeHost host;
   int animStep = kStandardAnimStep;
+  DrawingListener listener{painter, animStep};
+  bool buttonDown = false;
 };
 
-class SpeedTest : public AnimationTickTest, public ::testing::WithParamInterface<int> {};
+class SpeedTest : public PlayTickTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(SpeedTest, AMoveTakesFortyPixelsOfTicks) {
   animStep = animStepForSpeed(GetParam());
@@ -83,20 +99,20 @@ TEST_P(SpeedTest, AMoveTakesFortyPixelsOfTicks) {
   const int presentsBefore = painter.presentCount();
   EXPECT_EQ(ticksToCommit(), kCellPixels / animStep);
   EXPECT_EQ(painter.presentCount() - presentsBefore, kCellPixels / animStep);
-  EXPECT_EQ(state->currentTurn, 1);
-  EXPECT_EQ(host.labels, "1/1");
+  EXPECT_EQ(state->currentTurn(), 1);
+  EXPECT_EQ(listener.labels, "1/1");
 }
 
 INSTANTIATE_TEST_SUITE_P(AllSpeeds, SpeedTest, ::testing::Range(0, 5));
 
-TEST_F(AnimationTickTest, MoveWithoutMotionStillCommits) {
+TEST_F(PlayTickTest, MoveWithoutMotionStillCommits) {
   start(walledBoardWith({{7, 13, c(Tile::Player)}, {9, 13, c(Tile::Star)}}));
   press(kUp);
   EXPECT_EQ(ticksToCommit(), 4);
-  EXPECT_EQ(state->lastTurn, 1);
+  EXPECT_EQ(state->lastTurn(), 1);
 }
 
-TEST_F(AnimationTickTest, FinalFrameMatchesAFullRedraw) {
+TEST_F(PlayTickTest, FinalFrameMatchesAFullRedraw) {
   start(walledBoardWith({{2, 13, c(Tile::Player)},
                          {3, 13, c(Tile::Ball)},
                          {6, 10, c(Tile::Bomb)},
@@ -109,52 +125,52 @@ TEST_F(AnimationTickTest, FinalFrameMatchesAFullRedraw) {
     ticksToCommit();
     Image24 redrawn(kBoardPixels, kBoardPixels);
     BoardPainter(testing::gameStrips(), redrawn).redrawBoard(state->currentBoard());
-    ASSERT_EQ(image, redrawn) << "after turn " << state->currentTurn;
+    ASSERT_EQ(image, redrawn) << "after turn " << state->currentTurn();
   }
 }
 
-TEST_F(AnimationTickTest, HeldButtonRepeatsOnTheFirstIdleTick) {
+TEST_F(PlayTickTest, HeldButtonRepeatsOnTheFirstIdleTick) {
   start(walledBoardWith({{2, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}}));
-  host.buttonDown = true;
+  buttonDown = true;
   press(kRight);
   ticksToCommit();
-  EXPECT_EQ(state->animating, 0);
+  EXPECT_EQ(state->animating(), 0);
   tick();
-  EXPECT_EQ(state->animating, 1);
-  EXPECT_EQ(state->moveLog[1], kRight);
+  EXPECT_EQ(state->animating(), 1);
+  EXPECT_EQ(state->moveLog()[1], kRight);
   ticksToCommit();
-  host.buttonDown = false;
+  buttonDown = false;
   tick();
-  EXPECT_EQ(state->heldButton, 0);
-  EXPECT_EQ(state->animating, 0);
+  EXPECT_EQ(state->heldButton(), 0);
+  EXPECT_EQ(state->animating(), 0);
   EXPECT_EQ(state->currentBoard().at(4, 13), c(Tile::Player));
 }
 
-TEST_F(AnimationTickTest, ButtonReleasedDuringTheMoveIsNotRepeated) {
+TEST_F(PlayTickTest, ButtonReleasedDuringTheMoveIsNotRepeated) {
   start(walledBoardWith({{2, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}}));
-  host.buttonDown = true;
+  buttonDown = true;
   press(kRight);
   tick();
-  host.buttonDown = false;
+  buttonDown = false;
   ticksToCommit();
   tick();
-  EXPECT_EQ(state->animating, 0);
-  EXPECT_EQ(state->lastTurn, 1);
+  EXPECT_EQ(state->animating(), 0);
+  EXPECT_EQ(state->lastTurn(), 1);
 }
 
-TEST_F(AnimationTickTest, ClearingTheStageStopsTheRepeat) {
+TEST_F(PlayTickTest, ClearingTheStageStopsTheRepeat) {
   start(
       walledBoardWith({{2, 13, c(Tile::Player)}, {3, 13, c(Tile::Bomb)}, {4, 13, c(Tile::Star)}}));
-  host.buttonDown = true;
+  buttonDown = true;
   press(kRight);
   ticksToCommit();
-  EXPECT_EQ(host.stageClears, 1);
-  EXPECT_EQ(state->heldButton, 0);
+  EXPECT_EQ(listener.stageClears, 1);
+  EXPECT_EQ(state->heldButton(), 0);
   tick();
-  EXPECT_EQ(state->animating, 0);
+  EXPECT_EQ(state->animating(), 0);
 }
 
-TEST_F(AnimationTickTest, EditorFreezesTheMoveWhereItIs) {
+TEST_F(PlayTickTest, EditorFreezesTheMoveWhereItIs) {
   start(walledBoardWith({{2, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}}));
   press(kRight);
   tick();
@@ -162,61 +178,61 @@ TEST_F(AnimationTickTest, EditorFreezesTheMoveWhereItIs) {
   for (int ticks = 0; ticks < 10; ++ticks) {
     tick(true);
   }
-  EXPECT_EQ(state->animating, 2);
+  EXPECT_EQ(state->animating(), 2);
   EXPECT_EQ(image, frozen);
   EXPECT_EQ(ticksToCommit(), 3);
 }
 
-TEST_F(AnimationTickTest, EditorNeverRepeatsAHeldButton) {
+TEST_F(PlayTickTest, EditorNeverRepeatsAHeldButton) {
   start(walledEmptyBoard());
-  host.buttonDown = true;
-  state->heldButton = 3;
+  buttonDown = true;
+  state->holdDirection(kRight);
   tick(true);
-  EXPECT_EQ(state->animating, 0);
+  EXPECT_EQ(state->animating(), 0);
 }
 
-TEST_F(AnimationTickTest, MovesPastTurn500ShowTheMessageEachTime) {
+TEST_F(PlayTickTest, MovesPastTurn500ShowTheMessageEachTime) {
   start(walledBoardWith({{7, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}}));
   animStep = animStepForSpeed(0);
   for (int turn = 0; turn < 500; ++turn) {
     press(turn % 2 == 0 ? kRight : kLeft);
     ticksToCommit();
   }
-  EXPECT_EQ(host.turnLimitMessages, 0);
-  EXPECT_EQ(host.labels, "500/500");
+  EXPECT_EQ(listener.turnLimitMessages, 0);
+  EXPECT_EQ(listener.labels, "500/500");
   for (int extra = 1; extra <= 2; ++extra) {
     press(kRight);
     ticksToCommit();
-    EXPECT_EQ(host.turnLimitMessages, extra);
-    EXPECT_EQ(host.labels, "501/501");
-    EXPECT_EQ(state->currentTurn, 500);
-    EXPECT_EQ(state->lastTurn, 500);
+    EXPECT_EQ(listener.turnLimitMessages, extra);
+    EXPECT_EQ(listener.labels, "501/501");
+    EXPECT_EQ(state->currentTurn(), 500);
+    EXPECT_EQ(state->lastTurn(), 500);
   }
 }
 
-TEST_F(AnimationTickTest, TicksWhileTheLimitMessageIsOpenAreSkipped) {
+TEST_F(PlayTickTest, TicksWhileTheLimitMessageIsOpenAreSkipped) {
   start(walledBoardWith({{7, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}}));
   animStep = animStepForSpeed(0);
   for (int turn = 0; turn < 500; ++turn) {
     press(turn % 2 == 0 ? kRight : kLeft);
     ticksToCommit();
   }
-  host.buttonDown = true;
+  buttonDown = true;
   int ticksDuringMessage = 0;
-  host.whileMessageOpen = [&] {
+  listener.whileMessageOpen = [&] {
     for (int ticks = 0; ticks < 3; ++ticks) {
       tick();
       ++ticksDuringMessage;
     }
-    EXPECT_EQ(state->animating, 0);
-    EXPECT_EQ(state->currentTurn, 500);
+    EXPECT_EQ(state->animating(), 0);
+    EXPECT_EQ(state->currentTurn(), 500);
   };
   press(kRight);
   ticksToCommit();
   EXPECT_EQ(ticksDuringMessage, 3);
-  EXPECT_EQ(host.turnLimitMessages, 1);
+  EXPECT_EQ(listener.turnLimitMessages, 1);
   tick();  // the message is closed: the held button repeats now
-  EXPECT_EQ(state->animating, 1);
+  EXPECT_EQ(state->animating(), 1);
 }
 
 }  // namespace

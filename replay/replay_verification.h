@@ -1,7 +1,7 @@
 // Whether a replay still clears its stage: the check a shipped solution must pass after every
 // change to the rules. The replay is matched to a stage of the set by its stage name, because a
-// replay carries names, not cells; then its moves are played from turn 0 through the game's own
-// move entry and turn commit, exactly as replay playback plays them.
+// replay carries names, not cells; then its move record is played on that stage as every replay
+// is played.
 //
 // A replay clears when it holds at least one move and the last board it commits holds no star.
 #pragma once
