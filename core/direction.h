@@ -1,4 +1,4 @@
-// Direction indexes (the four direction buttons, the move log, an arrow block's heading) and
+// Direction indexes (the four ways a player is moved, the move log, an arrow block's heading) and
 // motion codes (what the motion grid records for a moving piece: direction index + 1).
 #pragma once
 

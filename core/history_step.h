@@ -7,7 +7,7 @@
 
 namespace vantoki {
 
-// In the order of the history buttons on the play panel.
+// Numbered as the window lays out its history controls, left to right.
 enum class HistoryStep : int { First = 0, Previous = 1, Next = 2, Last = 3 };
 
 // The turn shown after the step, always within 0..lastTurn.
