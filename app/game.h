@@ -10,7 +10,7 @@
 #include <string>
 
 #include "app/game_view.h"
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "core/stage_set.h"
 #include "play/play.h"
 #include "view/board_painter.h"

@@ -13,7 +13,7 @@
 
 #include "app/game.h"
 #include "app/game_view.h"
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "view/picture_strips.h"
 
 class QButtonGroup;
