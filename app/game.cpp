@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "editor/mouse_buttons.h"
 #include "editor/palette.h"
+#include "platform/mouse_buttons.h"
 #include "view/game_speed.h"
 #include "view/move_drawing.h"
 

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "app/game_view.h"
-#include "platform/platform.h"
 #include "core/stage_set.h"
+#include "platform/platform.h"
 #include "play/play.h"
 #include "view/board_painter.h"
 #include "view/image24.h"

@@ -1,8 +1,8 @@
 // Vantoki: the game's entry point.
 #include <QApplication>
 
-#include "app/application_style.h"
 #include "app/main_window.h"
+#include "widgets/application_style.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

@@ -11,66 +11,20 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "app/application_style.h"
-#include "app/picture_box.h"
 #include "app/qt_platform.h"
-#include "editor/mouse_buttons.h"
+#include "platform/mouse_buttons.h"
 #include "view/game_speed.h"
 #include "view/qimage_bridge.h"
 #include "view/strip_loader.h"
+#include "widgets/application_style.h"
+#include "widgets/controls.h"
+#include "widgets/picture_box.h"
 
 namespace vantoki {
 namespace {
 
-const QColor kWindowColor(255, 255, 192);
-const QColor kButtonColor(255, 192, 128);
-const QColor kLockedTextColor(0, 192, 192);
 const QColor kTurnLabelColor(255, 0, 0);
 constexpr int kTickMilliseconds = 50;
-
-QString arrayName(const char* name, int index) {
-  return QString("%1(%2)").arg(name).arg(index);
-}
-
-template <typename Control>
-Control* place(Control* control, const QString& name, int left, int top, int width, int height) {
-  control->setObjectName(name);
-  control->setGeometry(left, top, width, height);
-  return control;
-}
-
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption, int left, int top,
-                    int width, int height) {
-  auto* control = place(new QPushButton(caption, parent), name, left, top, width, height);
-  QPalette colors = control->palette();
-  colors.setColor(QPalette::Button, kButtonColor);
-  control->setPalette(colors);
-  control->setAutoFillBackground(true);
-  control->setFocusPolicy(Qt::NoFocus);
-  return control;
-}
-
-QLabel* label(QWidget* parent, const QString& name, const QString& caption, int left, int top,
-              int width, int height) {
-  return place(new QLabel(caption, parent), name, left, top, width, height);
-}
-
-QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, int left, int top,
-                 int width, int height) {
-  auto* control = place(new QGroupBox(caption, parent), name, left, top, width, height);
-  control->setAutoFillBackground(true);
-  return control;
-}
-
-QLineEdit* nameBox(QWidget* parent, const QString& name, int left, int top, int width, int height) {
-  auto* control = place(new QLineEdit(parent), name, left, top, width, height);
-  control->setFont(gothicFont(12, true));
-  control->setReadOnly(true);
-  QPalette colors = control->palette();
-  colors.setColor(QPalette::Base, kLockedTextColor);
-  control->setPalette(colors);
-  return control;
-}
 
 // The Gothic fonts of other systems draw Latin letters wider than the one the panel was laid out
 // with; rather than cut the caption off, step the size down until it fits.
@@ -104,10 +58,7 @@ void MainWindow::buildWindow() {
   setWindowTitle("Vantoki");
   setWindowIcon(QIcon(QPixmap::fromImage(loadWindowIcon())));
   setFixedSize(833, 613);
-  QPalette colors = palette();
-  colors.setColor(QPalette::Window, kWindowColor);
-  setPalette(colors);
-  setAutoFillBackground(true);
+  paintWindowBackground(this);
 
   boardPicture_ = place(new PictureBox(this), "MapPic", 8, 8, kBoardPixels, kBoardPixels);
   buildStageColumn();

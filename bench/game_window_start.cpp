@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QWindow>
 
-#include "app/application_style.h"
+#include "widgets/application_style.h"
 #include "app/main_window.h"
 
 int main(int argc, char** argv) {

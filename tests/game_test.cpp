@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "board_fixture.h"
-#include "editor/mouse_buttons.h"
+#include "platform/mouse_buttons.h"
 #include "editor/palette.h"
 #include "fake_platform.h"
 #include "strip_fixture.h"

@@ -11,7 +11,7 @@
 
 #include <memory>
 
-#include "app/picture_box.h"
+#include "widgets/picture_box.h"
 #include "board_fixture.h"
 #include "fake_platform.h"
 

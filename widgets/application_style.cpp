@@ -1,4 +1,4 @@
-#include "app/application_style.h"
+#include "widgets/application_style.h"
 
 #include <QStyleFactory>
 

@@ -17,7 +17,7 @@ class PictureBox : public QWidget {
   const QImage& picture() const { return picture_; }
 
  signals:
-  // Buttons as the editor counts them (editor/mouse_buttons.h): 1 left, 2 right, 4 middle.
+  // Buttons as the editor counts them (platform/mouse_buttons.h): 1 left, 2 right, 4 middle.
   void mousePressed(int button, QPointF position);
   void mouseMoved(int buttons, QPointF position);
   void mouseReleased(int button);

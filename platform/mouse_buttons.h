@@ -1,5 +1,5 @@
-// Mouse buttons as the editor counts them, and as the window reports them: a bit each, so a press
-// with both buttons held is 3 and paints nothing.
+// Mouse buttons as the game counts them, a bit each, as the window reports them to the editor:
+// a press with both buttons held is 3, and paints nothing.
 #pragma once
 
 namespace vantoki {

@@ -1,9 +1,9 @@
-#include "app/picture_box.h"
+#include "widgets/picture_box.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "editor/mouse_buttons.h"
+#include "platform/mouse_buttons.h"
 
 namespace vantoki {
 namespace {
