@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "editor/palette.h"
+#include "io/stage_data_commands.h"
 #include "platform/mouse_buttons.h"
 #include "view/game_speed.h"
 #include "view/move_drawing.h"
@@ -16,8 +16,8 @@ std::string formatTurn(int turn) {
 }
 
 Game::Game(const PictureStrips& strips, Platform& platform)
-    : strips_(strips),
-      platform_(platform),
+    : platform_(platform),
+      editor_(strips),
       boardImage_(kBoardPixels, kBoardPixels),
       painter_(strips, boardImage_, [this] { tellView(&GameView::boardPictureChanged); }) {
   play_->addListener(*this);
@@ -27,12 +27,8 @@ void Game::startUp() {
   stageSet_ = initialStageSet();
   animStep_ = kStandardAnimStep;
   selectSpeed(kStandardSpeedIndex);
-  editMode_ = false;
   selectStage(0);
-  palettePicture_ = drawPalette(strips_);
-  leftTile_ = code(Tile::Wall);
   pickPaletteTile(kLeftMouseButton, 0, kCellPixels);
-  rightTile_ = code(Tile::Empty);
   pickPaletteTile(kRightMouseButton, 0, 0);
 }
 
@@ -49,7 +45,7 @@ void Game::installStageSet(StageSet stageSet) {
 }
 
 void Game::tick() {
-  play_->tick(kCellPixels / animStep_, editMode_,
+  play_->tick(kCellPixels / animStep_, editor_.editMode(),
               [this] { return platform_.leftMouseButtonDown(); });
 }
 
@@ -57,16 +53,37 @@ void Game::selectSpeed(int speedIndex) {
   selectGameSpeed(animStep_, speedIndex, play_->moveInProgress());
 }
 
+void Game::toggleEditor() {
+  editor_.toggle();
+  tellView(&GameView::editModeChanged);
+  selectStage(currentStage_);
+}
+
 void Game::pickPaletteTile(int mouseButton, double x, double y) {
-  const int paletteCode = paletteCodeAt(x, y);
-  if (mouseButton == kLeftMouseButton) {
-    leftTile_ = paletteCode;
-    leftTilePicture_ = drawPaletteTile(strips_, paletteCode);
-  } else if (mouseButton == kRightMouseButton) {
-    rightTile_ = paletteCode;
-    rightTilePicture_ = drawPaletteTile(strips_, paletteCode);
+  if (editor_.pickPaletteTile(mouseButton, x, y)) {
+    tellView(&GameView::editorTilesChanged);
   }
-  tellView(&GameView::editorTilesChanged);
+}
+
+void Game::paintStageCell(int buttons, double x, double y) {
+  editor_.paintStageCell(stageSet_.stageCells[currentStage_], painter_, buttons, x, y);
+}
+
+void Game::renameStage(const std::string& name) {
+  stageSet_.stageNames[currentStage_] = name;
+}
+
+void Game::renameDataSet(const std::string& name) {
+  stageSet_.dataSetName = name;
+}
+
+void Game::saveStageData() {
+  vantoki::saveStageData(platform_, stageSet_);
+}
+
+void Game::loadStageData() {
+  vantoki::loadStageData(platform_,
+                         [this](StageSet loaded) { installStageSet(std::move(loaded)); });
 }
 
 void Game::turnLabelsChanged(int currentTurn, int lastTurn) {

@@ -11,6 +11,7 @@
 
 #include "app/game_view.h"
 #include "core/stage_set.h"
+#include "editor/stage_editor.h"
 #include "platform/platform.h"
 #include "play/play.h"
 #include "view/board_painter.h"
@@ -39,7 +40,22 @@ class Game : private PlayListener {
   // One tick of the 50 ms timer.
   void tick();
   void selectSpeed(int speedIndex);
+
+  // Switches between play and editor mode and restarts the current stage as it now stands. A
+  // move still being animated is dropped with the old play, as a stage selection drops it.
+  void toggleEditor();
   void pickPaletteTile(int mouseButton, double x, double y);
+  // A press or drag on the board in editor mode: `buttons` held, position in board pixels.
+  void paintStageCell(int buttons, double x, double y);
+  // The whole texts of the two name boxes, as the user edits them.
+  void renameStage(const std::string& name);
+  void renameDataSet(const std::string& name);
+
+  void saveStageData();
+  void loadStageData();
+  // The stage set as the stage operations dialog changes it in place; the window selects the
+  // first stage afterwards.
+  StageSet& stageSetForOperations() { return stageSet_; }
 
   // Direction presses and history steps go straight to the play; what they change comes back
   // through its notifications.
@@ -47,10 +63,10 @@ class Game : private PlayListener {
   const Play& play() const { return *play_; }
   const StageSet& stageSet() const { return stageSet_; }
   int currentStage() const { return currentStage_; }
-  bool editMode() const { return editMode_; }
+  bool editMode() const { return editor_.editMode(); }
   int animStep() const { return animStep_; }
-  int leftTile() const { return leftTile_; }
-  int rightTile() const { return rightTile_; }
+  int leftTile() const { return editor_.leftTile(); }
+  int rightTile() const { return editor_.rightTile(); }
 
   const std::string& currentTurnLabel() const { return currentTurnLabel_; }
   const std::string& lastTurnLabel() const { return lastTurnLabel_; }
@@ -58,9 +74,9 @@ class Game : private PlayListener {
   const Image24& boardImage() const { return boardImage_; }
   // Changes whenever a batch of drawing on the board is complete.
   int boardPresentCount() const { return painter_.presentCount(); }
-  const Image24& palettePicture() const { return palettePicture_; }
-  const Image24& leftTilePicture() const { return leftTilePicture_; }
-  const Image24& rightTilePicture() const { return rightTilePicture_; }
+  const Image24& palettePicture() const { return editor_.palettePicture(); }
+  const Image24& leftTilePicture() const { return editor_.leftTilePicture(); }
+  const Image24& rightTilePicture() const { return editor_.rightTilePicture(); }
 
  private:
   void turnLabelsChanged(int currentTurn, int lastTurn) override;
@@ -77,26 +93,20 @@ class Game : private PlayListener {
     }
   }
 
-  const PictureStrips& strips_;
   Platform& platform_;
   GameView* view_ = nullptr;
 
   StageSet stageSet_;
   std::unique_ptr<Play> play_ = std::make_unique<Play>();
   int currentStage_ = 0;
-  bool editMode_ = false;
   int animStep_ = 0;
-  int leftTile_ = 0;
-  int rightTile_ = 0;
+  StageEditor editor_;
 
   std::string currentTurnLabel_;
   std::string lastTurnLabel_;
   bool stageClearShown_ = false;
   Image24 boardImage_;
   BoardPainter painter_;
-  Image24 palettePicture_;
-  Image24 leftTilePicture_;
-  Image24 rightTilePicture_;
 };
 
 }  // namespace vantoki

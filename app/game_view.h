@@ -15,6 +15,7 @@ class GameView {
   // The current stage, its name or the data set name.
   virtual void stageChanged() = 0;
   virtual void editorTilesChanged() = 0;
+  virtual void editModeChanged() = 0;
 };
 
 }  // namespace vantoki

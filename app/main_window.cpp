@@ -182,6 +182,21 @@ void MainWindow::connectHandlers() {
     game_->pickPaletteTile(button, position.x(), position.y());
   });
   connect(tickTimer_, &QTimer::timeout, this, [this] { game_->tick(); });
+
+  connect(editorButton_, &QPushButton::clicked, this, [this] { game_->toggleEditor(); });
+  // A press paints as a drag with that one button held does.
+  connect(boardPicture_, &PictureBox::mousePressed, this, [this](int button, QPointF position) {
+    game_->paintStageCell(button, position.x(), position.y());
+  });
+  connect(boardPicture_, &PictureBox::mouseMoved, this, [this](int buttons, QPointF position) {
+    game_->paintStageCell(buttons, position.x(), position.y());
+  });
+  connect(stageNameBox_, &QLineEdit::textEdited, this,
+          [this](const QString& name) { game_->renameStage(name.toStdString()); });
+  connect(dataSetNameBox_, &QLineEdit::textEdited, this,
+          [this](const QString& name) { game_->renameDataSet(name.toStdString()); });
+  connect(saveStagesButton_, &QPushButton::clicked, this, [this] { game_->saveStageData(); });
+  connect(loadStagesButton_, &QPushButton::clicked, this, [this] { game_->loadStageData(); });
 }
 
 void MainWindow::startUp() {
@@ -224,6 +239,16 @@ void MainWindow::stageChanged() {
   const StageSet& stageSet = game_->stageSet();
   stageNameBox_->setText(QString::fromStdString(stageSet.stageNames[game_->currentStage()]));
   dataSetNameBox_->setText(QString::fromStdString(stageSet.dataSetName));
+}
+
+void MainWindow::editModeChanged() {
+  const bool editing = game_->editMode();
+  editorButton_->setText(editing ? "ゲームプレイ" : "ステージエディット");
+  editorPanel_->setVisible(editing);
+  playPanel_->setVisible(!editing);
+  setNameBoxLocked(stageNameBox_, !editing);
+  setNameBoxLocked(dataSetNameBox_, !editing);
+  stageOperationsButton_->setVisible(editing);
 }
 
 void MainWindow::editorTilesChanged() {

@@ -45,6 +45,7 @@ class MainWindow : public QWidget, private GameView {
   void stageClearChanged() override;
   void stageChanged() override;
   void editorTilesChanged() override;
+  void editModeChanged() override;
 
   void buildWindow();
   void buildStageColumn();

@@ -1,8 +1,5 @@
 #include "editor/palette.h"
 
-#include <algorithm>
-#include <cmath>
-
 namespace vantoki {
 namespace {
 
@@ -13,13 +10,14 @@ void copyCell(const PictureStrips& strips, int pictureCell, Image24& target, int
 
 }  // namespace
 
-int paletteCodeAt(double x, double y) {
+std::optional<int> paletteCodeAt(double x, double y) {
+  if (!(x >= 0 && x < kPaletteWidth && y >= 0 && y < kPaletteHeight)) {
+    return std::nullopt;
+  }
   if (y < kCellPixels) {
     return 0;
   }
-  // The palette picture reports positions inside itself; anything else counts as its edge.
-  const int column =
-      std::clamp(static_cast<int>(std::floor(x / kCellPixels)), 0, kPaletteColumns - 1);
+  const int column = static_cast<int>(x / kCellPixels);
   return y < 2 * kCellPixels ? column + 1 : column + 6;
 }
 

@@ -3,6 +3,8 @@
 // 10 stand for the four arrow blocks, stored with a fresh countdown.
 #pragma once
 
+#include <optional>
+
 #include "core/tile.h"
 #include "view/image24.h"
 #include "view/picture_strips.h"
@@ -14,8 +16,10 @@ constexpr int kPaletteRows = 3;
 constexpr int kPaletteWidth = kPaletteColumns * kCellPixels;
 constexpr int kPaletteHeight = kPaletteRows * kCellPixels;
 
-// The palette code under a position of the palette picture, in pixels: row 0 is always 0.
-int paletteCodeAt(double x, double y);
+// The palette code under a position of the palette picture, in pixels: row 0 is always 0. A
+// position outside the picture, which a toolkit may report for a press on its edge, picks
+// nothing.
+std::optional<int> paletteCodeAt(double x, double y);
 
 // The tile code that painting a palette code stores: 0..6 as they are, 7..10 as 26, 46, 66, 86.
 TileCode paletteStoredCode(int paletteCode);

@@ -25,19 +25,38 @@ TEST(PaletteTest, StoredCodeKeepsPlainTilesAndGivesArrowBlocksAFreshCountdown) {
   }
 }
 
-TEST(PaletteTest, CodeAtPicksTheRowThenTheColumnAndClampsToTheEdgeColumn) {
+TEST(PaletteTest, CodeAtPicksTheRowThenTheColumnAndNothingOutside) {
+  constexpr int kNothing = -1;
   struct Pick {
     double x;
     double y;
     int code;
   };
   constexpr Pick kPicks[] = {
-      {0, 0, 0},     {199, 39.9, 0}, {250, -3, 0},  {0, 40, 1},    {39.9, 40, 1}, {40, 40, 2},
-      {80, 79.9, 3}, {120, 60, 4},   {199, 41, 5},  {0, 80, 6},    {40, 80, 7},   {100, 119, 8},
-      {120, 100, 9}, {160, 80, 10},  {-0.5, 60, 1}, {-40, 100, 6}, {200, 60, 5},  {500, 119, 10},
+      {0, 0, 0},
+      {199, 39.9, 0},
+      {0, 40, 1},
+      {39.9, 40, 1},
+      {40, 40, 2},
+      {80, 79.9, 3},
+      {120, 60, 4},
+      {199, 41, 5},
+      {0, 80, 6},
+      {40, 80, 7},
+      {100, 119, 8},
+      {120, 100, 9},
+      {160, 80, 10},
+      {199.9, 119.9, 10},
+      {250, -3, kNothing},
+      {-0.5, 60, kNothing},
+      {-40, 100, kNothing},
+      {200, 60, kNothing},
+      {500, 119, kNothing},
+      {100, 120, kNothing},
   };
   for (const Pick& pick : kPicks) {
-    EXPECT_EQ(paletteCodeAt(pick.x, pick.y), pick.code) << "at " << pick.x << ", " << pick.y;
+    EXPECT_EQ(paletteCodeAt(pick.x, pick.y).value_or(kNothing), pick.code)
+        << "at " << pick.x << ", " << pick.y;
   }
 }
 
