@@ -1,0 +1,128 @@
+// Saving and loading the stage set as the window's two buttons do, with a scripted desktop:
+// every question and message, the silent ends, and what a failed load leaves alone.
+#include "io/stage_data_commands.h"
+
+#include <gtest/gtest.h>
+
+#include "board_fixture.h"
+#include "fake_platform.h"
+#include "io/stage_data_file.h"
+#include "io_test_files.h"
+
+namespace vantoki {
+namespace {
+
+using testing::ShownMessage;
+
+StageSet sampleSet() {
+  StageSet set = initialStageSet();
+  set.dataSetName = "練習セット";
+  set.stageNames[0] = "はじめの一歩";
+  set.stageCells[0] = testing::walledBoardWith({{3, 13, code(Tile::Player)}, {9, 13, 66}});
+  set.stageNames[9] = "";
+  return set;
+}
+
+class StageDataCommandsTest : public ::testing::Test {
+ protected:
+  // Loads through the command; the installed set, if any, lands in `installed`.
+  void load() {
+    loadStageData(platform, [this](StageSet set) {
+      ++installs;
+      installed = std::move(set);
+    });
+  }
+
+  std::vector<std::string> messageTexts() const {
+    std::vector<std::string> texts;
+    for (const ShownMessage& message : platform.messages) {
+      texts.push_back(message.title + ": " + message.text);
+    }
+    return texts;
+  }
+
+  TempDir dir;
+  testing::FakePlatform platform;
+  StageSet installed;
+  int installs = 0;
+};
+
+TEST_F(StageDataCommandsTest, DialogsOpenOnTheStageDataFolderWithTheirFilter) {
+  platform.folder = "/opt/vantoki";
+  saveStageData(platform, sampleSet());
+  load();
+  ASSERT_EQ(platform.dialogFilters.size(), 2u);
+  for (int dialog = 0; dialog < 2; ++dialog) {
+    EXPECT_EQ(platform.dialogFilters[dialog].description, "Vantoki　ステージデータ (*.vkst)");
+    EXPECT_EQ(platform.dialogFilters[dialog].pattern, "*.vkst");
+    EXPECT_EQ(platform.dialogFolders[dialog], std::filesystem::path("/opt/vantoki/stagedata"));
+  }
+  EXPECT_TRUE(platform.messages.empty()) << "a cancelled dialog ends silently";
+  EXPECT_EQ(installs, 0);
+}
+
+TEST_F(StageDataCommandsTest, SaveToANewFileAsksNothingAndLoadGivesTheSameSetBack) {
+  const std::filesystem::path path = dir / "set.vkst";
+  platform.files = {path, path};
+  saveStageData(platform, sampleSet());
+  load();
+  EXPECT_EQ(messageTexts(), (std::vector<std::string>{"メッセージ: データセーブが完了しました",
+                                                      "メッセージ: データロードが完了しました"}));
+  EXPECT_EQ(installs, 1);
+  EXPECT_EQ(installed, sampleSet());
+}
+
+TEST_F(StageDataCommandsTest, OverwriteIsAskedAndNoKeepsTheFileByteForByte) {
+  const std::filesystem::path path = dir / "set.vkst";
+  writeBytes(path, "not a stage file");
+  platform.files = {path, path};
+  platform.answers = {MessageAnswer::No, MessageAnswer::Yes};
+  saveStageData(platform, sampleSet());
+  EXPECT_EQ(readBytes(path), "not a stage file");
+  saveStageData(platform, sampleSet());
+  EXPECT_EQ(messageTexts(),
+            (std::vector<std::string>{"確認: 同名のファイルが存在します。上書きしますか？",
+                                      "確認: 同名のファイルが存在します。上書きしますか？",
+                                      "メッセージ: データセーブが完了しました"}));
+  EXPECT_EQ(platform.messages[0].buttons, MessageButtons::YesNo);
+  EXPECT_EQ(readStageDataFile(path).value(), sampleSet());
+}
+
+TEST_F(StageDataCommandsTest, FailedSaveNamesTheFullPath) {
+  const std::filesystem::path missingFolder = dir / "no such folder" / "set.vkst";
+  const std::filesystem::path folder = dir / "a folder.vkst";
+  std::filesystem::create_directory(folder);
+  platform.files = {missingFolder, folder};
+  saveStageData(platform, sampleSet());
+  saveStageData(platform, sampleSet());
+  const std::string failed = "をデータセーブできませんでした";
+  EXPECT_EQ(messageTexts(), (std::vector<std::string>{
+                                "エラー: 原因不明のエラーで、" + missingFolder.string() + failed,
+                                "エラー: 原因不明のエラーで、" + folder.string() + failed}));
+  EXPECT_EQ(platform.messages.front().buttons, MessageButtons::Ok);
+  EXPECT_TRUE(std::filesystem::is_directory(folder));
+}
+
+TEST_F(StageDataCommandsTest, LoadOfAPathWithNoFileEndsSilently) {
+  platform.files = {dir / "typed name.vkst", dir.path()};
+  load();
+  load();
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(installs, 0);
+}
+
+TEST_F(StageDataCommandsTest, CutOffFileReportsTheFailureAndInstallsNothing) {
+  const std::filesystem::path path = dir / "cut.vkst";
+  ASSERT_FALSE(writeStageDataFile(path, sampleSet()));
+  const std::string whole = readBytes(path);
+  writeBytes(path, whole.substr(0, whole.size() / 2));
+  platform.files = {path};
+  load();
+  EXPECT_EQ(installs, 0);
+  EXPECT_EQ(messageTexts(),
+            (std::vector<std::string>{"エラー: 原因不明のエラーで、" + path.string() +
+                                      "をデータロードできませんでした"}));
+}
+
+}  // namespace
+}  // namespace vantoki
