@@ -11,9 +11,10 @@
 
 #include <memory>
 
-#include "widgets/picture_box.h"
 #include "board_fixture.h"
 #include "fake_platform.h"
+#include "io_test_files.h"
+#include "widgets/picture_box.h"
 
 namespace vantoki {
 
@@ -201,6 +202,52 @@ class MainWindowTest : public QObject {
     QCOMPARE(text("Text1"), QString("STAGE 7"));
     QVERIFY(control<QPushButton>("Option1(6)")->isChecked());
     QVERIFY(!control<QPushButton>("Option1(0)")->isChecked());
+  }
+
+  // The designer's whole path through the real widgets: into the editor, paint with both buttons,
+  // rename, save, change the set, load it back.
+  void editorPaintsRenamesSavesAndLoads() {
+    const TempDir dir;
+    auto* board = control<PictureBox>("MapPic");
+    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+    QCOMPARE(text("Command3"), QString("ゲームプレイ"));
+    QVERIFY(control("Frame5")->isVisible());
+    QVERIFY(!control("Frame4")->isVisible());
+    QVERIFY(control("Command9")->isVisible());
+    QVERIFY(!control<QLineEdit>("Text1")->isReadOnly());
+
+    QTest::mousePress(control("Picture1"), Qt::RightButton, Qt::NoModifier, QPoint(180, 60));
+    QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, QPoint(100, 500));
+    QTest::mouseRelease(board, Qt::LeftButton, Qt::NoModifier, QPoint(100, 500));
+    QTest::mousePress(board, Qt::RightButton, Qt::NoModifier, QPoint(300, 500));
+    QTest::mouseRelease(board, Qt::RightButton, Qt::NoModifier, QPoint(300, 500));
+    const Board& painted = window->game().stageSet().stageCells[0];
+    QCOMPARE(painted.at(2, 12), code(Tile::Wall));
+    QCOMPARE(painted.at(7, 12), code(Tile::Star));
+
+    auto* stageName = control<QLineEdit>("Text1");
+    stageName->selectAll();
+    // Typed as one key event carrying the text, as an input method delivers it.
+    QTest::sendKeyEvent(QTest::Press, stageName, Qt::Key_unknown, QString("星ひとつ"),
+                        Qt::NoModifier);
+    QCOMPARE(window->game().stageSet().stageNames[0], std::string("星ひとつ"));
+    const QImage paintedPicture = board->picture();
+
+    const std::filesystem::path file = dir / "designed.vkst";
+    platform.files = {file, file};
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, QPoint(500, 500));
+    QTest::mouseClick(control<QPushButton>("Option1(4)"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+
+    QCOMPARE(platform.messages.size(), std::size_t{2});
+    QCOMPARE(platform.messages[0].text, std::string("データセーブが完了しました"));
+    QCOMPARE(platform.messages[1].text, std::string("データロードが完了しました"));
+    QVERIFY(control<QPushButton>("Option1(0)")->isChecked());
+    QCOMPARE(text("Text1"), QString("星ひとつ"));
+    QCOMPARE(window->game().stageSet().stageCells[0].at(12, 12), code(Tile::Empty));
+    QVERIFY(board->picture() == paintedPicture);
+    QVERIFY(control("Frame5")->isVisible());
   }
 
   void speedListSetsTheStep() {
