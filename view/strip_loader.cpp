@@ -9,6 +9,12 @@ PictureStrips loadPictureStrips() {
           toImage24(QImage(":/assets/bomb1.png")), toImage24(QImage(":/assets/bomb2.png"))};
 }
 
+Image24 loadScaledSpriteStrip(int cellPixels) {
+  return toImage24(QImage(":/assets/chara.png")
+                       .scaled(kSpriteCellCount * cellPixels, cellPixels, Qt::IgnoreAspectRatio,
+                               Qt::SmoothTransformation));
+}
+
 QImage loadWindowIcon() {
   return QImage(":/assets/icon.png");
 }

@@ -8,6 +8,9 @@
 namespace vantoki {
 
 PictureStrips loadPictureStrips();
+// The sprite strip with every cell shrunk to `cellPixels` square, each pixel the average of the
+// pixels it covers, for pictures smaller than the board's.
+Image24 loadScaledSpriteStrip(int cellPixels);
 QImage loadWindowIcon();
 
 }  // namespace vantoki
