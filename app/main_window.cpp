@@ -12,6 +12,8 @@
 #include <QTimer>
 
 #include "app/qt_platform.h"
+#include "dialogs/stage_operations_dialog.h"
+#include "dialogs/stage_preview.h"
 #include "platform/mouse_buttons.h"
 #include "view/game_speed.h"
 #include "view/qimage_bridge.h"
@@ -39,12 +41,15 @@ void shrinkToFit(QLabel* label) {
 
 }  // namespace
 
-MainWindow::MainWindow(Platform* platform) : strips_(loadPictureStrips()) {
-  if (platform == nullptr) {
+MainWindow::MainWindow(Platform* platform)
+    : strips_(loadPictureStrips()),
+      miniSpriteStrip_(loadScaledSpriteStrip(kMiniCellPixels)),
+      platform_(platform) {
+  if (platform_ == nullptr) {
     ownPlatform_ = std::make_unique<QtPlatform>(this);
-    platform = ownPlatform_.get();
+    platform_ = ownPlatform_.get();
   }
-  game_ = std::make_unique<Game>(strips_, *platform);
+  game_ = std::make_unique<Game>(strips_, *platform_);
   buildWindow();
   game_->setView(this);
   connectHandlers();
@@ -197,6 +202,14 @@ void MainWindow::connectHandlers() {
           [this](const QString& name) { game_->renameDataSet(name.toStdString()); });
   connect(saveStagesButton_, &QPushButton::clicked, this, [this] { game_->saveStageData(); });
   connect(loadStagesButton_, &QPushButton::clicked, this, [this] { game_->loadStageData(); });
+  connect(stageOperationsButton_, &QPushButton::clicked, this, [this] { openStageOperations(); });
+}
+
+void MainWindow::openStageOperations() {
+  StageOperationsDialog dialog(game_->stageSetForOperations(), *platform_, miniSpriteStrip_, this);
+  if (dialog.exec() == QDialog::Accepted) {
+    game_->selectStage(0);
+  }
 }
 
 void MainWindow::startUp() {

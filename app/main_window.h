@@ -14,6 +14,7 @@
 #include "app/game.h"
 #include "app/game_view.h"
 #include "platform/platform.h"
+#include "view/image24.h"
 #include "view/picture_strips.h"
 
 class QButtonGroup;
@@ -54,9 +55,12 @@ class MainWindow : public QWidget, private GameView {
   void buildReplayPanel();
   void startUp();
   void connectHandlers();
+  void openStageOperations();
 
   PictureStrips strips_;
+  Image24 miniSpriteStrip_;  // the stage operations dialog's previews are drawn from it
   std::unique_ptr<Platform> ownPlatform_;
+  Platform* platform_ = nullptr;
   std::unique_ptr<Game> game_;
 
   PictureBox* boardPicture_ = nullptr;

@@ -7,7 +7,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -247,6 +249,27 @@ class MainWindowTest : public QObject {
     QCOMPARE(text("Text1"), QString("星ひとつ"));
     QCOMPARE(window->game().stageSet().stageCells[0].at(12, 12), code(Tile::Empty));
     QVERIFY(board->picture() == paintedPicture);
+    QVERIFY(control("Frame5")->isVisible());
+
+    // Swap stages 01 and 02 in the stage operations dialog, answering Yes.
+    platform.answers = {MessageAnswer::Yes};
+    QTimer::singleShot(0, this, [] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      QVERIFY(dialog != nullptr);
+      QCOMPARE(dialog->objectName(), QString("Form2"));
+      QTest::mouseClick(dialog->findChild<QPushButton*>("Option1(0)"), Qt::LeftButton);
+      QTest::mouseClick(dialog->findChild<QPushButton*>("Option1(11)"), Qt::LeftButton);
+      dialog->findChild<QRadioButton*>("Option3")->click();
+      QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    });
+    control<QPushButton>("Option1(3)")->click();
+    QTest::mouseClick(control<QPushButton>("Command9"), Qt::LeftButton);
+    QCOMPARE(platform.messages.back().text,
+             std::string("ステージ1とステージ2を入れ替えます。\r\nよろしいですか？"));
+    QVERIFY(control<QPushButton>("Option1(0)")->isChecked());
+    QCOMPARE(text("Text1"), QString("STAGE 2"));
+    QCOMPARE(window->game().stageSet().stageNames[1], std::string("星ひとつ"));
+    QVERIFY(board->picture() != paintedPicture);
     QVERIFY(control("Frame5")->isVisible());
   }
 
