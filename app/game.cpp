@@ -4,6 +4,7 @@
 
 #include "io/stage_data_commands.h"
 #include "platform/mouse_buttons.h"
+#include "replay/replay_saving.h"
 #include "view/game_speed.h"
 #include "view/move_drawing.h"
 
@@ -19,7 +20,8 @@ Game::Game(const PictureStrips& strips, Platform& platform)
     : platform_(platform),
       editor_(strips),
       boardImage_(kBoardPixels, kBoardPixels),
-      painter_(strips, boardImage_, [this] { tellView(&GameView::boardPictureChanged); }) {
+      painter_(strips, boardImage_, [this] { tellView(&GameView::boardPictureChanged); }),
+      replayPlayer_(platform, *play_, *this) {
   play_->addListener(*this);
 }
 
@@ -86,6 +88,16 @@ void Game::loadStageData() {
                          [this](StageSet loaded) { installStageSet(std::move(loaded)); });
 }
 
+void Game::saveReplay() {
+  vantoki::saveReplay(platform_, stageSet_.dataSetName, stageSet_.stageNames[currentStage_],
+                      *play_);
+}
+
+void Game::startReplay() {
+  replayPlayer_.start(stageSet_.dataSetName, stageSet_.stageNames[currentStage_],
+                      stageSet_.stageCells[currentStage_]);
+}
+
 void Game::turnLabelsChanged(int currentTurn, int lastTurn) {
   currentTurnLabel_ = formatTurn(currentTurn);
   lastTurnLabel_ = formatTurn(lastTurn);
@@ -116,6 +128,14 @@ void Game::turnLimitReached() {
 void Game::moveCommitted(const Board& resolved, const Board& committed) {
   drawCommittedCells(painter_, resolved, committed);
   painter_.presentBoard();
+}
+
+void Game::drawStage(const Board& stage) {
+  painter_.drawStage(stage);
+}
+
+void Game::replayRunningChanged() {
+  tellView(&GameView::replayRunningChanged);
 }
 
 }  // namespace vantoki

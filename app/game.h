@@ -14,6 +14,7 @@
 #include "editor/stage_editor.h"
 #include "platform/platform.h"
 #include "play/play.h"
+#include "replay/replay_player.h"
 #include "view/board_painter.h"
 #include "view/image24.h"
 #include "view/picture_strips.h"
@@ -23,7 +24,7 @@ namespace vantoki {
 // The turn counters as the labels show them: three digits with leading zeros.
 std::string formatTurn(int turn);
 
-class Game : private PlayListener {
+class Game : private PlayListener, private ReplayPlayerHost {
  public:
   Game(const PictureStrips& strips, Platform& platform);
 
@@ -53,6 +54,11 @@ class Game : private PlayListener {
 
   void saveStageData();
   void loadStageData();
+  void saveReplay();
+  // Plays a saved replay on the current stage; the stop panel shows while replayRunning().
+  void startReplay();
+  void stopReplay() { replayPlayer_.requestStop(); }
+  bool replayRunning() const { return replayPlayer_.running(); }
   // The stage set as the stage operations dialog changes it in place; the window selects the
   // first stage afterwards.
   StageSet& stageSetForOperations() { return stageSet_; }
@@ -85,6 +91,8 @@ class Game : private PlayListener {
   void moveFrameDue(const MoveFrame& frame) override;
   void turnLimitReached() override;
   void moveCommitted(const Board& resolved, const Board& committed) override;
+  void drawStage(const Board& stage) override;
+  void replayRunningChanged() override;
 
   template <typename Change>
   void tellView(Change change) {
@@ -107,6 +115,7 @@ class Game : private PlayListener {
   bool stageClearShown_ = false;
   Image24 boardImage_;
   BoardPainter painter_;
+  ReplayPlayer replayPlayer_;
 };
 
 }  // namespace vantoki

@@ -16,6 +16,7 @@ class GameView {
   virtual void stageChanged() = 0;
   virtual void editorTilesChanged() = 0;
   virtual void editModeChanged() = 0;
+  virtual void replayRunningChanged() = 0;
 };
 
 }  // namespace vantoki

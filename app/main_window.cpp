@@ -203,6 +203,9 @@ void MainWindow::connectHandlers() {
   connect(saveStagesButton_, &QPushButton::clicked, this, [this] { game_->saveStageData(); });
   connect(loadStagesButton_, &QPushButton::clicked, this, [this] { game_->loadStageData(); });
   connect(stageOperationsButton_, &QPushButton::clicked, this, [this] { openStageOperations(); });
+  connect(saveReplayButton_, &QPushButton::clicked, this, [this] { game_->saveReplay(); });
+  connect(playReplayButton_, &QPushButton::clicked, this, [this] { game_->startReplay(); });
+  connect(stopReplayButton_, &QPushButton::clicked, this, [this] { game_->stopReplay(); });
 }
 
 void MainWindow::openStageOperations() {
@@ -262,6 +265,10 @@ void MainWindow::editModeChanged() {
   setNameBoxLocked(stageNameBox_, !editing);
   setNameBoxLocked(dataSetNameBox_, !editing);
   stageOperationsButton_->setVisible(editing);
+}
+
+void MainWindow::replayRunningChanged() {
+  replayPanel_->setVisible(game_->replayRunning());
 }
 
 void MainWindow::editorTilesChanged() {

@@ -47,6 +47,7 @@ class MainWindow : public QWidget, private GameView {
   void stageChanged() override;
   void editorTilesChanged() override;
   void editModeChanged() override;
+  void replayRunningChanged() override;
 
   void buildWindow();
   void buildStageColumn();

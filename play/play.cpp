@@ -40,11 +40,20 @@ void Play::selectStage(const Board& stage) {
   notify([](PlayListener& listener) { listener.stageClearChanged(false); });
 }
 
+void Play::restartForReplay(const Board& stage, const MoveLog& moveLog) {
+  boardHistory_[0] = stage;
+  moveLog_ = moveLog;
+  currentTurn_ = 0;
+  lastTurn_ = 0;
+  animating_ = 0;
+}
+
 bool Play::pressDirection(int direction) {
   holdDirection(direction);
   if (animating_ != 0) {
     return false;
   }
+  replacedMove_ = moveLog_[currentTurn_];
   moveLog_[currentTurn_] = static_cast<std::int16_t>(direction);
   resolveMove(boardHistory_[currentTurn_], direction, workBoard_, motionGrid_);
   animating_ = 1;
@@ -121,6 +130,7 @@ CommitOutcome Play::commitMove() {
     // A cleared stage stops a held button from walking on.
     heldButton_ = 0;
   }
+  notify([](PlayListener& listener) { listener.turnCommitted(); });
   return outcome;
 }
 
@@ -134,6 +144,14 @@ bool Play::stepThroughHistory(HistoryStep step) {
   const bool cleared = showsStageClear();
   notify([cleared](PlayListener& listener) { listener.stageClearChanged(cleared); });
   return true;
+}
+
+MoveLog Play::recordedMoves() const {
+  MoveLog recorded = moveLog_;
+  if (animating_ != 0 && currentTurn_ < lastTurn_) {
+    recorded[currentTurn_] = replacedMove_;
+  }
+  return recorded;
 }
 
 bool Play::showsStageClear() const {

@@ -61,9 +61,12 @@ class Play {
   // its commit would otherwise land after a turn the player never moved from.
   bool stepThroughHistory(HistoryStep step);
 
-  // A replay's moves, read by playback from turn 0 on; moves made later overwrite them turn by
-  // turn as ever.
-  void replaceMoveLog(const MoveLog& moveLog) { moveLog_ = moveLog; }
+  // Puts the play back to the start of the stage with a replay's moves in its log, as playback
+  // does before its first move; playback reads them from turn 0 on, and the moves it makes
+  // write the same values back turn by turn. Unlike a stage selection it tells no listener: the
+  // labels and the stage-clear panel keep what they show until the first replayed move commits. A
+  // move in progress is dropped, so its commit never lands in the replayed play.
+  void restartForReplay(const Board& stage, const MoveLog& moveLog);
 
   int currentTurn() const { return currentTurn_; }
   int lastTurn() const { return lastTurn_; }
@@ -71,6 +74,10 @@ class Play {
   // Turn 0..500; only turns up to lastTurn belong to the play.
   const Board& snapshot(int turn) const { return boardHistory_.at(turn); }
   const MoveLog& moveLog() const { return moveLog_; }
+  // The moves of the recorded line, turns 0 to lastTurn - 1, as a replay saves them. A move still
+  // animating is not part of the line yet, also when it started from an earlier turn and has
+  // already taken that turn's place in the log.
+  MoveLog recordedMoves() const;
   const Board& workBoard() const { return workBoard_; }
   const MotionGrid& motionGrid() const { return motionGrid_; }
   // 0 between moves, else the frame the next tick draws.
@@ -91,6 +98,7 @@ class Play {
   Board workBoard_;
   MotionGrid motionGrid_;
   MoveLog moveLog_{};
+  std::int16_t replacedMove_ = 0;  // what the move in progress overwrote in the log
   std::int16_t currentTurn_ = 0;
   std::int16_t lastTurn_ = 0;
   std::int16_t animating_ = 0;

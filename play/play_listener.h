@@ -35,6 +35,9 @@ class PlayListener {
   // The move is over: `resolved` is the board it built, explosions and all; `committed` the new
   // snapshot.
   virtual void moveCommitted(const Board& /*resolved*/, const Board& /*committed*/) {}
+  // The commit is over and no move is in progress: the moment replay playback issues its next
+  // move.
+  virtual void turnCommitted() {}
 };
 
 }  // namespace vantoki

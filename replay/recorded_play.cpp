@@ -8,8 +8,7 @@ namespace vantoki {
 
 RecordedPlay playMoveLog(const Board& stage, const MoveLog& moveLog) {
   RecordedPlay recorded{std::make_unique<Play>(), {}};
-  recorded.play->selectStage(stage);
-  recorded.play->replaceMoveLog(moveLog);
+  recorded.play->restartForReplay(stage, moveLog);
   recorded.outcome = playWholeReplay(*recorded.play);
   return recorded;
 }

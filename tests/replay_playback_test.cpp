@@ -16,9 +16,8 @@ using testing::walledBoardWith;
 class ReplayPlaybackTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    state->selectStage(walledBoardWith({{7, 13, c(Tile::Player)}}));
     log.fill(kEndOfMoves);
-    state->replaceMoveLog(log);
+    state->restartForReplay(stage, log);
   }
 
   void logMoves(std::initializer_list<int> moves) {
@@ -26,9 +25,10 @@ class ReplayPlaybackTest : public ::testing::Test {
     for (int move : moves) {
       log[turn++] = static_cast<std::int16_t>(move);
     }
-    state->replaceMoveLog(log);
+    state->restartForReplay(stage, log);
   }
 
+  const Board stage = walledBoardWith({{7, 13, c(Tile::Player)}});
   MoveLog log{};
   std::unique_ptr<Play> state = std::make_unique<Play>();
 };
@@ -61,7 +61,7 @@ TEST_F(ReplayPlaybackTest, LogWithoutEndMarkPlaysAll501MovesIntoTurn500) {
   for (int turn = 0; turn < kSnapshotCount; ++turn) {
     log[turn] = static_cast<std::int16_t>(turn % 2 == 0 ? 0 : 2);
   }
-  state->replaceMoveLog(log);
+  state->restartForReplay(stage, log);
   const PlaybackOutcome outcome = playWholeReplay(*state);
   EXPECT_EQ(outcome.movesPlayed, 501);
   EXPECT_EQ(outcome.turnLimitMessages, 1);

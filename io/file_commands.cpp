@@ -1,0 +1,51 @@
+#include "io/file_commands.h"
+
+#include <string>
+
+namespace vantoki {
+namespace {
+
+void reportFailure(Platform& platform, const std::filesystem::path& path, const char* what) {
+  platform.showMessage("原因不明のエラーで、" + path.string() + what, "エラー", MessageButtons::Ok);
+}
+
+}  // namespace
+
+std::filesystem::path folderBesideProgram(Platform& platform, const char* name) {
+  return platform.programFolder() / name;
+}
+
+void saveThroughDialog(
+    Platform& platform, const FileFilter& filter, const std::filesystem::path& folder,
+    const std::function<std::optional<FileError>(const std::filesystem::path&)>& write) {
+  const std::optional<std::filesystem::path> path = platform.chooseFileToSave(filter, folder);
+  if (!path) {
+    return;
+  }
+  if (platform.fileExists(*path) &&
+      platform.showMessage("同名のファイルが存在します。上書きしますか？", "確認",
+                           MessageButtons::YesNo) != MessageAnswer::Yes) {
+    return;
+  }
+  if (write(*path)) {
+    reportFailure(platform, *path, "をデータセーブできませんでした");
+    return;
+  }
+  platform.showMessage("データセーブが完了しました", "メッセージ", MessageButtons::Ok);
+}
+
+std::optional<std::filesystem::path> chooseExistingFile(Platform& platform,
+                                                        const FileFilter& filter,
+                                                        const std::filesystem::path& folder) {
+  std::optional<std::filesystem::path> path = platform.chooseFileToOpen(filter, folder);
+  if (!path || !platform.fileExists(*path)) {
+    return std::nullopt;
+  }
+  return path;
+}
+
+void reportLoadFailure(Platform& platform, const std::filesystem::path& path) {
+  reportFailure(platform, path, "をデータロードできませんでした");
+}
+
+}  // namespace vantoki

@@ -1,0 +1,74 @@
+#include "replay/replay_player.h"
+
+#include <filesystem>
+
+#include "io/file_commands.h"
+#include "io/replay_file.h"
+#include "replay/replay_saving.h"
+
+namespace vantoki {
+
+ReplayPlayer::ReplayPlayer(Platform& platform, Play& play, ReplayPlayerHost& host)
+    : platform_(platform), play_(play), host_(host) {
+  play_.addListener(*this);
+}
+
+void ReplayPlayer::start(const std::string& dataSetName, const std::string& stageName,
+                         const Board& stage) {
+  const std::optional<std::filesystem::path> path =
+      chooseExistingFile(platform_, replayFilter(), replayFolder(platform_));
+  if (!path) {
+    return;
+  }
+  const Result<ReplayRecords> replay = readReplayFile(*path);
+  if (!replay.ok()) {
+    reportLoadFailure(platform_, *path);
+    return;
+  }
+  if ((replay.value().stageName != stageName || replay.value().dataSetName != dataSetName) &&
+      platform_.showMessage(
+          "リプレイデータと現在のステージが一致しませんが、強制的に再生しますか？", "確認",
+          MessageButtons::YesNo) != MessageAnswer::Yes) {
+    return;
+  }
+  MoveLog moves{};
+  if (decodeMoveRecord(replay.value().moveRecord, moves)) {
+    reportLoadFailure(platform_, *path);
+    return;
+  }
+  host_.drawStage(stage);
+  play_.restartForReplay(stage, moves);
+  playback_.emplace();
+  setRunning(true);
+  platform_.showMessage(
+      "リプレイデータを読み込みました。ＯＫで再生します。\r\n"
+      "停止する場合は画面右のデッカイボタンを押してください。",
+      "メッセージ", MessageButtons::Ok);
+  issueNextMove();
+}
+
+void ReplayPlayer::requestStop() {
+  if (playback_) {
+    playback_->requestStop();
+  }
+}
+
+void ReplayPlayer::turnCommitted() {
+  if (running_) {
+    issueNextMove();
+  }
+}
+
+void ReplayPlayer::issueNextMove() {
+  if (!playback_->issueNextMove(play_) || playback_->ended()) {
+    playback_.reset();
+    setRunning(false);
+  }
+}
+
+void ReplayPlayer::setRunning(bool running) {
+  running_ = running;
+  host_.replayRunningChanged();
+}
+
+}  // namespace vantoki
