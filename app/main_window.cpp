@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "app/qt_platform.h"
+#include "dialogs/about_box.h"
 #include "dialogs/stage_operations_dialog.h"
 #include "dialogs/stage_preview.h"
 #include "platform/mouse_buttons.h"
@@ -206,6 +207,7 @@ void MainWindow::connectHandlers() {
   connect(saveReplayButton_, &QPushButton::clicked, this, [this] { game_->saveReplay(); });
   connect(playReplayButton_, &QPushButton::clicked, this, [this] { game_->startReplay(); });
   connect(stopReplayButton_, &QPushButton::clicked, this, [this] { game_->stopReplay(); });
+  connect(aboutButton_, &QPushButton::clicked, this, [this] { AboutBox(*platform_, this).exec(); });
 }
 
 void MainWindow::openStageOperations() {

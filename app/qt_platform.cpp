@@ -63,8 +63,8 @@ bool QtPlatform::leftMouseButtonDown() {
   return (QGuiApplication::mouseButtons() & Qt::LeftButton) != 0;
 }
 
-void QtPlatform::openAddress(const std::string& address) {
-  QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+bool QtPlatform::openAddress(const std::string& address) {
+  return QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
 }
 
 std::filesystem::path QtPlatform::programFolder() {

@@ -21,7 +21,7 @@ class QtPlatform : public Platform {
       const FileFilter& filter, const std::filesystem::path& initialFolder) override;
   bool fileExists(const std::filesystem::path& path) override;
   bool leftMouseButtonDown() override;
-  void openAddress(const std::string& address) override;
+  bool openAddress(const std::string& address) override;
   std::filesystem::path programFolder() override;
 
  private:

@@ -33,8 +33,9 @@ class Platform {
   virtual bool fileExists(const std::filesystem::path& path) = 0;
   // Whether the left mouse button is down at this moment, wherever the pointer is.
   virtual bool leftMouseButtonDown() = 0;
-  // Opens a web address in the browser or a mailto: address in the mail program.
-  virtual void openAddress(const std::string& address) = 0;
+  // Opens a web or file: address in the browser or a mailto: address in the mail program; false
+  // when the desktop could not hand it to any program.
+  virtual bool openAddress(const std::string& address) = 0;
   virtual std::filesystem::path programFolder() = 0;
 };
 

@@ -40,7 +40,10 @@ class FakePlatform : public Platform {
     return std::filesystem::is_regular_file(path);
   }
   bool leftMouseButtonDown() override { return leftButtonDown; }
-  void openAddress(const std::string& address) override { openedAddresses.push_back(address); }
+  bool openAddress(const std::string& address) override {
+    openedAddresses.push_back(address);
+    return addressesOpen;
+  }
   std::filesystem::path programFolder() override { return folder; }
 
   std::vector<ShownMessage> messages;
@@ -48,7 +51,8 @@ class FakePlatform : public Platform {
   std::deque<std::optional<std::filesystem::path>> files;  // dialog results; empty = cancel
   std::vector<FileFilter> dialogFilters;
   std::vector<std::filesystem::path> dialogFolders;
-  std::vector<std::string> openedAddresses;
+  std::vector<std::string> openedAddresses;  // asked for, whether they opened or not
+  bool addressesOpen = true;
   bool leftButtonDown = false;
   std::filesystem::path folder = "/nonexistent/vantoki";
 

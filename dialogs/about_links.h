@@ -1,0 +1,37 @@
+// The About box's three links and what following one does: the help page beside the program,
+// opened as a file: address, the maker's web page, and a new mail to the maker's address. The
+// desktop opens them through the platform seam; when it cannot, the player is told in a message
+// box and the game goes on.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "platform/platform.h"
+
+namespace vantoki {
+
+inline constexpr std::string_view kMakerName = "Vantoki チーム";
+inline constexpr std::string_view kMakerWebPage = "https://vantoki.example.org/";
+inline constexpr std::string_view kMakerMailAddress = "vantoki@example.org";
+inline constexpr std::string_view kHelpPageFileName = "help.html";
+
+// The file: address of help.html in `programFolder`, with one separator before the name however
+// the folder ends. Every byte an address may not carry as it is is percent-encoded, so a folder
+// whose name holds spaces, '#', '%' or Japanese still names the same file.
+std::string helpPageAddress(const std::filesystem::path& programFolder);
+
+// "mailto:" and the maker's address, which the desktop hands to the mail program.
+std::string makerMailLink();
+
+// Hands `address` to the desktop; when no program takes it, says so. Returns whether it opened.
+bool openInBrowser(Platform& platform, const std::string& address);
+
+// A help page missing beside the program is reported before any browser is started, since a
+// browser given a missing file may show nothing at all.
+void openHelpPage(Platform& platform);
+void openMakerWebPage(Platform& platform);
+void writeMailToMaker(Platform& platform);
+
+}  // namespace vantoki
