@@ -273,6 +273,63 @@ class MainWindowTest : public QObject {
     QVERIFY(control("Frame5")->isVisible());
   }
 
+  // A player's replay through the real widgets: play, save, come back to the stage, play it back
+  // on the running timer with the tall stop button showing, and stop it.
+  void replaySavedAndPlayedBackWithTheStopButton() {
+    const TempDir dir;
+    StageSet stages = initialStageSet();
+    stages.stageCells[0] = testing::walledBoardWith({{2, 13, code(Tile::Player)}});
+    window->game().installStageSet(stages);
+    control<QComboBox>("Combo1")->setCurrentIndex(0);
+    for (int move = 0; move < 4; ++move) {
+      clickDirection(2);
+      waitForTheCommit();
+    }
+    const QImage played = control<PictureBox>("MapPic")->picture();
+    const std::filesystem::path file = dir / "four.vkrp";
+    platform.files = {file, file, file};
+    QTest::mouseClick(control<QPushButton>("Command4"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Option1(1)"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Option1(0)"), Qt::LeftButton);
+    QCOMPARE(text("Label5"), QString("000"));
+
+    QTest::mouseClick(control<QPushButton>("Command6"), Qt::LeftButton);
+    QVERIFY(control("Frame6")->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!control("Frame6")->isVisible(), 3000);
+    waitForTheCommit();
+    QCOMPARE(text("Label5"), QString("004"));
+    QCOMPARE(text("Label3"), QString("004"));
+    QVERIFY(control<PictureBox>("MapPic")->picture() == played);
+
+    // Again, stopped while the second move is on its way: the third is still made.
+    control<QComboBox>("Combo1")->setCurrentIndex(3);
+    QTest::mouseClick(control<QPushButton>("Command6"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(window->game().play().lastTurn(), 1, 3000);
+    QTest::mouseClick(control<QPushButton>("Command8"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!control("Frame6")->isVisible(), 3000);
+    waitForTheCommit();
+    QCOMPARE(text("Label5"), QString("003"));
+    QCOMPARE(window->game().play().currentBoard().at(5, 13), code(Tile::Player));
+  }
+
+  void closingTheWindowDuringPlaybackEndsCleanly() {
+    const TempDir dir;
+    StageSet stages = initialStageSet();
+    stages.stageCells[0] = testing::walledBoardWith({{2, 13, code(Tile::Player)}});
+    window->game().installStageSet(stages);
+    clickDirection(2);
+    waitForTheCommit();
+    const std::filesystem::path file = dir / "one.vkrp";
+    platform.files = {file, file};
+    QTest::mouseClick(control<QPushButton>("Command4"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Command6"), Qt::LeftButton);
+    QVERIFY(window->game().replayRunning());
+    const std::size_t messages = platform.messages.size();
+    window.reset();
+    QTest::qWait(200);
+    QCOMPARE(platform.messages.size(), messages);
+  }
+
   void speedListSetsTheStep() {
     control<QComboBox>("Combo1")->setCurrentIndex(0);
     QCOMPARE(window->game().animStep(), 40);
