@@ -48,7 +48,15 @@ void Game::installStageSet(StageSet stageSet) {
 
 void Game::tick() {
   play_->tick(kCellPixels / animStep_, editor_.editMode(),
-              [this] { return platform_.leftMouseButtonDown(); });
+              [this] { return directionKeyHeld_ || platform_.leftMouseButtonDown(); });
+}
+
+bool Game::directionButtonsReachable() const {
+  return !editor_.editMode() && !replayRunning() && !stageClearShown_;
+}
+
+bool Game::historyButtonsReachable() const {
+  return !editor_.editMode() && !replayRunning() && !play_->moveInProgress();
 }
 
 void Game::selectSpeed(int speedIndex) {
@@ -86,6 +94,11 @@ void Game::saveStageData() {
 void Game::loadStageData() {
   vantoki::loadStageData(platform_,
                          [this](StageSet loaded) { installStageSet(std::move(loaded)); });
+}
+
+void Game::loadStageDataFrom(const std::filesystem::path& path) {
+  vantoki::loadStageDataFrom(platform_, path,
+                             [this](StageSet loaded) { installStageSet(std::move(loaded)); });
 }
 
 void Game::saveReplay() {

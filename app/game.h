@@ -6,6 +6,7 @@
 // scripted platform.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -40,6 +41,13 @@ class Game : private PlayListener, private ReplayPlayerHost {
   void installStageSet(StageSet stageSet);
   // One tick of the 50 ms timer.
   void tick();
+  // While a direction key is held, the held-button repeat goes on as for a held mouse button.
+  void setDirectionKeyHeld(bool held) { directionKeyHeld_ = held; }
+  // Whether the controls a key stands for can be reached now: the direction buttons lie in the
+  // play panel under the stage-clear panel and the replay panel; the history buttons refuse while
+  // a move is animated.
+  bool directionButtonsReachable() const;
+  bool historyButtonsReachable() const;
   void selectSpeed(int speedIndex);
 
   // Switches between play and editor mode and restarts the current stage as it now stands. A
@@ -54,6 +62,9 @@ class Game : private PlayListener, private ReplayPlayerHost {
 
   void saveStageData();
   void loadStageData();
+  // A stage data file named on the command line: loaded as the load button loads one, without
+  // the completion message.
+  void loadStageDataFrom(const std::filesystem::path& path);
   void saveReplay();
   // Plays a saved replay on the current stage; the stop panel shows while replayRunning().
   void startReplay();
@@ -108,6 +119,7 @@ class Game : private PlayListener, private ReplayPlayerHost {
   std::unique_ptr<Play> play_ = std::make_unique<Play>();
   int currentStage_ = 0;
   int animStep_ = 0;
+  bool directionKeyHeld_ = false;
   StageEditor editor_;
 
   std::string currentTurnLabel_;

@@ -1,16 +1,19 @@
 #include "app/main_window.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
+#include "app/key_commands.h"
 #include "app/qt_platform.h"
 #include "dialogs/about_box.h"
 #include "dialogs/stage_operations_dialog.h"
@@ -55,6 +58,8 @@ MainWindow::MainWindow(Platform* platform)
   game_->setView(this);
   connectHandlers();
   startUp();
+  // Key events go to the control with the focus first; the application's filter sees them all.
+  qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -116,6 +121,7 @@ void MainWindow::buildPlayPanel() {
   for (int index = 0; index < 4; ++index) {
     historyButtons_[index] = button(playPanel_, arrayName("Command5", index),
                                     historyCaptions[index], historyLefts[index], 20, 25, 29);
+    historyButtons_[index]->setToolTip(historyKeyTip(index));
   }
   label(playPanel_, "Label8", "ゲームスピード", 16, 60, 85, 13);
   speedList_ = place(new QComboBox(playPanel_), "Combo1", 104, 56, 93, 20);
@@ -130,6 +136,7 @@ void MainWindow::buildPlayPanel() {
   for (int index = 0; index < 4; ++index) {
     directionButtons_[index] = place(new PictureBox(playPanel_), arrayName("Picture4", index),
                                      arrowPlaces[index].x(), arrowPlaces[index].y(), 40, 40);
+    directionButtons_[index]->setToolTip(directionKeyTip(index));
   }
 
   stageClearPanel_ = place(new QFrame(playPanel_), "Frame7", 12, 80, 185, 93);
@@ -234,6 +241,64 @@ void MainWindow::startUp() {
   if (const QScreen* screen = this->screen()) {
     move(screen->availableGeometry().center() - rect().center());
   }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget != nullptr && widget->window() == this) {
+      return takeKey(static_cast<QKeyEvent*>(event));
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+bool MainWindow::takeKey(QKeyEvent* event) {
+  const std::optional<KeyCommand> command = keyCommandFor(event->key(), event->modifiers());
+  if (!command) {
+    return false;
+  }
+  const bool press = event->type() == QEvent::KeyPress;
+  if (command->kind == KeyCommand::Kind::Direction) {
+    if (!press) {
+      if (!directionKeyHeld_ || event->isAutoRepeat()) {
+        return directionKeyHeld_;
+      }
+      releaseDirectionKey();
+      return true;
+    }
+    if (!game_->directionButtonsReachable()) {
+      return false;
+    }
+    // Holding the key repeats as holding the button does, at the pace of the tick.
+    if (!event->isAutoRepeat()) {
+      directionKeyHeld_ = true;
+      game_->setDirectionKeyHeld(true);
+      game_->play().pressDirection(command->button);
+    }
+    return true;
+  }
+  if (!game_->historyButtonsReachable()) {
+    return false;
+  }
+  if (press) {
+    game_->play().stepThroughHistory(static_cast<HistoryStep>(command->button));
+  }
+  return true;
+}
+
+void MainWindow::releaseDirectionKey() {
+  directionKeyHeld_ = false;
+  game_->setDirectionKeyHeld(false);
+  game_->play().releaseDirection();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  // A key released while another window has the keyboard never reaches this one.
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow() && directionKeyHeld_) {
+    releaseDirectionKey();
+  }
+  QWidget::changeEvent(event);
 }
 
 void MainWindow::boardPictureChanged() {

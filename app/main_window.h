@@ -18,6 +18,7 @@
 #include "view/picture_strips.h"
 
 class QButtonGroup;
+class QKeyEvent;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -40,7 +41,16 @@ class MainWindow : public QWidget, private GameView {
 
   Game& game() { return *game_; }
 
+ protected:
+  // Keys that stand for the play panel's buttons, whichever control has the focus.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
  private:
+  // Returns whether the key event was taken as a button's command.
+  bool takeKey(QKeyEvent* event);
+  void releaseDirectionKey();
+
   void boardPictureChanged() override;
   void turnLabelsChanged() override;
   void stageClearChanged() override;
@@ -92,6 +102,7 @@ class MainWindow : public QWidget, private GameView {
   QGroupBox* replayPanel_ = nullptr;
   QPushButton* stopReplayButton_ = nullptr;
   QTimer* tickTimer_ = nullptr;
+  bool directionKeyHeld_ = false;
 };
 
 }  // namespace vantoki

@@ -9,6 +9,7 @@
 
 #include "dialogs/about_link_label.h"
 #include "dialogs/about_links.h"
+#include "platform/version.h"
 #include "view/strip_loader.h"
 #include "widgets/application_style.h"
 #include "widgets/controls.h"
@@ -38,8 +39,7 @@ void widenToText(QLabel* link) {
 
 AboutLinkLabel* link(QWidget* parent, const QString& name, std::string_view address, int top,
                      int width) {
-  auto* control =
-      place(new AboutLinkLabel(fromView(address), parent), name, 104, top, width, 15);
+  auto* control = place(new AboutLinkLabel(fromView(address), parent), name, 104, top, width, 15);
   widenToText(control);
   return control;
 }
@@ -56,7 +56,8 @@ AboutBox::AboutBox(Platform& platform, QWidget* parent) : QDialog(parent) {
   auto* icon = place(new PictureBox(this), "picIcon", 12, 12, 32, 32);
   icon->setPicture(loadWindowIcon());
 
-  QLabel* title = label(this, "lblTitle", "Vantoki　Ver 1.2", 56, 20, 219, 15);
+  QLabel* title =
+      label(this, "lblTitle", QString("Vantoki　Ver %1").arg(kVersion), 56, 20, 219, 15);
   title->setFont(gothicFont(11.25, true));
   QPalette titleColors = title->palette();
   titleColors.setColor(QPalette::WindowText, kTitleColor);

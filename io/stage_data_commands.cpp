@@ -25,16 +25,20 @@ void saveStageData(Platform& platform, const StageSet& stageSet) {
 void loadStageData(Platform& platform, const std::function<void(StageSet)>& install) {
   const std::optional<std::filesystem::path> path =
       chooseExistingFile(platform, stageDataFilter(), stageDataFolder(platform));
-  if (!path) {
-    return;
+  if (path && loadStageDataFrom(platform, *path, install)) {
+    platform.showMessage("データロードが完了しました", "メッセージ", MessageButtons::Ok);
   }
-  Result<StageSet> loaded = readStageDataFile(*path);
+}
+
+bool loadStageDataFrom(Platform& platform, const std::filesystem::path& path,
+                       const std::function<void(StageSet)>& install) {
+  Result<StageSet> loaded = readStageDataFile(path);
   if (!loaded.ok()) {
-    reportLoadFailure(platform, *path);
-    return;
+    reportLoadFailure(platform, path);
+    return false;
   }
   install(std::move(loaded).value());
-  platform.showMessage("データロードが完了しました", "メッセージ", MessageButtons::Ok);
+  return true;
 }
 
 }  // namespace vantoki

@@ -28,4 +28,10 @@ void saveStageData(Platform& platform, const StageSet& stageSet);
 // first stage; then the completion is shown.
 void loadStageData(Platform& platform, const std::function<void(StageSet)>& install);
 
+// Reads the file at `path` and hands it to `install`, or reports the failure with the full path
+// and installs nothing. Returns whether it was installed. The load button and a stage file named
+// on the command line both come through here.
+bool loadStageDataFrom(Platform& platform, const std::filesystem::path& path,
+                       const std::function<void(StageSet)>& install);
+
 }  // namespace vantoki

@@ -2,14 +2,17 @@
 // control stands, and a move made with the mouse on the direction buttons.
 #include "app/main_window.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QtMath>
 
 #include <memory>
 
@@ -328,6 +331,148 @@ class MainWindowTest : public QObject {
     window.reset();
     QTest::qWait(200);
     QCOMPARE(platform.messages.size(), messages);
+  }
+
+  void arrowKeysMoveAndHoldingOneWalksOn() {
+    StageSet stages = initialStageSet();
+    stages.stageCells[0] =
+        testing::walledBoardWith({{2, 13, code(Tile::Player)}, {13, 13, code(Tile::Star)}});
+    window->game().installStageSet(stages);
+    control<QComboBox>("Combo1")->setCurrentIndex(0);
+    // The key works wherever the focus is, also in a locked name box.
+    auto* stageName = control<QLineEdit>("Text1");
+    stageName->setFocus();
+    const int cursor = stageName->cursorPosition();
+    QTest::keyPress(stageName, Qt::Key_Right);
+    QCOMPARE(window->game().play().animating(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(window->game().play().lastTurn() >= 3, 2000);
+    // The keyboard's own repeats neither move nor release.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(control("Text1"), &repeat);
+    QKeyEvent repeatRelease(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(control("Text1"), &repeatRelease);
+    QVERIFY(window->game().play().heldButton() == 3);
+    QTest::keyRelease(control("Text1"), Qt::Key_Right);
+    QCOMPARE(window->game().play().heldButton(), 0);
+    waitForTheCommit();
+    const int walked = window->game().play().lastTurn();
+    QTest::qWait(300);
+    QCOMPARE(window->game().play().lastTurn(), walked);
+    QCOMPARE(window->game().play().currentBoard().at(2 + walked, 13), code(Tile::Player));
+    QCOMPARE(stageName->cursorPosition(), cursor);
+  }
+
+  void historyKeysStepThroughThePlay_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Home") << int(Qt::Key_Home) << int(Qt::NoModifier) << QString("000");
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << int(Qt::NoModifier) << QString("000");
+    QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << int(Qt::ControlModifier) << QString("000");
+    QTest::newRow("Ctrl+Y") << int(Qt::Key_Y) << int(Qt::ControlModifier) << QString("002");
+    QTest::newRow("Ctrl+Shift+Z") << int(Qt::Key_Z) << int(Qt::ControlModifier | Qt::ShiftModifier)
+                                  << QString("002");
+    QTest::newRow("End") << int(Qt::Key_End) << int(Qt::NoModifier) << QString("003");
+    QTest::newRow("plain Z") << int(Qt::Key_Z) << int(Qt::NoModifier) << QString("001");
+  }
+
+  void historyKeysStepThroughThePlay() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, shown);
+    control<QComboBox>("Combo1")->setCurrentIndex(0);
+    for (int move = 0; move < 3; ++move) {
+      clickDirection(1);
+      waitForTheCommit();
+    }
+    QTest::mouseClick(control<QPushButton>("Command5(1)"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Command5(1)"), Qt::LeftButton);
+    QCOMPARE(text("Label5"), QString("001"));
+    QTest::keyClick(window.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(text("Label5"), shown);
+  }
+
+  void keysFollowTheReachOfTheirButtons() {
+    StageSet stages = initialStageSet();
+    stages.stageCells[0] =
+        testing::walledBoardWith({{2, 13, code(Tile::Player)}, {12, 13, code(Tile::Star)}});
+    window->game().installStageSet(stages);
+    // While a move is animated, a history key does nothing.
+    QTest::keyClick(window.get(), Qt::Key_Right);
+    QTest::keyClick(window.get(), Qt::Key_Home);
+    waitForTheCommit();
+    QCOMPARE(text("Label5"), QString("001"));
+
+    // In the editor the arrow keys are the text box's own.
+    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+    auto* stageName = control<QLineEdit>("Text1");
+    stageName->setFocus();
+    stageName->setCursorPosition(3);
+    QTest::keyClick(stageName, Qt::Key_Left);
+    QCOMPARE(stageName->cursorPosition(), 2);
+    QTest::keyClick(stageName, Qt::Key_End);
+    QCOMPARE(stageName->cursorPosition(), stageName->text().size());
+    QCOMPARE(window->game().play().animating(), 0);
+    QCOMPARE(window->game().play().lastTurn(), 0);
+    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+
+    // Under the stage-clear panel the arrows cannot be reached.
+    stages.stageCells[0] = testing::walledBoardWith({{2, 13, code(Tile::Player)}});
+    window->game().installStageSet(stages);
+    QTest::keyClick(window.get(), Qt::Key_Up);
+    waitForTheCommit();
+    QVERIFY(control("Frame7")->isVisible());
+    QTest::keyClick(window.get(), Qt::Key_Up);
+    QCOMPARE(window->game().play().animating(), 0);
+  }
+
+  void keysWaitWhileAReplayPlays() {
+    const TempDir dir;
+    const std::filesystem::path file = dir / "turns.vkrp";
+    platform.files = {file, file};
+    clickDirection(1);
+    waitForTheCommit();
+    QTest::mouseClick(control<QPushButton>("Command4"), Qt::LeftButton);
+    control<QComboBox>("Combo1")->setCurrentIndex(4);
+    QTest::mouseClick(control<QPushButton>("Command6"), Qt::LeftButton);
+    QVERIFY(window->game().replayRunning());
+    QTest::keyClick(window.get(), Qt::Key_Home);
+    QTest::keyPress(window.get(), Qt::Key_Left);
+    QCOMPARE(window->game().play().heldButton(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->game().replayRunning(), 3000);
+    QTest::keyRelease(window.get(), Qt::Key_Left);
+    waitForTheCommit();
+    QCOMPARE(window->game().play().lastTurn(), 1);
+    QCOMPARE(window->game().play().moveLog()[0], std::int16_t{1});
+  }
+
+  void buttonsNameTheirKeys() {
+    QCOMPARE(control("Picture4(0)")->toolTip(), QString("←キー"));
+    QCOMPARE(control("Picture4(3)")->toolTip(), QString("↓キー"));
+    QVERIFY(control("Command5(0)")->toolTip().contains("Home"));
+    QVERIFY(control("Command5(3)")->toolTip().contains("End"));
+  }
+
+  // Under any scale of the screen a click lands on the cell under it, and the board is enlarged
+  // pixel by pixel.
+  void clicksLandOnTheirCellAndTheBoardStaysSharp() {
+    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+    auto* board = control<PictureBox>("MapPic");
+    QTest::mousePress(control("Picture1"), Qt::LeftButton, Qt::NoModifier, QPoint(121, 41));
+    QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, QPoint(3 * 40 + 1, 4 * 40 + 39));
+    QTest::mouseRelease(board, Qt::LeftButton, Qt::NoModifier, QPoint(3 * 40 + 1, 4 * 40 + 39));
+    QCOMPARE(window->game().stageSet().stageCells[0].at(3, 4), code(Tile::Bomb));
+
+    const QImage shown = board->grab().toImage();
+    const qreal scale = board->devicePixelRatioF();
+    QCOMPARE(shown.width(), qRound(kBoardPixels * scale));
+    const QImage& picture = board->picture();
+    for (int y = 0; y < kBoardPixels; y += 7) {
+      for (int x = 0; x < kBoardPixels; x += 5) {
+        const QPoint device(qFloor(x * scale), qFloor(y * scale));
+        QCOMPARE(shown.pixelColor(device), picture.pixelColor(x, y));
+      }
+    }
   }
 
   void speedListSetsTheStep() {

@@ -124,5 +124,24 @@ TEST_F(StageDataCommandsTest, CutOffFileReportsTheFailureAndInstallsNothing) {
                                       "をデータロードできませんでした"}));
 }
 
+// A stage file named on the command line loads as the load button loads one, without the
+// completion message; a failure is reported.
+TEST_F(StageDataCommandsTest, LoadFromAGivenPathReportsOnlyFailures) {
+  const std::filesystem::path path = dir / "given.vkst";
+  ASSERT_FALSE(writeStageDataFile(path, sampleSet()));
+  const auto install = [this](StageSet set) {
+    ++installs;
+    installed = std::move(set);
+  };
+  EXPECT_TRUE(loadStageDataFrom(platform, path, install));
+  EXPECT_TRUE(platform.messages.empty());
+  EXPECT_EQ(installed, sampleSet());
+  EXPECT_FALSE(loadStageDataFrom(platform, dir / "missing.vkst", install));
+  EXPECT_EQ(installs, 1);
+  EXPECT_EQ(messageTexts(), (std::vector<std::string>{"エラー: 原因不明のエラーで、" +
+                                                      (dir / "missing.vkst").string() +
+                                                      "をデータロードできませんでした"}));
+}
+
 }  // namespace
 }  // namespace vantoki

@@ -27,6 +27,8 @@ void PictureBox::setPicture(const QImage& picture) {
 
 void PictureBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  // On a scaled screen the 40-pixel art is enlarged pixel by pixel: blurred edges would smear it.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter.fillRect(rect(), palette().window());
   painter.drawImage(0, 0, picture_);
 }
