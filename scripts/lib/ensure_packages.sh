@@ -33,6 +33,6 @@ ensure_packages() {
 # What every build needs: the compiler, the build tools and Qt.
 VANTOKI_BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev)
 # What the tests and benchmarks add.
-VANTOKI_TEST_PACKAGES=(libgtest-dev libbenchmark-dev)
+VANTOKI_TEST_PACKAGES=(libgtest-dev libbenchmark-dev desktop-file-utils)
 # What the game needs on screen: a Japanese Gothic font for every caption.
 VANTOKI_RUN_PACKAGES=(fonts-ipafont-gothic)
