@@ -17,6 +17,11 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
+// Far above any real record (a move record has 501 characters, a name a few dozen), so only a
+// file that holds no records at all is refused; without a limit, one endless line would take all
+// memory. Writing keeps to the same limit, so the program never writes a file it then refuses.
+constexpr std::size_t kMaxLineBytes = 64 * 1024;
+
 // Collects the values of lines as their bytes arrive, whatever the chunk boundaries.
 class RecordCollector {
  public:
@@ -24,11 +29,15 @@ class RecordCollector {
       : decoder_(std::move(decoder)), count_(count) {}
 
   bool complete() const { return records_.size() == count_; }
+  bool overlong() const { return line_.size() > kMaxLineBytes; }
+  // Counted from 1, as an editor shows it.
+  int currentLineNumber() const { return static_cast<int>(records_.size()) + 1; }
 
-  // Takes bytes until the records are complete; the rest of the chunk is never looked at.
+  // Takes bytes until the records are complete or the current line is too long; the rest of the
+  // chunk is never looked at.
   void take(std::string_view chunk) {
     for (const char byte : chunk) {
-      if (complete()) {
+      if (complete() || overlong()) {
         return;
       }
       const bool lfOfCrLf = afterCr_ && byte == '\n';
@@ -82,10 +91,14 @@ std::optional<FileError> writeRecords(const std::filesystem::path& path,
     return fileError(path, encoder.error().message);
   }
   std::string bytes;
-  for (const std::string& text : texts) {
-    bytes += '"';
-    bytes += encoder.value().convert(withoutLineBreaks(text));
-    bytes += '"';
+  for (std::size_t index = 0; index < texts.size(); ++index) {
+    const std::string line = '"' + encoder.value().convert(withoutLineBreaks(texts[index])) + '"';
+    if (line.size() > kMaxLineBytes) {
+      return fileError(path, static_cast<int>(index) + 1,
+                       "would be longer than " + std::to_string(kMaxLineBytes) +
+                           " bytes, more than a line may hold");
+    }
+    bytes += line;
     bytes += kLineEnd;
   }
   return writeFileAtomically(path, bytes);
@@ -96,7 +109,8 @@ Result<std::vector<std::string>> readRecords(const std::filesystem::path& path, 
   if (!decoder.ok()) {
     return fileError(path, decoder.error().message);
   }
-  const UniqueFd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // Without O_NONBLOCK, opening a FIFO waits for a writer, for ever, before fstat could refuse it.
+  const UniqueFd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (!fd.valid()) {
     return fileError(path, "cannot open: " + systemReason(errno));
   }
@@ -110,6 +124,11 @@ Result<std::vector<std::string>> readRecords(const std::filesystem::path& path, 
   }
   if (!S_ISREG(status.st_mode)) {
     return fileError(path, "is not a regular file");
+  }
+  // A file on a share with mandatory locks could refuse a non-blocking read with EAGAIN.
+  const int flags = fcntl(fd.get(), F_GETFL);
+  if (flags < 0 || fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    return fileError(path, "cannot open: " + systemReason(errno));
   }
 
   RecordCollector collector(std::move(decoder).value(), count);
@@ -126,6 +145,11 @@ Result<std::vector<std::string>> readRecords(const std::filesystem::path& path, 
       break;
     }
     collector.take(std::string_view(chunk.data(), static_cast<std::size_t>(got)));
+    if (collector.overlong()) {
+      return fileError(path, collector.currentLineNumber(),
+                       "longer than " + std::to_string(kMaxLineBytes) +
+                           " bytes; no record is anywhere near that long");
+    }
   }
   std::vector<std::string> records = std::move(collector).finish();
   if (records.size() < count) {

@@ -5,6 +5,10 @@
 // Reading is lenient, because people edit these files by hand: CR LF, a lone LF and a lone CR
 // all end a line; a last line without a line end still counts; a blank line is a record with an
 // empty value. Only as many lines as the caller needs are ever read.
+//
+// Reading never blocks on what the path names and never holds more than one line of at most
+// 64 KiB: only a regular file is read (a FIFO or a device is refused without waiting for it),
+// and a longer line is refused, since no record comes near that.
 #pragma once
 
 #include <filesystem>
@@ -18,12 +22,13 @@
 
 namespace vantoki {
 
-// Writes one quoted record per text (texts are UTF-8) as one atomic save of the file.
+// Writes one quoted record per text (texts are UTF-8) as one atomic save of the file. Fails,
+// writing nothing, when a line would be longer than reading accepts.
 [[nodiscard]] std::optional<FileError> writeRecords(const std::filesystem::path& path,
                                                     std::span<const std::string> texts);
 
-// The values of the first `count` records, as UTF-8. Fails when the file cannot be read or has
-// fewer records.
+// The values of the first `count` records, as UTF-8. Fails when the path is not a regular file,
+// the file cannot be read, a line is too long or the file has fewer records.
 Result<std::vector<std::string>> readRecords(const std::filesystem::path& path, std::size_t count);
 
 // The value of one line, still in code page 932. Leading spaces are skipped. A value that begins

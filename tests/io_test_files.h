@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -80,20 +81,33 @@ inline std::string joinLines(const std::vector<std::string>& lines, std::string_
   return bytes;
 }
 
+// Runs `work` in a child process and tells whether it returned true. The child is killed by
+// SIGALRM after `seconds`, so a call that would block for ever fails the test instead of hanging
+// it; what the child changes in memory never reaches the test.
+template <class Work>
+bool succeedsInChild(Work work, unsigned seconds = 20) {
+  // Output still buffered at the fork would otherwise be printed twice.
+  std::fflush(nullptr);
+  const pid_t child = fork();
+  if (child == 0) {
+    alarm(seconds);
+    _exit(work() ? 0 : 1);
+  }
+  int status = 0;
+  return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+         WEXITSTATUS(status) == 0;
+}
+
 // Runs `work` in a child process whose files may not grow beyond `maxBytes`, and tells whether
 // it returned true. Writing past the limit then fails the way a full disk does; unlike
 // permissions, the limit also stops root, and the test runner itself keeps writing freely.
 template <class Work>
 bool succeedsWithFileSizeLimit(rlim_t maxBytes, Work work) {
-  const pid_t child = fork();
-  if (child == 0) {
+  return succeedsInChild([&] {
     std::signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{maxBytes, maxBytes};
-    _exit(setrlimit(RLIMIT_FSIZE, &limit) == 0 && work() ? 0 : 1);
-  }
-  int status = 0;
-  return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
-         WEXITSTATUS(status) == 0;
+    return setrlimit(RLIMIT_FSIZE, &limit) == 0 && work();
+  });
 }
 
 }  // namespace vantoki

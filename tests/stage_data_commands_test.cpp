@@ -2,6 +2,8 @@
 // every question and message, the silent ends, and what a failed load leaves alone.
 #include "io/stage_data_commands.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include "board_fixture.h"
@@ -141,6 +143,26 @@ TEST_F(StageDataCommandsTest, LoadFromAGivenPathReportsOnlyFailures) {
   EXPECT_EQ(messageTexts(), (std::vector<std::string>{"エラー: 原因不明のエラーで、" +
                                                       (dir / "missing.vkst").string() +
                                                       "をデータロードできませんでした"}));
+}
+
+// Named on the command line, a FIFO or a file of one endless line must not freeze the window:
+// both are reported at once. Loaded in a child that dies after a while, should the load wait.
+TEST_F(StageDataCommandsTest, LoadOfAFifoOrAnEndlessLineIsReportedAtOnce) {
+  const std::filesystem::path fifo = dir / "fifo.vkst";
+  const std::filesystem::path endless = dir / "endless.vkst";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  writeBytes(endless, "");
+  std::filesystem::resize_file(endless, 100'000'000);
+  EXPECT_TRUE(succeedsInChild([&] {
+    const auto install = [this](StageSet) { ++installs; };
+    return !loadStageDataFrom(platform, fifo, install) &&
+           !loadStageDataFrom(platform, endless, install) && installs == 0 &&
+           messageTexts() ==
+               std::vector<std::string>{"エラー: 原因不明のエラーで、" + fifo.string() +
+                                            "をデータロードできませんでした",
+                                        "エラー: 原因不明のエラーで、" + endless.string() +
+                                            "をデータロードできませんでした"};
+  }));
 }
 
 }  // namespace
