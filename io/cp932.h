@@ -1,7 +1,14 @@
 // Conversion between the program's UTF-8 text and code page 932 (Shift-JIS as Windows has it),
-// the encoding of every stage data and replay file. Both directions always produce text: what
-// code page 932 cannot hold is written as "?", and bytes that are not code page 932 read as
-// U+FFFD, so a damaged name never makes a file unusable.
+// the encoding of every stage data and replay file. Both directions always produce text, so a
+// damaged name never makes a file unusable, and a name read from a file is written back as the
+// same bytes, so loading and saving never changes a file and a replay names its stage exactly.
+//
+// Bytes that are not code page 932 are kept: each such byte b reads as the private-use character
+// U+F700 + b (code page 932 maps nothing there), and writing turns a run of those characters back
+// into its bytes wherever those bytes read back as the same characters, which always holds for
+// text that reading produced. Anywhere else such a character is what a person typed, and like
+// every other character code page 932 lacks it is written as "?", so a typed character never
+// turns into bytes that would read as something else.
 //
 // Opening a converter fails only when the system lacks code page 932 support; each converter
 // owns its iconv descriptor.
@@ -23,31 +30,35 @@ struct IconvCloser {
 };
 using IconvHandle = std::unique_ptr<std::remove_pointer_t<iconv_t>, IconvCloser>;
 
-class Cp932Encoder {
- public:
-  static Result<Cp932Encoder> open();
-
-  // UTF-8 in, code page 932 out. Each character that code page 932 lacks, and each run of bytes
-  // that is not UTF-8, becomes one "?".
-  std::string convert(std::string_view utf8);
-
- private:
-  explicit Cp932Encoder(IconvHandle handle) : handle_(std::move(handle)) {}
-
-  IconvHandle handle_;
-};
-
 class Cp932Decoder {
  public:
   static Result<Cp932Decoder> open();
 
-  // Code page 932 in, UTF-8 out. Each byte sequence that is not code page 932 becomes U+FFFD.
+  // Code page 932 in, UTF-8 out. Each byte of a sequence that is not code page 932 is kept as
+  // U+F700 + the byte.
   std::string convert(std::string_view cp932);
 
  private:
   explicit Cp932Decoder(IconvHandle handle) : handle_(std::move(handle)) {}
 
   IconvHandle handle_;
+};
+
+class Cp932Encoder {
+ public:
+  static Result<Cp932Encoder> open();
+
+  // UTF-8 in, code page 932 out. Kept bytes go back as they came; each other character that
+  // code page 932 lacks, and each run of bytes that is not UTF-8, becomes one "?".
+  std::string convert(std::string_view utf8);
+
+ private:
+  Cp932Encoder(IconvHandle handle, Cp932Decoder decoder)
+      : handle_(std::move(handle)), decoder_(std::move(decoder)) {}
+
+  IconvHandle handle_;
+  // Checks that kept bytes read back as the characters they came from.
+  Cp932Decoder decoder_;
 };
 
 }  // namespace vantoki

@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 class Cp932DecodeTest : public testing::TestWithParam<Conversion> {};
 
-TEST_P(Cp932DecodeTest, ConvertsOrReplacesWithReplacementCharacter) {
+TEST_P(Cp932DecodeTest, ConvertsOrKeepsUndecodableBytesAsPrivateUseCharacters) {
   Result<Cp932Decoder> decoder = Cp932Decoder::open();
   ASSERT_TRUE(decoder.ok()) << decoder.error().message;
   EXPECT_EQ(decoder.value().convert(GetParam().input), GetParam().expected);
@@ -53,17 +53,76 @@ INSTANTIATE_TEST_SUITE_P(
     Table, Cp932DecodeTest,
     testing::Values(Conversion{"", ""},
                     Conversion{"\x8F\x89\x8A\xFA\x83\x66\x81\x5B\x83\x5E", "初期データ"},
-                    Conversion{"\x87\x40", "①"}, Conversion{"\x80", "\uFFFD"},
-                    Conversion{"\xA0", "\uFFFD"}, Conversion{"\xFD\xFE\xFF", "\uFFFD\uFFFD\uFFFD"},
-                    Conversion{"ab\x81", "ab\uFFFD"},  // lead byte at the very end
+                    Conversion{"\x87\x40", "①"}, Conversion{"\x80", "\uF780"},
+                    Conversion{"\xA0", "\uF7A0"}, Conversion{"\xFD\xFE\xFF", "\uF7FD\uF7FE\uF7FF"},
+                    Conversion{"ab\x81", "ab\uF781"},  // lead byte at the very end
                     // A stray lead byte must not swallow the ASCII byte after it.
-                    Conversion{"\x81\"x", "\uFFFD\"x"},
+                    Conversion{"\x81\"x", "\uF781\"x"},
                     Conversion{"\x81"
                                "1",
-                               "\uFFFD"
+                               "\uF781"
                                "1"},
-                    // An unassigned pair stands for one character.
-                    Conversion{"\x85\x80z", "\uFFFDz"}));
+                    // An unassigned pair keeps both its bytes.
+                    Conversion{"\x85\x80z", "\uF785\uF780z"}));
+
+// Every name byte comes back from a read and a write: each single byte, and each pair after a
+// lead byte that does not read as code page 932, whatever follows it.
+TEST(Cp932Test, UndecodableBytesRoundTripByteForByte) {
+  Result<Cp932Encoder> encoder = Cp932Encoder::open();
+  Result<Cp932Decoder> decoder = Cp932Decoder::open();
+  ASSERT_TRUE(encoder.ok());
+  ASSERT_TRUE(decoder.ok());
+  int undecodablePairs = 0;
+  for (int first = 0; first < 256; ++first) {
+    const std::string single(1, static_cast<char>(first));
+    EXPECT_EQ(encoder.value().convert(decoder.value().convert(single)), single) << first;
+    if (!(first >= 0x81 && first <= 0x9F) && !(first >= 0xE0 && first <= 0xFC)) {
+      continue;
+    }
+    for (int second = 0; second < 256; ++second) {
+      for (const std::string_view after : {"", "@", "\xB1", "\x82\xA0"}) {
+        const std::string bytes = single + static_cast<char>(second) + std::string(after);
+        const std::string decoded = decoder.value().convert(bytes);
+        if (decoded.find("\xEF\x9E") == std::string::npos &&
+            decoded.find("\xEF\x9F") == std::string::npos) {
+          continue;  // a character code page 932 has; some have two encodings
+        }
+        ++undecodablePairs;
+        EXPECT_EQ(encoder.value().convert(decoded), bytes) << testing::PrintToString(bytes);
+      }
+    }
+  }
+  EXPECT_GT(undecodablePairs, 1000);
+}
+
+class PrivateUseEncodeTest : public testing::TestWithParam<Conversion> {};
+
+// A private-use character a person typed is only written as a byte that reads back as the same
+// character; anywhere else it is "?", like every other character code page 932 lacks.
+TEST_P(PrivateUseEncodeTest, NeverBecomesBytesThatReadAsSomethingElse) {
+  Result<Cp932Encoder> encoder = Cp932Encoder::open();
+  Result<Cp932Decoder> decoder = Cp932Decoder::open();
+  ASSERT_TRUE(encoder.ok());
+  ASSERT_TRUE(decoder.ok());
+  const std::string written = encoder.value().convert(GetParam().input);
+  EXPECT_EQ(written, GetParam().expected);
+  if (written.find('?') == std::string::npos) {
+    EXPECT_EQ(decoder.value().convert(written), GetParam().input);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, PrivateUseEncodeTest,
+    testing::Values(Conversion{"\uF780", "\x80"}, Conversion{"a\uF781", "a\x81"},
+                    Conversion{"\uF781\uF7FF", "\x81\xFF"},
+                    // 81 40 reads as an ideographic space, 81 A0 as a white square.
+                    Conversion{"\uF781@", "?@"}, Conversion{"\uF781\uF7A0x", "??x"},
+                    // B1 is a half-width katakana, 41 an "A".
+                    Conversion{"\uF7B1", "?"}, Conversion{"\uF741", "?"},
+                    // A lead byte before the first byte of a two-byte character.
+                    Conversion{"\uF781あ", "?\x82\xA0"},
+                    // Outside U+F700-U+F7FF private-use characters keep their own rules.
+                    Conversion{"\uE000\uF6FF\uF800", "\xF0\x40??"}));
 
 TEST(Cp932Test, ConverterIsReusableAfterAnUnconvertibleCharacter) {
   Result<Cp932Encoder> encoder = Cp932Encoder::open();

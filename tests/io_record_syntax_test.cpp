@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LineEnds{"BlankLines", "\r\n\n\"c\"\r\n", {"", "", "c"}},
                     LineEnds{"CrCrLf", "\"a\"\r\r\n\"c\"\r\n", {"a", "", "c"}},
                     LineEnds{"MoreThanAsked", "\"a\"\r\n\"b\"\r\n\"c\"\r\n", {"a", "b"}},
-                    LineEnds{"NonCp932Byte", "\"x\x80y\"\r\n", {"x\uFFFDy"}}),
+                    LineEnds{"NonCp932Byte", "\"x\x80y\"\r\n", {"x\uF780y"}}),
     [](const testing::TestParamInfo<LineEnds>& info) { return info.param.name; });
 
 TEST(RecordSyntaxTest, NothingAfterTheFinalLineEndIsARecord) {

@@ -109,6 +109,29 @@ TEST(StageDataFileTest, NamesWithDoubleQuotesRoundTrip) {
   EXPECT_EQ(read.value(), written);
 }
 
+// Name lines whose bytes are partly not code page 932 (damaged, or from another encoding): a
+// load and a save give the same file back, so the game never changes a name silently.
+TEST(StageDataFileTest, UndecodableNameBytesRoundTripByteForByte) {
+  const TempDir dir;
+  std::vector<std::string> lines = initialLines(dir);
+  const std::vector<std::string> damaged = {
+      "\"\x82\xCD\x82\xB6\x82\xDF\x82\xCC\x88\xEA\x85\xE0\"",  // はじめの一, a pair no one assigned
+      "\"\x80\"",                                              // a byte that is never a character
+      "\"end on a lead byte \x81\"",
+      "\"\x81\"quoted\"\"",  // a lead byte before a quote inside the name
+      "\"\xFD\xFE\xFF \x85\x40\xA0\"",
+      "\"\xEF\x9E\x80 UTF-8 of a kept byte\""};
+  for (std::size_t name = 0; name < damaged.size(); ++name) {
+    line(lines, name == 0 ? 1 : 2 + 16 * static_cast<int>(name)) = damaged[name];
+  }
+  const std::string bytes = joinLines(lines, "\r\n");
+  writeBytes(dir / "damaged.vkst", bytes);
+  const Result<StageSet> read = readStageDataFile(dir / "damaged.vkst");
+  ASSERT_TRUE(read.ok()) << read.error().message;
+  ASSERT_EQ(writeStageDataFile(dir / "saved.vkst", read.value()), std::nullopt);
+  EXPECT_EQ(readBytes(dir / "saved.vkst"), bytes);
+}
+
 TEST(StageDataFileTest, CharacterMissingFromCodePage932IsSavedAsQuestionMark) {
   const TempDir dir;
   StageSet written = initialStageSet();
