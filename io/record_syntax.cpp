@@ -34,19 +34,24 @@ class RecordCollector {
   int currentLineNumber() const { return static_cast<int>(records_.size()) + 1; }
 
   // Takes bytes until the records are complete or the current line is too long; the rest of the
-  // chunk is never looked at.
+  // chunk is never looked at, except an LF that completes the CR LF of the last record.
   void take(std::string_view chunk) {
     for (const char byte : chunk) {
-      if (complete() || overlong()) {
+      const bool afterCr = afterCr_;
+      if (overlong() || (complete() && !(afterCr && byte == '\n'))) {
         return;
       }
-      const bool lfOfCrLf = afterCr_ && byte == '\n';
       afterCr_ = byte == '\r';
-      if (lfOfCrLf) {
+      if (afterCr && byte == '\n') {
+        if (emptyLineAfterLoneCr_) {
+          records_.back().afterStrayCr = true;
+        }
         continue;
       }
       if (byte == '\r' || byte == '\n') {
         endLine();
+        // A line end directly after a CR that no LF followed: this line is empty.
+        emptyLineAfterLoneCr_ = afterCr;
       } else {
         line_.push_back(byte);
       }
@@ -54,7 +59,7 @@ class RecordCollector {
   }
 
   // A last line without a line end is still a record; nothing after the final line end is one.
-  std::vector<std::string> finish() && {
+  std::vector<Record> finish() && {
     if (!line_.empty() && !complete()) {
       endLine();
     }
@@ -63,15 +68,17 @@ class RecordCollector {
 
  private:
   void endLine() {
-    records_.push_back(decoder_.convert(fieldValue(line_)));
+    const Field field = readField(line_);
+    records_.push_back({decoder_.convert(field.value), field.unquoted});
     line_.clear();
   }
 
   Cp932Decoder decoder_;
   std::size_t count_;
-  std::vector<std::string> records_;
+  std::vector<Record> records_;
   std::string line_;
   bool afterCr_ = false;
+  bool emptyLineAfterLoneCr_ = false;
 };
 
 // Nothing in a record is escaped, so a line break inside a name would split it into two records
@@ -104,7 +111,7 @@ std::optional<FileError> writeRecords(const std::filesystem::path& path,
   return writeFileAtomically(path, bytes);
 }
 
-Result<std::vector<std::string>> readRecords(const std::filesystem::path& path, std::size_t count) {
+Result<std::vector<Record>> readRecords(const std::filesystem::path& path, std::size_t count) {
   Result<Cp932Decoder> decoder = Cp932Decoder::open();
   if (!decoder.ok()) {
     return fileError(path, decoder.error().message);
@@ -151,7 +158,7 @@ Result<std::vector<std::string>> readRecords(const std::filesystem::path& path, 
                            " bytes; no record is anywhere near that long");
     }
   }
-  std::vector<std::string> records = std::move(collector).finish();
+  std::vector<Record> records = std::move(collector).finish();
   if (records.size() < count) {
     return fileError(path, "the file has " +
                                countOf(static_cast<long long>(records.size()), "line") + ", " +
@@ -160,7 +167,20 @@ Result<std::vector<std::string>> readRecords(const std::filesystem::path& path, 
   return records;
 }
 
-std::string_view fieldValue(std::string_view line) {
+std::optional<FileError> strayCrError(const std::filesystem::path& path,
+                                      std::span<const Record> records) {
+  const auto stray = std::find_if(records.begin(), records.end(),
+                                  [](const Record& record) { return record.afterStrayCr; });
+  if (stray == records.end()) {
+    return std::nullopt;
+  }
+  // The line before the empty one is where the stray CR sits; lines count from 1.
+  return fileError(path, static_cast<int>(stray - records.begin()),
+                   "ends in CR CR LF; the extra CR ends a line of its own and moves every "
+                   "later line down by one");
+}
+
+Field readField(std::string_view line) {
   const std::size_t start = line.find_first_not_of(' ');
   if (start == std::string_view::npos) {
     return {};
@@ -168,9 +188,9 @@ std::string_view fieldValue(std::string_view line) {
   const std::string_view field = line.substr(start);
   if (field.front() == '"') {
     const std::string_view quoted = field.substr(1);
-    return quoted.substr(0, quoted.rfind('"'));
+    return {quoted.substr(0, quoted.rfind('"')), false};
   }
-  return field.substr(0, field.find(','));
+  return {field.substr(0, field.find(',')), true};
 }
 
 }  // namespace vantoki

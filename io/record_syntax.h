@@ -27,14 +27,36 @@ namespace vantoki {
 [[nodiscard]] std::optional<FileError> writeRecords(const std::filesystem::path& path,
                                                     std::span<const std::string> texts);
 
-// The values of the first `count` records, as UTF-8. Fails when the path is not a regular file,
-// the file cannot be read, a line is too long or the file has fewer records.
-Result<std::vector<std::string>> readRecords(const std::filesystem::path& path, std::size_t count);
+// A record as read, with what a message needs to point at the cause when its value makes no sense.
+struct Record {
+  std::string value;  // UTF-8
+  // The line holds text that does not begin with a double quote, so it ended at its first comma.
+  bool unquoted = false;
+  // The line is an empty one made by a line that ended in CR CR LF: the first CR ended that line
+  // alone, and the CR LF then ended this one.
+  bool afterStrayCr = false;
 
-// The value of one line, still in code page 932. Leading spaces are skipped. A value that begins
-// with a double quote runs to the last double quote of the line, so a name that itself holds a
-// double quote reads back as written; without a closing quote it runs to the line end. Any other
-// value runs to the first comma or the line end.
-std::string_view fieldValue(std::string_view line);
+  friend bool operator==(const Record&, const Record&) = default;
+};
+
+// The first `count` records, values in UTF-8. Fails when the path is not a regular file, the file
+// cannot be read, a line is too long or the file has fewer records.
+Result<std::vector<Record>> readRecords(const std::filesystem::path& path, std::size_t count);
+
+// When one of `records` is a line made by a stray CR: the failure to report instead of what the
+// shifted records look like, naming the line that ends in CR CR LF.
+std::optional<FileError> strayCrError(const std::filesystem::path& path,
+                                      std::span<const Record> records);
+
+// The value of one line, still in code page 932, and whether it was quoted.
+struct Field {
+  std::string_view value;
+  bool unquoted = false;
+};
+
+// Leading spaces are skipped. A value that begins with a double quote runs to the last double
+// quote of the line, so a name that itself holds a double quote reads back as written; without a
+// closing quote it runs to the line end. Any other value runs to the first comma or the line end.
+Field readField(std::string_view line);
 
 }  // namespace vantoki

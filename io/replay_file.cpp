@@ -54,12 +54,17 @@ std::optional<FileError> writeReplayFile(const std::filesystem::path& path,
 }
 
 Result<ReplayRecords> readReplayFile(const std::filesystem::path& path) {
-  Result<std::vector<std::string>> read = readRecords(path, kReplayRecordCount);
+  Result<std::vector<Record>> read = readRecords(path, kReplayRecordCount);
   if (!read.ok()) {
     return read.error();
   }
-  std::vector<std::string>& records = read.value();
-  return ReplayRecords{std::move(records[0]), std::move(records[1]), std::move(records[2])};
+  std::vector<Record>& records = read.value();
+  // A stray CR before the move record would leave a name or nothing in its place.
+  if (std::optional<FileError> strayCr = strayCrError(path, records)) {
+    return *std::move(strayCr);
+  }
+  return ReplayRecords{std::move(records[0].value), std::move(records[1].value),
+                       std::move(records[2].value)};
 }
 
 }  // namespace vantoki

@@ -38,7 +38,8 @@ std::string encodeMoveRecord(const MoveLog& moveLog, int lastTurn);
                                                        const std::string& stageName,
                                                        const MoveLog& moveLog, int lastTurn);
 
-// Fails when the file cannot be opened or has fewer than three records.
+// Fails when the file cannot be opened, has fewer than three records, or has a line ending in
+// CR CR LF before the move record (the stray CR would shift the records).
 Result<ReplayRecords> readReplayFile(const std::filesystem::path& path);
 
 }  // namespace vantoki

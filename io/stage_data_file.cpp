@@ -1,5 +1,6 @@
 #include "io/stage_data_file.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,24 +65,33 @@ std::optional<FileError> writeStageDataFile(const std::filesystem::path& path,
 }
 
 Result<StageSet> readStageDataFile(const std::filesystem::path& path) {
-  const Result<std::vector<std::string>> read = readRecords(path, kStageDataRecordCount);
+  const Result<std::vector<Record>> read = readRecords(path, kStageDataRecordCount);
   if (!read.ok()) {
     return read.error();
   }
-  const std::vector<std::string>& records = read.value();
+  const std::vector<Record>& records = read.value();
   StageSet stageSet;
-  stageSet.dataSetName = records[0];
+  stageSet.dataSetName = records[0].value;
   for (int stage = 0; stage < kStageCount; ++stage) {
-    stageSet.stageNames[stage] = records[stageNameRecord(stage)];
+    stageSet.stageNames[stage] = records[stageNameRecord(stage)].value;
     for (int y = 0; y < kBoardSize; ++y) {
       const int record = rowRecord(stage, y);
-      const std::optional<std::string> problem =
-          readRow(records[record], y, stageSet.stageCells[stage]);
-      if (problem) {
-        return fileError(path, record + 1,
-                         "row " + std::to_string(y + 1) + " of stage " + std::to_string(stage + 1) +
-                             " " + *problem);
+      std::optional<std::string> problem =
+          readRow(records[record].value, y, stageSet.stageCells[stage]);
+      if (!problem) {
+        continue;
       }
+      // What the row looks like is only a symptom when a stray CR has shifted it here.
+      if (std::optional<FileError> strayCr =
+              strayCrError(path, std::span(records).first(static_cast<std::size_t>(record) + 1))) {
+        return *std::move(strayCr);
+      }
+      if (records[record].unquoted) {
+        problem = "does not begin with a double quote, so it ends at its first comma";
+      }
+      return fileError(path, record + 1,
+                       "row " + std::to_string(y + 1) + " of stage " + std::to_string(stage + 1) +
+                           " " + *problem);
     }
   }
   return stageSet;

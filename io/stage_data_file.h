@@ -24,7 +24,9 @@ std::string rowRecordText(const Board& board, int y);
                                                           const StageSet& stageSet);
 
 // Fails when the file cannot be opened or ends before its 161st record, when a row record has
-// fewer than 15 commas, or when a cell holds a number outside the 16-bit range.
+// fewer than 15 commas, or when a cell holds a number outside the 16-bit range. A failing row
+// is reported by its cause where that is plain: a line ending in CR CR LF before it, which
+// shifts it, or a missing opening quote.
 Result<StageSet> readStageDataFile(const std::filesystem::path& path);
 
 }  // namespace vantoki

@@ -16,36 +16,40 @@
 namespace vantoki {
 namespace {
 
-struct Field {
+struct FieldCase {
   std::string line;
   std::string value;
+  bool unquoted = false;
 };
 
-void PrintTo(const Field& field, std::ostream* out) {
+void PrintTo(const FieldCase& field, std::ostream* out) {
   *out << testing::PrintToString(field.line);
 }
 
-class FieldValueTest : public testing::TestWithParam<Field> {};
+class ReadFieldTest : public testing::TestWithParam<FieldCase> {};
 
-TEST_P(FieldValueTest, FollowsTheFieldRules) {
-  EXPECT_EQ(fieldValue(GetParam().line), GetParam().value);
+TEST_P(ReadFieldTest, FollowsTheFieldRules) {
+  const Field field = readField(GetParam().line);
+  EXPECT_EQ(field.value, GetParam().value);
+  EXPECT_EQ(field.unquoted, GetParam().unquoted);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, FieldValueTest,
-                         testing::Values(Field{"\"abc\"", "abc"}, Field{"   \"abc\"", "abc"},
-                                         Field{"\"\"", ""}, Field{"", ""}, Field{"    ", ""},
-                                         // Commas inside quotes stay part of the value.
-                                         Field{"\"01,02,\"", "01,02,"},
-                                         // A name holding a double quote reads back as written.
-                                         Field{"\"say \"hi\"\"", "say \"hi\""},
-                                         Field{"\"\"\"", "\""},
-                                         // Without a closing quote the value runs to the line end.
-                                         Field{"\"abc", "abc"}, Field{"\"a,b", "a,b"},
-                                         // Text after the closing quote is not part of the value.
-                                         Field{"\"abc\" ,zzz", "abc"},
-                                         // Unquoted values end at a comma.
-                                         Field{"abc", "abc"}, Field{"  abc,def", "abc"},
-                                         Field{",x", ""}, Field{"\tabc", "\tabc"}));
+INSTANTIATE_TEST_SUITE_P(
+    Table, ReadFieldTest,
+    testing::Values(FieldCase{"\"abc\"", "abc"}, FieldCase{"   \"abc\"", "abc"},
+                    FieldCase{"\"\"", ""}, FieldCase{"", ""}, FieldCase{"    ", ""},
+                    // Commas inside quotes stay part of the value.
+                    FieldCase{"\"01,02,\"", "01,02,"},
+                    // A name holding a double quote reads back as written.
+                    FieldCase{"\"say \"hi\"\"", "say \"hi\""}, FieldCase{"\"\"\"", "\""},
+                    // Without a closing quote the value runs to the line end.
+                    FieldCase{"\"abc", "abc"}, FieldCase{"\"a,b", "a,b"},
+                    // Text after the closing quote is not part of the value.
+                    FieldCase{"\"abc\" ,zzz", "abc"},
+                    // Unquoted values end at a comma.
+                    FieldCase{"abc", "abc", true}, FieldCase{"  abc,def", "abc", true},
+                    FieldCase{",x", "", true}, FieldCase{"\tabc", "\tabc", true},
+                    FieldCase{"01,00,\"", "01", true}));
 
 TEST(RecordSyntaxTest, WritesQuotedCodePage932RecordsEachEndingInCrLf) {
   const TempDir dir;
@@ -64,7 +68,8 @@ TEST(RecordSyntaxTest, LineBreaksInsideATextAreWrittenAsSpaces) {
 struct LineEnds {
   std::string name;
   std::string bytes;
-  std::vector<std::string> records;
+  std::vector<std::string> values;
+  std::string strayCrLines = "";  // one digit per record: 1 for a line made by a stray CR
 };
 
 void PrintTo(const LineEnds& lineEnds, std::ostream* out) {
@@ -76,29 +81,42 @@ class ReadRecordsTest : public testing::TestWithParam<LineEnds> {};
 TEST_P(ReadRecordsTest, SplitsLinesAsExpected) {
   const TempDir dir;
   writeBytes(dir / "f", GetParam().bytes);
-  const Result<std::vector<std::string>> records =
-      readRecords(dir / "f", GetParam().records.size());
+  const Result<std::vector<Record>> records = readRecords(dir / "f", GetParam().values.size());
   ASSERT_TRUE(records.ok()) << records.error().message;
-  EXPECT_EQ(records.value(), GetParam().records);
+  std::vector<std::string> values;
+  std::string strayCrLines;
+  for (const Record& record : records.value()) {
+    values.push_back(record.value);
+    strayCrLines += record.afterStrayCr ? '1' : '0';
+  }
+  EXPECT_EQ(values, GetParam().values);
+  EXPECT_EQ(strayCrLines, GetParam().strayCrLines.empty() ? std::string(values.size(), '0')
+                                                          : GetParam().strayCrLines);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ReadRecordsTest,
-    testing::Values(LineEnds{"CrLf", "\"a\"\r\n\"b\"\r\n", {"a", "b"}},
-                    LineEnds{"Lf", "\"a\"\n\"b\"\n", {"a", "b"}},
-                    LineEnds{"Cr", "\"a\"\r\"b\"\r", {"a", "b"}},
-                    LineEnds{"Mixed", "\"a\"\r\n\"b\"\n\"c\"\r\"d\"\r\n", {"a", "b", "c", "d"}},
-                    LineEnds{"LastLineWithoutEnd", "\"a\"\r\n\"b\"", {"a", "b"}},
-                    LineEnds{"BlankLines", "\r\n\n\"c\"\r\n", {"", "", "c"}},
-                    LineEnds{"CrCrLf", "\"a\"\r\r\n\"c\"\r\n", {"a", "", "c"}},
-                    LineEnds{"MoreThanAsked", "\"a\"\r\n\"b\"\r\n\"c\"\r\n", {"a", "b"}},
-                    LineEnds{"NonCp932Byte", "\"x\x80y\"\r\n", {"x\uF780y"}}),
+    testing::Values(
+        LineEnds{"CrLf", "\"a\"\r\n\"b\"\r\n", {"a", "b"}},
+        LineEnds{"Lf", "\"a\"\n\"b\"\n", {"a", "b"}}, LineEnds{"Cr", "\"a\"\r\"b\"\r", {"a", "b"}},
+        LineEnds{"Mixed", "\"a\"\r\n\"b\"\n\"c\"\r\"d\"\r\n", {"a", "b", "c", "d"}},
+        LineEnds{"LastLineWithoutEnd", "\"a\"\r\n\"b\"", {"a", "b"}},
+        LineEnds{"BlankLines", "\r\n\n\"c\"\r\n", {"", "", "c"}},
+        // A lone CR ends a line, so CR CR LF makes an extra empty line, which is marked.
+        LineEnds{"CrCrLf", "\"a\"\r\r\n\"c\"\r\n", {"a", "", "c"}, "010"},
+        LineEnds{"CrCrCrLf", "a\r\r\r\nb", {"a", "", "", "b"}, "0010"},
+        LineEnds{"CrCrLfOnTheLastLineAsked", "a\r\r\nb", {"a", ""}, "01"},
+        // Blank lines in a file of CR or of LF line ends are not stray.
+        LineEnds{"CrCr", "a\r\rb", {"a", "", "b"}}, LineEnds{"LfCrLf", "a\n\r\nb", {"a", "", "b"}},
+        LineEnds{"CrLfCrLf", "a\r\n\r\nb", {"a", "", "b"}},
+        LineEnds{"MoreThanAsked", "\"a\"\r\n\"b\"\r\n\"c\"\r\n", {"a", "b"}},
+        LineEnds{"NonCp932Byte", "\"x\x80y\"\r\n", {"x\uF780y"}}),
     [](const testing::TestParamInfo<LineEnds>& info) { return info.param.name; });
 
 TEST(RecordSyntaxTest, NothingAfterTheFinalLineEndIsARecord) {
   const TempDir dir;
   writeBytes(dir / "f", "\"a\"\r\n");
-  const Result<std::vector<std::string>> records = readRecords(dir / "f", 2);
+  const Result<std::vector<Record>> records = readRecords(dir / "f", 2);
   ASSERT_FALSE(records.ok());
   EXPECT_EQ(records.error().message, (dir / "f").string() + ": the file has 1 line, 2 expected");
 }
@@ -106,7 +124,7 @@ TEST(RecordSyntaxTest, NothingAfterTheFinalLineEndIsARecord) {
 TEST(RecordSyntaxTest, EmptyFileHasNoRecords) {
   const TempDir dir;
   writeBytes(dir / "f", "");
-  const Result<std::vector<std::string>> records = readRecords(dir / "f", 1);
+  const Result<std::vector<Record>> records = readRecords(dir / "f", 1);
   ASSERT_FALSE(records.ok());
   EXPECT_EQ(records.error().message, (dir / "f").string() + ": the file has 0 lines, 1 expected");
 }
@@ -116,9 +134,9 @@ TEST(RecordSyntaxTest, CrLfSplitAcrossReadChunksIsOneLineEnd) {
   const TempDir dir;
   for (const std::size_t firstLineLength : {65534u, 65535u, 65536u}) {
     writeBytes(dir / "f", std::string(firstLineLength, 'x') + "\r\n\"b\"\r\n\"c\"\r\n");
-    const Result<std::vector<std::string>> records = readRecords(dir / "f", 2);
+    const Result<std::vector<Record>> records = readRecords(dir / "f", 2);
     ASSERT_TRUE(records.ok()) << records.error().message;
-    EXPECT_EQ(records.value()[1], "b") << firstLineLength;
+    EXPECT_EQ(records.value()[1].value, "b") << firstLineLength;
   }
 }
 
@@ -128,9 +146,9 @@ TEST(RecordSyntaxTest, HugeTailAfterTheNeededRecordsIsNeverRead) {
   const TempDir dir;
   writeBytes(dir / "f", "\"a\"\r\n\"b\"\r\n");
   std::filesystem::resize_file(dir / "f", 64ULL << 30);
-  const Result<std::vector<std::string>> records = readRecords(dir / "f", 2);
+  const Result<std::vector<Record>> records = readRecords(dir / "f", 2);
   ASSERT_TRUE(records.ok()) << records.error().message;
-  EXPECT_EQ(records.value(), (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(records.value(), (std::vector<Record>{{"a"}, {"b"}}));
 }
 
 struct Unreadable {
@@ -156,7 +174,7 @@ TEST_P(UnreadableTest, IsRefusedWithoutWaitingOrFillingMemory) {
   const std::filesystem::path path = GetParam().make(dir);
   const std::string expected = path.string() + ": " + GetParam().what;
   EXPECT_TRUE(succeedsInChild([&] {
-    const Result<std::vector<std::string>> records = readRecords(path, 3);
+    const Result<std::vector<Record>> records = readRecords(path, 3);
     const std::string message = records.ok() ? "read" : records.error().message;
     if (message != expected) {
       std::cerr << "the child's message: " << message << "\n";
@@ -204,9 +222,9 @@ TEST(RecordSyntaxTest, LinesAreWrittenUpToTheLengthReadingAccepts) {
   const TempDir dir;
   const std::vector<std::string> longest = {"a", std::string(65534, 'n')};
   ASSERT_EQ(writeRecords(dir / "f", longest), std::nullopt);
-  const Result<std::vector<std::string>> read = readRecords(dir / "f", 2);
+  const Result<std::vector<Record>> read = readRecords(dir / "f", 2);
   ASSERT_TRUE(read.ok()) << read.error().message;
-  EXPECT_EQ(read.value(), longest);
+  EXPECT_EQ(read.value()[1].value, longest[1]);
 
   const std::vector<std::string> tooLong = {"a", std::string(65535, 'n')};
   const std::optional<FileError> error = writeRecords(dir / "f", tooLong);
@@ -214,7 +232,7 @@ TEST(RecordSyntaxTest, LinesAreWrittenUpToTheLengthReadingAccepts) {
   EXPECT_EQ(error->message, (dir / "f").string() +
                                 ": line 2: would be longer than 65536 bytes, more than a line may "
                                 "hold");
-  EXPECT_EQ(readRecords(dir / "f", 2).value(), longest) << "the file is left as it was";
+  EXPECT_EQ(readRecords(dir / "f", 2).value()[1].value, longest[1]) << "the file is left as is";
 }
 
 }  // namespace

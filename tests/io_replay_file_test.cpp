@@ -151,6 +151,24 @@ TEST(ReplayFileTest, ReadFailsWithOnlyTwoRecords) {
             (dir / "short.vkrp").string() + ": the file has 2 lines, 3 expected");
 }
 
+// A stray CR before the move record would put a name or nothing in its place.
+TEST(ReplayFileTest, ReadFailsAtAStrayCrBeforeTheMoveRecord) {
+  const TempDir dir;
+  const std::string moves = "\"" + std::string(501, '9') + "\"\r\n";
+  for (const auto& [bytes, line] : {std::pair{"\"set\"\r\r\n\"stage\"\r\n" + moves, 1},
+                                    std::pair{"\"set\"\r\n\"stage\"\r\r\n" + moves, 2}}) {
+    writeBytes(dir / "r.vkrp", bytes);
+    const Result<ReplayRecords> read = readReplayFile(dir / "r.vkrp");
+    ASSERT_FALSE(read.ok()) << line;
+    EXPECT_EQ(read.error().message, (dir / "r.vkrp").string() + ": line " + std::to_string(line) +
+                                        ": ends in CR CR LF; the extra CR ends a line of its own "
+                                        "and moves every later line down by one");
+  }
+  writeBytes(dir / "r.vkrp", "\"set\"\r\n\"stage\"\r\n" + moves.substr(0, 503) + "\r\r\n");
+  EXPECT_TRUE(readReplayFile(dir / "r.vkrp").ok())
+      << "a stray CR after the move record is harmless";
+}
+
 TEST(ReplayFileTest, ReadFailsForAMissingFile) {
   const TempDir dir;
   EXPECT_FALSE(readReplayFile(dir / "missing.vkrp").ok());

@@ -224,7 +224,18 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"BlankLine", 161, "", "line 161: row 15 of stage 10 has 0 commas, 15 expected"},
         // Unquoted, a row record ends at its first comma.
         BadFile{"UnquotedRow", 4, "01,00,00,00,00,00,00,00,00,00,00,00,00,00,01,",
-                "line 4: row 2 of stage 1 has 0 commas, 15 expected"},
+                "line 4: row 2 of stage 1 does not begin with a double quote, so it ends at its "
+                "first comma"},
+        BadFile{"RowWithoutOpeningQuote", 4, "  01,00,00,00,00,00,00,00,00,00,00,00,00,00,01,\"",
+                "line 4: row 2 of stage 1 does not begin with a double quote, so it ends at its "
+                "first comma"},
+        // A CR before the CR LF of a line ends it early and makes an empty line after it.
+        BadFile{"StrayCrAfterARow", 20, "\"01,00,00,00,00,00,00,00,00,00,00,00,00,00,01,\"\r",
+                "line 20: ends in CR CR LF; the extra CR ends a line of its own and moves every "
+                "later line down by one"},
+        BadFile{"StrayCrAfterTheDataSetName", 1, "\"set\"\r",
+                "line 1: ends in CR CR LF; the extra CR ends a line of its own and moves every "
+                "later line down by one"},
         // Commas after the closing quote are not part of the row.
         BadFile{"CommasOutsideQuotes", 4, "\"01,00\",00,00,00,00,00,00,00,00,00,00,00,00,01,",
                 "line 4: row 2 of stage 1 has 1 comma, 15 expected"},
@@ -241,6 +252,25 @@ TEST(StageDataFileTest, ExtraLinesAfterTheLastRowAreIgnored) {
   std::vector<std::string> lines = initialLines(dir);
   lines.push_back("\"garbage,that,would,not,read\"");
   lines.push_back("\"01,\"");
+  const Result<StageSet> read = readLines(dir, lines);
+  ASSERT_TRUE(read.ok()) << read.error().message;
+  EXPECT_EQ(read.value(), initialStageSet());
+}
+
+TEST(StageDataFileTest, CrCrLfLineEndsAreReportedAtTheFirstLine) {
+  const TempDir dir;
+  const Result<StageSet> read = readLines(dir, initialLines(dir), "\r\r\n");
+  ASSERT_FALSE(read.ok());
+  EXPECT_EQ(read.error().message, (dir / "edited.vkst").string() +
+                                      ": line 1: ends in CR CR LF; the extra CR ends a line of its "
+                                      "own and moves every later line down by one");
+}
+
+// Past the 161st line a stray CR shifts nothing that is read.
+TEST(StageDataFileTest, StrayCrAtTheEndOfTheLastLineIsHarmless) {
+  const TempDir dir;
+  std::vector<std::string> lines = initialLines(dir);
+  line(lines, 161) += "\r";
   const Result<StageSet> read = readLines(dir, lines);
   ASSERT_TRUE(read.ok()) << read.error().message;
   EXPECT_EQ(read.value(), initialStageSet());
