@@ -1,10 +1,14 @@
 #include "io/atomic_write.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <ctime>
 #include <string>
 #include <utility>
 
@@ -15,6 +19,9 @@ namespace {
 
 // Deep enough for any sane chain of links, shallow enough to stop a loop.
 constexpr int kMaxLinkHops = 40;
+
+// Every temporary name starts so, which is how a later save recognises one left by a killed save.
+constexpr std::string_view kTempPrefix = ".vantoki-save.";
 
 // The file that a write to `path` really lands in: symbolic links followed, a dangling one
 // included, because that is what opening the path for writing would create.
@@ -40,49 +47,143 @@ mode_t currentUmask() {
   return mask;
 }
 
-// A temporary file that removes itself unless it has been renamed into place.
+// A short name (one derived from the target's could exceed the longest name allowed) that no
+// other save is likely to pick; a clash is still caught, by O_EXCL or linkat's EEXIST.
+std::string freshTempName() {
+  std::uint64_t random = 0;
+  if (getrandom(&random, sizeof random, 0) != sizeof random) {
+    random = static_cast<std::uint64_t>(getpid()) << 32 ^ static_cast<std::uint64_t>(clock());
+  }
+  constexpr char kDigits[] = "0123456789abcdef";
+  std::string name(kTempPrefix);
+  for (int digit = 0; digit < 16; ++digit, random >>= 4) {
+    name += kDigits[random & 0xF];
+  }
+  return name;
+}
+
+// Removes the temporary files that saves killed part way left in the folder. A save holds a lock
+// on its temporary file for as long as the file has a name, so a lock that can be taken means the
+// save that made the file is gone; another save's file in progress is left alone. Nothing here
+// can fail the save under way: what cannot be removed stays.
+void removeAbandonedTempFiles(const std::filesystem::path& folderPath, int folder) {
+  std::error_code error;
+  std::filesystem::directory_iterator entries(folderPath, error);
+  for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
+    const std::string name = entries->path().filename().string();
+    if (!name.starts_with(kTempPrefix)) {
+      continue;
+    }
+    // O_NONBLOCK: something that is not a file, a FIFO say, must not stop the save.
+    const UniqueFd fd(openat(folder, name.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+    struct stat status {};
+    if (fd.valid() && fstat(fd.get(), &status) == 0 && S_ISREG(status.st_mode) &&
+        flock(fd.get(), LOCK_EX | LOCK_NB) == 0) {
+      unlinkat(folder, name.c_str(), 0);
+    }
+  }
+}
+
+struct Failure {
+  std::string what;
+  int error;
+};
+
+// The new content on its way to the target's name. It starts without a name (O_TMPFILE), so a
+// save killed while writing leaves nothing behind, and gets a temporary name only once its bytes
+// are on the disk, just before the rename. Where the file system has no unnamed files it is named
+// from the start. It holds a lock on the file from its creation, and removes a name that was not
+// renamed into place.
 class TempFile {
  public:
-  TempFile(std::string path, UniqueFd fd) : path_(std::move(path)), fd_(std::move(fd)) {}
+  explicit TempFile(int folder) : folder_(folder) {}
   TempFile(const TempFile&) = delete;
   TempFile& operator=(const TempFile&) = delete;
   ~TempFile() {
-    if (!renamed_) {
-      unlink(path_.c_str());
+    if (!name_.empty()) {
+      unlinkat(folder_, name_.c_str(), 0);
     }
   }
 
-  int fd() const { return fd_.get(); }
-  bool close() { return fd_.close(); }
-  bool renameTo(const std::filesystem::path& target) {
-    renamed_ = rename(path_.c_str(), target.c_str()) == 0;
-    return renamed_;
+  std::optional<Failure> create(mode_t mode) {
+    fd_ = UniqueFd(openat(folder_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+    if (!fd_.valid() && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
+      createNamed();
+    }
+    if (!fd_.valid()) {
+      return Failure{"cannot create a file in its folder", errno};
+    }
+    if (flock(fd_.get(), LOCK_EX) != 0) {
+      return Failure{"cannot create a file in its folder", errno};
+    }
+    if (fchmod(fd_.get(), mode) != 0) {
+      return Failure{"cannot set the file's permissions", errno};
+    }
+    return std::nullopt;
+  }
+
+  std::optional<Failure> write(std::string_view bytes) {
+    if (!writeAll(bytes) || fsync(fd_.get()) != 0) {
+      return Failure{"cannot write", errno};
+    }
+    return std::nullopt;
+  }
+
+  std::optional<Failure> renameOver(const std::string& target) {
+    if (name_.empty()) {
+      // Only linkat gives an unnamed file a name; it refuses to replace one, hence the
+      // temporary name first.
+      const std::string self = "/proc/self/fd/" + std::to_string(fd_.get());
+      std::string name = freshTempName();
+      while (linkat(AT_FDCWD, self.c_str(), folder_, name.c_str(), AT_SYMLINK_FOLLOW) != 0) {
+        if (errno != EEXIST) {
+          return Failure{"cannot give the file a name in its folder", errno};
+        }
+        name = freshTempName();
+      }
+      name_ = std::move(name);
+    }
+    if (renameat(folder_, name_.c_str(), folder_, target.c_str()) != 0) {
+      return Failure{"cannot replace the file", errno};
+    }
+    name_.clear();
+    return std::nullopt;
   }
 
  private:
-  std::string path_;
-  UniqueFd fd_;
-  bool renamed_ = false;
-};
-
-bool writeAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = write(fd, bytes.data(), bytes.size());
-    if (written < 0 && errno == EINTR) {
-      continue;
+  void createNamed() {
+    do {
+      name_ = freshTempName();
+      fd_ = UniqueFd(openat(folder_, name_.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600));
+    } while (!fd_.valid() && errno == EEXIST);
+    if (!fd_.valid()) {
+      name_.clear();
     }
-    if (written < 0) {
-      return false;
-    }
-    if (written == 0) {
-      // No progress and no error: retrying would loop for ever.
-      errno = EIO;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
   }
-  return true;
-}
+
+  bool writeAll(std::string_view bytes) {
+    while (!bytes.empty()) {
+      const ssize_t written = ::write(fd_.get(), bytes.data(), bytes.size());
+      if (written < 0 && errno == EINTR) {
+        continue;
+      }
+      if (written < 0) {
+        return false;
+      }
+      if (written == 0) {
+        // No progress and no error: retrying would loop for ever.
+        errno = EIO;
+        return false;
+      }
+      bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+  }
+
+  int folder_;
+  UniqueFd fd_{-1};
+  std::string name_;
+};
 
 }  // namespace
 
@@ -106,25 +207,31 @@ std::optional<FileError> writeFileAtomically(const std::filesystem::path& path,
     return fileError(path, "is not a regular file, so it is not replaced");
   }
 
-  const std::filesystem::path folder =
+  const std::filesystem::path folderPath =
       target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-  // A fixed short name: one derived from the target's could exceed the longest name allowed.
-  std::string tempPath = (folder / ".vantoki-save.XXXXXX").string();
-  UniqueFd fd(mkstemp(tempPath.data()));
-  if (!fd.valid()) {
+  const UniqueFd folder(open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (!folder.valid()) {
     return fileError(path, "cannot create a file in its folder: " + systemReason(errno));
   }
-  TempFile temp(std::move(tempPath), std::move(fd));
+  removeAbandonedTempFiles(folderPath, folder.get());
 
   const mode_t mode = targetExists ? existing.st_mode & 07777 : 0666 & ~currentUmask();
-  if (fchmod(temp.fd(), mode) != 0) {
-    return fileError(path, "cannot set the file's permissions: " + systemReason(errno));
+  TempFile temp(folder.get());
+  std::optional<Failure> failure = temp.create(mode);
+  if (!failure) {
+    failure = temp.write(bytes);
   }
-  if (!writeAll(temp.fd(), bytes) || fsync(temp.fd()) != 0 || !temp.close()) {
-    return fileError(path, "cannot write: " + systemReason(errno));
+  if (!failure) {
+    failure = temp.renameOver(target.filename().string());
   }
-  if (!temp.renameTo(target)) {
-    return fileError(path, "cannot replace the file: " + systemReason(errno));
+  if (failure) {
+    return fileError(path, failure->what + ": " + systemReason(failure->error));
+  }
+  // The rename is only on the disk once the folder is; a file system that cannot flush a folder
+  // says EINVAL, and there nothing more can be done.
+  if (fsync(folder.get()) != 0 && errno != EINVAL) {
+    return fileError(path, "was replaced, but its folder could not be flushed to the disk: " +
+                               systemReason(errno));
   }
   return std::nullopt;
 }

@@ -1,7 +1,15 @@
-// Saving a file so that it is either wholly replaced or not touched at all: the bytes go to a
-// temporary file beside the target, reach the disk, and only then take the target's name. A
-// save that fails part way (disk full, file size limit, I/O error) leaves the old file exactly as
-// it was and no temporary file behind.
+// Saving a file so that it is either wholly replaced or not touched at all, and once the save is
+// reported done it survives a power cut: the bytes go to a new file in the target's folder and
+// are flushed to the disk, the file takes the target's name by a rename, and the folder is
+// flushed so that the rename is on the disk too. Every file the program writes comes through
+// here.
+//
+// A save that fails part way (disk full, file size limit, I/O error) leaves the old file exactly
+// as it was and no temporary file behind. A save killed part way leaves the old file or the new
+// one, whole: the new file has no name while it is written (where the file system allows), and
+// gets a temporary name ".vantoki-save.*" only for the moment before the rename. A save holds a
+// lock on its temporary file, so the next save in the folder removes a temporary file that a
+// killed save left, and never one that another save is still using.
 //
 // Only regular files are ever replaced: a target that exists as a folder, a device or anything
 // else is refused untouched. A symbolic link is followed and the file it leads to is replaced,

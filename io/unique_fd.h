@@ -14,21 +14,25 @@ class UniqueFd {
   UniqueFd(UniqueFd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
   UniqueFd(const UniqueFd&) = delete;
   UniqueFd& operator=(const UniqueFd&) = delete;
-  UniqueFd& operator=(UniqueFd&&) = delete;
-  ~UniqueFd() {
-    if (fd_ >= 0) {
-      ::close(fd_);
+  UniqueFd& operator=(UniqueFd&& other) noexcept {
+    if (this != &other) {
+      reset();
+      fd_ = std::exchange(other.fd_, -1);
     }
+    return *this;
   }
+  ~UniqueFd() { reset(); }
 
   int get() const { return fd_; }
   bool valid() const { return fd_ >= 0; }
 
-  // Closes now and reports whether the close succeeded: for a file just written, a failing close
-  // can be the first sign that the data did not reach the disk.
-  bool close() { return ::close(std::exchange(fd_, -1)) == 0; }
-
  private:
+  void reset() {
+    if (fd_ >= 0) {
+      ::close(std::exchange(fd_, -1));
+    }
+  }
+
   int fd_ = -1;
 };
 

@@ -1,15 +1,25 @@
 #include "io/atomic_write.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
+#include <iostream>
+#include <iterator>
 #include <set>
 #include <string>
+#include <vector>
 
+#include "io/unique_fd.h"
 #include "io_test_files.h"
+#include "traced_child.h"
 
 namespace vantoki {
 namespace {
@@ -154,6 +164,138 @@ TEST(AtomicWriteTest, WriteFailingPartWayLeavesTheOldFileAndNoTempFile) {
   }));
   EXPECT_EQ(readBytes(dir / "f.vkst"), oldBytes);
   EXPECT_EQ(dir.entries(), std::set<std::string>{"f.vkst"});
+}
+
+// Bytes that differ at every offset from those of another seed, so a mix of two is never one.
+std::string patternOf(std::size_t size, char seed) {
+  std::string bytes(size, seed);
+  for (std::size_t i = 0; i < size; i += 7) {
+    bytes[i] = static_cast<char>(seed + i % 13);
+  }
+  return bytes;
+}
+
+bool isRename(std::uint64_t call) {
+#ifdef SYS_rename
+  if (call == SYS_rename) {
+    return true;
+  }
+#endif
+#ifdef SYS_renameat
+  if (call == SYS_renameat) {
+    return true;
+  }
+#endif
+  return call == SYS_renameat2;
+}
+
+bool isFlush(std::uint64_t call) {
+  return call == SYS_fsync || call == SYS_fdatasync;
+}
+
+// A system call the save made, with the file its first argument named when it flushed one.
+struct Call {
+  std::uint64_t number;
+  std::uint64_t fd;
+  fs::path flushed;
+};
+
+// Killed at each system call it makes, a save leaves the old file or the new one, whole, and at
+// most a temporary file that the next save removes.
+TEST(AtomicWriteTest, SaveKilledAtEverySystemCallLeavesTheOldOrTheNewFileWhole) {
+  const TempDir dir;
+  const fs::path target = dir / "stage.vkst";
+  const std::string oldBytes = patternOf(64 << 10, 'o');
+  const std::string newBytes = patternOf(256 << 10, 'n');
+  const auto save = [&] { (void)writeFileAtomically(target, newBytes); };
+  const std::optional<int> stops =
+      traceChild(save, [](int, const SyscallStop&, pid_t) { return true; });
+  if (!stops) {
+    GTEST_SKIP() << "this system does not allow tracing a child's system calls";
+  }
+  int oldFiles = 0, newFiles = 0, tempFilesLeft = 0, filesLost = 0;
+  writeBytes(target, oldBytes);
+  for (int killAt = 0; killAt <= *stops; ++killAt) {
+    traceChild(save, [&](int stop, const SyscallStop&, pid_t) { return stop < killAt; });
+    const std::string left = readBytes(target);
+    oldFiles += left == oldBytes;
+    newFiles += left == newBytes;
+    filesLost += left != oldBytes && left != newBytes;
+    EXPECT_TRUE(left == oldBytes || left == newBytes) << "killed at stop " << killAt;
+    const std::set<std::string> entries = dir.entries();
+    for (const std::string& name : entries) {
+      EXPECT_TRUE(name == "stage.vkst" || name.starts_with(".vantoki-save.")) << name;
+    }
+    if (entries.size() > 1 || left != oldBytes) {
+      tempFilesLeft += static_cast<int>(entries.size()) - 1;
+      // The save that puts the old file back must also clear what the killed save left.
+      ASSERT_EQ(writeFileAtomically(target, oldBytes), std::nullopt);
+      ASSERT_EQ(dir.entries(), std::set<std::string>{"stage.vkst"}) << "after stop " << killAt;
+    }
+  }
+  EXPECT_EQ(filesLost, 0);
+  std::cout << "kill points " << *stops + 1 << ": old file " << oldFiles << ", new file "
+            << newFiles << ", temporary files left for the next save " << tempFilesLeft
+            << ", files lost " << filesLost << "\n";
+}
+
+// A save reported done survives a power cut: the new bytes reach the disk before the rename
+// makes them the file, and the folder, which holds the rename, after it.
+TEST(AtomicWriteTest, FlushesTheNewBytesBeforeTheRenameAndTheFolderAfterIt) {
+  const TempDir dir;
+  writeBytes(dir / "f.vkst", "old");
+  std::vector<Call> calls;
+  const std::optional<int> stops = traceChild(
+      [&] { (void)writeFileAtomically(dir / "f.vkst", "new"); },
+      [&](int, const SyscallStop& stop, pid_t child) {
+        if (stop.op != PTRACE_SYSCALL_INFO_ENTRY) {
+          return true;
+        }
+        Call call{stop.entry.nr, stop.entry.args[0], {}};
+        if (isFlush(call.number)) {
+          std::error_code ignored;
+          call.flushed = fs::read_symlink(
+              "/proc/" + std::to_string(child) + "/fd/" + std::to_string(call.fd), ignored);
+        }
+        calls.push_back(call);
+        return true;
+      });
+  if (!stops) {
+    GTEST_SKIP() << "this system does not allow tracing a child's system calls";
+  }
+  ASSERT_EQ(readBytes(dir / "f.vkst"), "new");
+  const auto rename = std::find_if(calls.begin(), calls.end(),
+                                   [](const Call& call) { return isRename(call.number); });
+  ASSERT_NE(rename, calls.end());
+  const auto flushedFile = std::find_if(
+      std::make_reverse_iterator(rename), calls.rend(),
+      [&](const Call& call) { return isFlush(call.number) && call.flushed != dir.path(); });
+  ASSERT_NE(flushedFile, calls.rend()) << "no file flushed before the rename";
+  EXPECT_TRUE(std::none_of(flushedFile.base(), rename, [&](const Call& call) {
+    return call.number == SYS_write && call.fd == flushedFile->fd;
+  })) << "bytes written after the flush";
+  EXPECT_TRUE(std::any_of(rename, calls.end(), [&](const Call& call) {
+    return isFlush(call.number) && call.flushed == dir.path();
+  })) << "the folder is not flushed after the rename";
+}
+
+// Temporary files that killed saves left are removed by the next save in the folder; one that a
+// save under way holds, anything that is not a file, and other files stay.
+TEST(AtomicWriteTest, NextSaveRemovesOnlyAbandonedTemporaryFiles) {
+  const TempDir dir;
+  writeBytes(dir / ".vantoki-save.abandoned", "left by a killed save");
+  writeBytes(dir / ".vantoki-save.in-use", "another save's");
+  writeBytes(dir / "notes.vantoki-save.txt", "the user's");
+  fs::create_directory(dir / ".vantoki-save.folder");
+  ASSERT_EQ(mkfifo((dir / ".vantoki-save.fifo").c_str(), 0600), 0);
+  const UniqueFd inUse(open((dir / ".vantoki-save.in-use").c_str(), O_RDONLY | O_CLOEXEC));
+  ASSERT_EQ(flock(inUse.get(), LOCK_EX), 0);
+
+  EXPECT_TRUE(succeedsInChild([&] { return !writeFileAtomically(dir / "f.vkst", "new"); }));
+  EXPECT_EQ(dir.entries(),
+            (std::set<std::string>{".vantoki-save.fifo", ".vantoki-save.folder",
+                                   ".vantoki-save.in-use", "f.vkst", "notes.vantoki-save.txt"}));
+  EXPECT_EQ(readBytes(dir / "f.vkst"), "new");
 }
 
 }  // namespace
