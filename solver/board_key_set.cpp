@@ -62,7 +62,7 @@ BoardKeySet::Insertion BoardKeySet::insert(std::span<const std::uint8_t> key, st
   if (table_[slot].entry != 0) {
     return {table_[slot].entry - 1, false};
   }
-  if ((size_ + 1) * 2 > table_.size()) {
+  if (tableDueToGrow()) {
     growTable();
     slot = findSlot(key, hash);
   }
@@ -76,12 +76,36 @@ BoardKeySet::Insertion BoardKeySet::insert(std::span<const std::uint8_t> key, st
   return {index, true};
 }
 
+std::optional<std::uint32_t> BoardKeySet::find(std::span<const std::uint8_t> key,
+                                               std::uint32_t hash) const {
+  const Slot& slot = table_[findSlot(key, hash)];
+  if (slot.entry == 0) {
+    return std::nullopt;
+  }
+  return slot.entry - 1;
+}
+
 std::span<const std::uint8_t> BoardKeySet::key(std::uint32_t index) const {
   return {keyStorage(index), keyBytes_};
 }
 
 std::size_t BoardKeySet::memoryBytes() const {
   return chunks_.size() * kKeysPerChunk * keyBytes_ + table_.size() * sizeof(Slot);
+}
+
+std::size_t BoardKeySet::growthBytes() const {
+  std::size_t bytes = 0;
+  if (size_ % kKeysPerChunk == 0) {
+    bytes += kKeysPerChunk * keyBytes_;
+  }
+  if (tableDueToGrow()) {
+    bytes += 2 * table_.size() * sizeof(Slot);
+  }
+  return bytes;
+}
+
+bool BoardKeySet::tableDueToGrow() const {
+  return (size_ + 1) * 2 > table_.size();
 }
 
 std::size_t BoardKeySet::homeSlot(std::uint32_t hash) const {

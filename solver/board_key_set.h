@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -38,6 +39,9 @@ class BoardKeySet {
   // while size() is below kMaxSize.
   Insertion insert(std::span<const std::uint8_t> key, std::uint32_t hash);
 
+  // The index of the stored key equal to `key`, if there is one; stores nothing.
+  std::optional<std::uint32_t> find(std::span<const std::uint8_t> key, std::uint32_t hash) const;
+
   // The key stored under `index`, which must be below size().
   std::span<const std::uint8_t> key(std::uint32_t index) const;
 
@@ -46,6 +50,12 @@ class BoardKeySet {
 
   // Bytes held for keys and table together.
   std::size_t memoryBytes() const;
+
+  // How far memoryBytes() rises at the peak of storing one more key: a new chunk when the last
+  // one is full, and the whole new table, held beside the old one while the keys move over, when
+  // the table is due to grow. Zero for most keys, so a caller can check this before every
+  // insertion and never ask for memory it may not take.
+  std::size_t growthBytes() const;
 
   // What one more key costs once the set is large: its bytes and its share of the table, two
   // slots when the table is at its fullest; just after the table has grown the share is four.
@@ -57,6 +67,8 @@ class BoardKeySet {
     std::uint32_t hash = 0;
   };
 
+  // One more key would fill the table beyond half.
+  bool tableDueToGrow() const;
   // Where the probe for a hash starts: the top bits of a multiplicative spread, so hashes that
   // differ only in their high bits still land apart.
   std::size_t homeSlot(std::uint32_t hash) const;

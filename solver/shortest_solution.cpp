@@ -22,7 +22,8 @@ class BreadthFirstSearch {
   BreadthFirstSearch(const Board& stage, const SearchLimits& limits, KeyWidth width)
       // A search stores one board past the limit before it gives up, and the set's indexes are
       // 32-bit.
-      : limits_{limits.maxTurns, std::min(limits.maxStates, BoardKeySet::kMaxSize - 1)},
+      : limits_{limits.maxTurns, std::min(limits.maxStates, BoardKeySet::kMaxSize - 1),
+                limits.maxMemoryBytes},
         width_(width),
         boards_(keyBytes(width)),
         successorKeys_(kDirectionCount * keyBytes(width)),
@@ -32,6 +33,9 @@ class BreadthFirstSearch {
   std::optional<SearchOutcome> run() {
     if (!encodeBoardKey(stage_, width_, successorKey(0))) {
       return std::nullopt;
+    }
+    if (!roomForOneMoreBoard()) {
+      return finish(SearchResult::MemoryLimit, 0);
     }
     boards_.insert(successorKey(0), hashKeyBytes(successorKey(0)));
     remember(kNoParent, 0);
@@ -50,7 +54,7 @@ class BreadthFirstSearch {
           return std::nullopt;
         }
         if (step != Step::Continue) {
-          return finish(step == Step::Solved ? SearchResult::Solved : SearchResult::GaveUp, turn);
+          return finish(resultOf(step), turn);
         }
       }
       turnBegin = turnEnd;
@@ -62,8 +66,21 @@ class BreadthFirstSearch {
 
  private:
   static constexpr std::uint32_t kNoParent = 0xFFFF'FFFFu;
+  static constexpr std::size_t kPathBytes = sizeof(std::uint32_t) + sizeof(std::uint8_t);
+  static constexpr std::size_t kFirstPathCapacity = 4096;
 
-  enum class Step { Continue, Solved, GaveUp, KeyTooNarrow };
+  enum class Step { Continue, Solved, StateLimit, MemoryLimit, KeyTooNarrow };
+
+  static SearchResult resultOf(Step step) {
+    switch (step) {
+      case Step::Solved:
+        return SearchResult::Solved;
+      case Step::StateLimit:
+        return SearchResult::StateLimit;
+      default:
+        return SearchResult::MemoryLimit;
+    }
+  }
 
   Step expand(std::uint32_t index, bool storeSuccessors) {
     ++outcome_.boardsExpanded;
@@ -93,10 +110,18 @@ class BreadthFirstSearch {
       if (countTiles(next_, Tile::Bomb) == 0) {
         continue;
       }
+      // When storing a new board would pass the memory limit, the board is looked up first:
+      // one already stored costs nothing, and the search goes on.
+      if (!roomForOneMoreBoard()) {
+        if (!boards_.find(key, hash)) {
+          return Step::MemoryLimit;
+        }
+        continue;
+      }
       if (boards_.insert(key, hash).inserted) {
         remember(index, direction);
         if (boards_.size() > limits_.maxStates) {
-          return Step::GaveUp;
+          return Step::StateLimit;
         }
       }
     }
@@ -120,7 +145,29 @@ class BreadthFirstSearch {
     return false;
   }
 
+  // The way back grows by doubling, done here rather than by push_back so that its growth is
+  // known before it happens.
+  std::size_t nextPathCapacity() const {
+    return std::max(2 * parents_.capacity(), kFirstPathCapacity);
+  }
+
+  std::size_t memoryBytes() const {
+    return boards_.memoryBytes() + parents_.capacity() * sizeof(std::uint32_t) +
+           directions_.capacity();
+  }
+
+  bool roomForOneMoreBoard() const {
+    const std::size_t pathGrowth =
+        parents_.size() == parents_.capacity() ? nextPathCapacity() * kPathBytes : 0;
+    return memoryBytes() + boards_.growthBytes() + pathGrowth <= limits_.maxMemoryBytes;
+  }
+
   void remember(std::uint32_t parent, int direction) {
+    if (parents_.size() == parents_.capacity()) {
+      const std::size_t capacity = nextPathCapacity();
+      parents_.reserve(capacity);
+      directions_.reserve(capacity);
+    }
     parents_.push_back(parent);
     directions_.push_back(static_cast<std::uint8_t>(direction));
   }
@@ -139,9 +186,7 @@ class BreadthFirstSearch {
     outcome_.turnsSearched = turnsSearched;
     outcome_.moves = std::move(solution_);
     outcome_.boardsStored = std::min(boards_.size(), limits_.maxStates);
-    constexpr std::size_t kPathBytes = sizeof(std::uint32_t) + sizeof(std::uint8_t);
-    outcome_.memoryBytes = boards_.memoryBytes() + parents_.capacity() * sizeof(std::uint32_t) +
-                           directions_.capacity();
+    outcome_.memoryBytes = memoryBytes();
     outcome_.bytesPerStoredBoard = boards_.bytesPerKey() + kPathBytes;
     return std::move(outcome_);
   }

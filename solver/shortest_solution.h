@@ -24,14 +24,21 @@ namespace vantoki {
 
 struct SearchLimits {
   int maxTurns = kTurnLimit;  // a replay holds at most this many moves
-  // About 2.5 GiB of stored boards: a full search stays in memory and under a minute here.
+  // With narrow keys about 2.5 GiB of stored boards: a full search stays in memory and under a
+  // minute here.
   std::size_t maxStates = 10'000'000;
+  // The bytes the search may hold for the boards it reached and the way back to each, counting
+  // what a growing table or array holds twice while it moves. Checked before each allocation, so
+  // a search that would need more ends with its statistics instead of running out of memory;
+  // wide keys, twice the bytes of narrow ones, reach it before maxStates.
+  std::size_t maxMemoryBytes = std::size_t{4} << 30;
 };
 
 enum class SearchResult {
-  Solved,      // moves holds a shortest solution
-  NoSolution,  // no line of at most maxTurns moves clears the stage
-  GaveUp,      // maxStates boards were stored before either was known
+  Solved,       // moves holds a shortest solution
+  NoSolution,   // no line of at most maxTurns moves clears the stage
+  StateLimit,   // maxStates boards were stored before either was known
+  MemoryLimit,  // storing one more board would have taken more than maxMemoryBytes
 };
 
 struct SearchOutcome {

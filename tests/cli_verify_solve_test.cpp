@@ -6,11 +6,13 @@
 #include <sstream>
 #include <string>
 
+#include "board_fixture.h"
 #include "cli_run.h"
 #include "core/stage_set.h"
 #include "io/replay_file.h"
 #include "io/stage_data_file.h"
 #include "io_test_files.h"
+#include "solver_rooms.h"
 
 namespace vantoki {
 namespace {
@@ -130,6 +132,76 @@ TEST(CliSolveTest, GivesUpAtTheStateLimit) {
   EXPECT_TRUE(result.output.starts_with("gave up after 50 states\n")) << result.output;
 }
 
+// A stage file whose first stage is `stage`.
+std::string writeRoom(const TempDir& dir, const Board& stage) {
+  StageSet set = initialStageSet();
+  set.stageCells[0] = stage;
+  const std::filesystem::path path = dir / "room.vkst";
+  EXPECT_EQ(writeStageDataFile(path, set), std::nullopt);
+  return path.string();
+}
+
+TEST(CliSolveTest, GivesUpAtTheMemoryLimitWithItsStatistics) {
+  const TempDir dir;
+  const std::string room = writeRoom(dir, testing::boardFromRows(kShelves));
+  const RunResult result = runCli("solve " + room + " 1 --max-memory 1M");
+  EXPECT_EQ(result.status, 1);
+  std::istringstream lines(result.output);
+  std::string verdict, statistics;
+  std::getline(lines, verdict);
+  std::getline(lines, statistics);
+  const std::string prefix = "gave up after ";
+  const std::string suffix = " states (memory limit)";
+  ASSERT_TRUE(verdict.starts_with(prefix) && verdict.ends_with(suffix)) << result.output;
+  const std::string states =
+      verdict.substr(prefix.size(), verdict.size() - prefix.size() - suffix.size());
+  EXPECT_GT(std::stoul(states), 0u);
+  EXPECT_TRUE(statistics.starts_with("boards: " + states + " stored, ")) << statistics;
+  EXPECT_NE(statistics.find("; limits: 500 turns, 10000000 states, 1 MiB; memory: 1 MiB, "),
+            std::string::npos)
+      << statistics;
+}
+
+struct MemorySize {
+  const char* given;
+  const char* mebibytes;
+};
+
+void PrintTo(const MemorySize& size, std::ostream* out) {
+  *out << size.given;
+}
+
+class CliMemorySizeTest : public ::testing::TestWithParam<MemorySize> {};
+
+TEST_P(CliMemorySizeTest, ReadsSizesInMebibytesAndGibibytes) {
+  const RunResult result = runCli("solve " + kStageFile + " 1 --max-memory " + GetParam().given);
+  EXPECT_EQ(result.status, 0);
+  EXPECT_NE(result.output.find(std::string("10000000 states, ") + GetParam().mebibytes + " MiB;"),
+            std::string::npos)
+      << result.output;
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, CliMemorySizeTest,
+                         ::testing::Values(MemorySize{"3", "3"}, MemorySize{"3M", "3"},
+                                           MemorySize{"3MiB", "3"}, MemorySize{"2G", "2048"},
+                                           MemorySize{"2GiB", "2048"}),
+                         [](const auto& info) { return std::string(info.param.given); });
+
+// A count of one reads "1 turn", "1 state", never "1 turns".
+TEST(CliSolveTest, CountsOfOneAreSingular) {
+  const TempDir dir;
+  const std::string empty = writeRoom(dir, walledEmptyBoard());
+  EXPECT_TRUE(runCli("solve " + empty + " 1").output.starts_with("solved in 1 turn: 0\n"));
+  const RunResult oneTurn = runCli("solve " + kStageFile + " 1 --max-turns 1");
+  EXPECT_TRUE(oneTurn.output.starts_with("no solution within 1 turn\n")) << oneTurn.output;
+  EXPECT_NE(oneTurn.output.find("every line of 1 turn tried; limits: 1 turn, "), std::string::npos)
+      << oneTurn.output;
+  const RunResult oneState = runCli("solve " + kStageFile + " 1 --max-states 1");
+  EXPECT_TRUE(oneState.output.starts_with("gave up after 1 state\n")) << oneState.output;
+  EXPECT_NE(oneState.output.find("limits: 500 turns, 1 state, "), std::string::npos)
+      << oneState.output;
+}
+
 struct Misuse {
   const char* name;
   std::string arguments;
@@ -158,6 +230,10 @@ INSTANTIATE_TEST_SUITE_P(
                       Misuse{"more_turns_than_a_replay_holds",
                              "solve " + kStageFile + " 1 --max-turns 501", 1},
                       Misuse{"states_not_a_number", "solve " + kStageFile + " 1 --max-states x", 1},
+                      Misuse{"no_memory", "solve " + kStageFile + " 1 --max-memory 0", 1},
+                      Misuse{"unknown_unit", "solve " + kStageFile + " 1 --max-memory 4T", 1},
+                      Misuse{"more_memory_than_the_machine",
+                             "solve " + kStageFile + " 1 --max-memory 1048576G", 1},
                       Misuse{"missing_stage_file", "solve nothing.vkst 1", 1}),
     [](const auto& info) { return std::string(info.param.name); });
 

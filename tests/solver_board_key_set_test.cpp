@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace vantoki {
@@ -63,7 +64,10 @@ TEST_P(BoardKeySetTest, StoresEachKeyOnceUnderItsInsertionIndex) {
     ASSERT_EQ(again.index, number);
     const std::span<const std::uint8_t> stored = set.key(number);
     ASSERT_TRUE(std::equal(stored.begin(), stored.end(), key.begin(), key.end())) << number;
+    ASSERT_EQ(set.find(key, param.hasher(key)), number);
   }
+  const Key absent = numberedKey(param.keyBytes, param.keyCount);
+  EXPECT_EQ(set.find(absent, param.hasher(absent)), std::nullopt);
   EXPECT_EQ(set.size(), param.keyCount);
 }
 
@@ -97,6 +101,25 @@ TEST(BoardKeySetTest, EqualKeysHashAlikeAndOneChangedByteChangesTheHash) {
     Key changed = key;
     changed[byte] ^= 1;
     EXPECT_NE(hashKeyBytes(changed), hashKeyBytes(key)) << byte;
+  }
+}
+
+// A search checks growthBytes() against its memory limit before each insertion, so memory may
+// only ever rise where it says so, through new chunks and table growths alike.
+TEST(BoardKeySetTest, GrowthBytesForetellEveryRiseOfMemory) {
+  for (const std::size_t keyBytes : {std::size_t{5}, std::size_t{225}, std::size_t{450}}) {
+    BoardKeySet set(keyBytes);
+    for (std::uint32_t number = 0; number < 20'000; ++number) {
+      const std::size_t before = set.memoryBytes();
+      const std::size_t growth = set.growthBytes();
+      const Key key = numberedKey(keyBytes, number);
+      (void)set.insert(key, hashKeyBytes(key));
+      if (growth == 0) {
+        ASSERT_EQ(set.memoryBytes(), before) << keyBytes << " " << number;
+      } else {
+        ASSERT_LE(set.memoryBytes(), before + growth) << keyBytes << " " << number;
+      }
+    }
   }
 }
 

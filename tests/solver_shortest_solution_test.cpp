@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <string_view>
 
 #include "board_fixture.h"
 #include "replay/recorded_play.h"
+#include "solver_rooms.h"
 
 namespace vantoki {
 namespace {
@@ -150,10 +152,46 @@ TEST(ShortestSolutionLimitsTest, TooFewTurnsFindNoSolutionWithoutExhaustingTheRo
 TEST(ShortestSolutionLimitsTest, TooFewStatesGiveUp) {
   const SearchOutcome outcome =
       findShortestSolution(boardFromRows(kArrowFliesBack), SearchLimits{kTurnLimit, 10});
-  EXPECT_EQ(outcome.result, SearchResult::GaveUp);
+  EXPECT_EQ(outcome.result, SearchResult::StateLimit);
   EXPECT_EQ(outcome.boardsStored, 10u);
   EXPECT_TRUE(outcome.moves.empty());
 }
+
+struct MemoryCase {
+  const char* name;
+  std::map<char, int> codes;  // w: Empty, or a code outside 0 to 127 that makes the keys wide
+  std::size_t maxMemoryBytes;
+};
+
+void PrintTo(const MemoryCase& memoryCase, std::ostream* out) {
+  *out << memoryCase.name;
+}
+
+class MemoryLimitTest : public ::testing::TestWithParam<MemoryCase> {};
+
+TEST_P(MemoryLimitTest, EndsTheSearchWithinTheLimit) {
+  // A corner nothing reaches holds the code under test.
+  std::array<std::string_view, kBoardSize> rows = kShelves;
+  rows[kBoardSize - 1] = "##############w";
+  const Board stage = testing::boardFromRows(rows, GetParam().codes);
+  const std::size_t limit = GetParam().maxMemoryBytes;
+  const SearchOutcome outcome =
+      findShortestSolution(stage, SearchLimits{kTurnLimit, SearchLimits{}.maxStates, limit});
+  EXPECT_EQ(outcome.result, SearchResult::MemoryLimit);
+  EXPECT_TRUE(outcome.moves.empty());
+  EXPECT_FALSE(outcome.exhausted);
+  EXPECT_LE(outcome.memoryBytes, limit);
+  // What did not fit is a chunk of keys and the growth of the table and the paths, less than
+  // half of these limits: a search that stops much earlier miscounts.
+  EXPECT_GT(outcome.memoryBytes, limit / 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Limits, MemoryLimitTest,
+                         ::testing::Values(MemoryCase{"narrow_1_mib", {}, std::size_t{1} << 20},
+                                           MemoryCase{"narrow_3_mib", {}, std::size_t{3} << 20},
+                                           MemoryCase{
+                                               "wide_2_mib", {{'w', 200}}, std::size_t{2} << 20}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace vantoki

@@ -14,7 +14,9 @@ constexpr std::string_view kUsage =
     "       vantoki-cli render STAGEFILE STAGE OUT.png\n"
     "       vantoki-cli verify STAGEFILE REPLAY...\n"
     "       vantoki-cli solve STAGEFILE STAGE [--max-turns N] [--max-states N]\n"
-    "                             [--out REPLAYFILE]\n";
+    "                             [--max-memory SIZE] [--out REPLAYFILE]\n"
+    "SIZE is in mebibytes, or ends in M or G (512M, 4G); the default is 4G, or the\n"
+    "machine's memory if that is less.\n";
 
 }  // namespace
 
