@@ -85,6 +85,21 @@ TEST(CliVerifyTest, UnreadableReplaysAndEmptyFoldersFail) {
   EXPECT_TRUE(result.output.ends_with("verified: 0 cleared, 3 failed\n")) << result.output;
 }
 
+// A link that leads nowhere is a replay that cannot be opened; listing the folder went well.
+// Alone in its folder it is the last entry listed, where looking at it once spoiled the listing.
+TEST(CliVerifyTest, ADanglingLinkInAFolderFailsAsItsOwnReplay) {
+  const TempDir dir;
+  std::filesystem::create_symlink(dir / "gone.vkrp", dir / "dangling.vkrp");
+  const RunResult result =
+      runCli("verify " + kStageFile + " " + dir.path().string() + " " + replayFile("stage01.vkrp"));
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.output.find("FAILED   " + (dir / "dangling.vkrp").string() + " "),
+            std::string::npos);
+  EXPECT_NE(result.output.find("cleared  " + replayFile("stage01.vkrp") + " 1 "),
+            std::string::npos);
+  EXPECT_TRUE(result.output.ends_with("verified: 1 cleared, 1 failed\n")) << result.output;
+}
+
 TEST(CliVerifyTest, NeedsAStageFileAndAReplay) {
   EXPECT_EQ(runCli("verify " + kStageFile).status, 2);
   EXPECT_EQ(

@@ -2,6 +2,7 @@
 // per test, removed with everything in it, and whole-file reads and writes of raw bytes.
 #pragma once
 
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,6 +13,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
+#include <ostream>
 #include <set>
 #include <string>
 #include <string_view>
@@ -81,21 +84,27 @@ inline std::string joinLines(const std::vector<std::string>& lines, std::string_
   return bytes;
 }
 
-// Runs `work` in a child process and tells whether it returned true. The child is killed by
-// SIGALRM after `seconds`, so a call that would block for ever fails the test instead of hanging
-// it; what the child changes in memory never reaches the test.
+// Runs `work` in a child process and gives its exit code, or -1 when it did not exit. The child
+// is killed by SIGALRM after `seconds`, so a call that would block for ever fails the test
+// instead of hanging it; what the child changes in memory never reaches the test.
 template <class Work>
-bool succeedsInChild(Work work, unsigned seconds = 20) {
+int exitCodeInChild(Work work, unsigned seconds = 20) {
   // Output still buffered at the fork would otherwise be printed twice.
   std::fflush(nullptr);
   const pid_t child = fork();
   if (child == 0) {
     alarm(seconds);
-    _exit(work() ? 0 : 1);
+    _exit(work());
   }
   int status = 0;
-  return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) &&
-         WEXITSTATUS(status) == 0;
+  return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status)
+                                                                               : -1;
+}
+
+// Runs `work` in a child process (as above) and tells whether it returned true.
+template <class Work>
+bool succeedsInChild(Work work, unsigned seconds = 20) {
+  return exitCodeInChild([&] { return work() ? 0 : 1; }, seconds) == 0;
 }
 
 // Runs `work` in a child process whose files may not grow beyond `maxBytes`, and tells whether
@@ -108,6 +117,48 @@ bool succeedsWithFileSizeLimit(rlim_t maxBytes, Work work) {
     const rlimit limit{maxBytes, maxBytes};
     return setrlimit(RLIMIT_FSIZE, &limit) == 0 && work();
   });
+}
+
+// Runs `work` in a child process that may read `folder` but not write in it, and tells whether
+// it returned true; empty when no such child can be made here. Root may write anywhere, so as
+// root the child first becomes the user nobody.
+template <class Work>
+std::optional<bool> succeedsWithoutWriteAccess(const std::filesystem::path& folder, Work work) {
+  constexpr int kCannotDropRoot = 77;
+  constexpr uid_t kNobody = 65534;
+  namespace fs = std::filesystem;
+  const fs::perms before = fs::status(folder).permissions();
+  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                              fs::perms::group_exec | fs::perms::others_read |
+                              fs::perms::others_exec);
+  const int code = exitCodeInChild([&] {
+    if (geteuid() == 0 &&
+        (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
+      return kCannotDropRoot;
+    }
+    return work() ? 0 : 1;
+  });
+  fs::permissions(folder, before);
+  return code == kCannotDropRoot ? std::nullopt : std::optional<bool>(code == 0);
+}
+
+// The failures of a save that the user cannot foresee, each staged for real.
+enum class SaveFailure { DiskFull, NoWriteAccess };
+
+inline void PrintTo(SaveFailure failure, std::ostream* out) {
+  *out << (failure == SaveFailure::DiskFull ? "DiskFull" : "NoWriteAccess");
+}
+
+// Runs `work` in a child process in which a save of about a hundred bytes or more in `folder`
+// fails as `failure` says, and tells whether it returned true; empty when that failure cannot be
+// staged here.
+template <class Work>
+std::optional<bool> succeedsWhenSavingFails(SaveFailure failure,
+                                            const std::filesystem::path& folder, Work work) {
+  if (failure == SaveFailure::DiskFull) {
+    return succeedsWithFileSizeLimit(100, work);
+  }
+  return succeedsWithoutWriteAccess(folder, work);
 }
 
 }  // namespace vantoki

@@ -165,5 +165,34 @@ TEST_F(StageDataCommandsTest, LoadOfAFifoOrAnEndlessLineIsReportedAtOnce) {
   }));
 }
 
+class FailedSaveTest : public StageDataCommandsTest,
+                       public ::testing::WithParamInterface<SaveFailure> {};
+
+// Out of room or of permission, an overwrite is reported and the old file stays byte for byte.
+TEST_P(FailedSaveTest, IsReportedAndLeavesTheOldFileByteForByte) {
+  const std::filesystem::path path = dir / "set.vkst";
+  ASSERT_FALSE(writeStageDataFile(path, initialStageSet()));
+  const std::string before = readBytes(path);
+  platform.files = {path};
+  platform.answers = {MessageAnswer::Yes};
+  const std::optional<bool> reported = succeedsWhenSavingFails(GetParam(), dir.path(), [&] {
+    saveStageData(platform, sampleSet());
+    return messageTexts() ==
+           std::vector<std::string>{
+               "確認: 同名のファイルが存在します。上書きしますか？",
+               "エラー: 原因不明のエラーで、" + path.string() + "をデータセーブできませんでした"};
+  });
+  if (!reported) {
+    GTEST_SKIP() << "run as root, and no child can be made to run as the user nobody";
+  }
+  EXPECT_TRUE(*reported);
+  EXPECT_EQ(readBytes(path), before);
+  EXPECT_EQ(dir.entries(), std::set<std::string>{"set.vkst"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, FailedSaveTest,
+                         ::testing::Values(SaveFailure::DiskFull, SaveFailure::NoWriteAccess),
+                         ::testing::PrintToStringParamName());
+
 }  // namespace
 }  // namespace vantoki

@@ -28,15 +28,20 @@ ReplayArgument expand(const std::filesystem::path& argument) {
   if (!std::filesystem::is_directory(argument, error)) {
     return {{argument}, ""};
   }
+  // Failing to list the folder and failing to look at one entry are different things: a
+  // dangling link named *.vkrp is a replay that cannot be opened, and fails as one.
   ReplayArgument expanded;
-  for (const auto& entry : std::filesystem::directory_iterator(argument, error)) {
-    if (entry.path().extension() == kReplayExtension && !entry.is_directory(error)) {
-      expanded.replays.push_back(entry.path());
+  std::error_code listError;
+  for (std::filesystem::directory_iterator entry(argument, listError), end;
+       !listError && entry != end; entry.increment(listError)) {
+    std::error_code entryError;
+    if (entry->path().extension() == kReplayExtension && !entry->is_directory(entryError)) {
+      expanded.replays.push_back(entry->path());
     }
   }
   std::sort(expanded.replays.begin(), expanded.replays.end());
-  if (error) {
-    expanded.failure = "cannot list the folder: " + error.message();
+  if (listError) {
+    expanded.failure = "cannot list the folder: " + listError.message();
   } else if (expanded.replays.empty()) {
     expanded.failure = "the folder holds no " + std::string(kReplayExtension) + " file";
   }
