@@ -1,5 +1,5 @@
-// Running vantoki-cli from a test as a stage designer would: the program itself, with its
-// standard error discarded, and its exit status and output handed back.
+// Running vantoki-cli from a test as a stage designer would: the program itself, through the
+// shell, with its exit status and what it printed handed back.
 #pragma once
 
 #include <sys/wait.h>
@@ -15,8 +15,10 @@ struct RunResult {
   std::string output;
 };
 
-inline RunResult runCli(const std::string& arguments) {
-  const std::string command = std::string(VANTOKI_CLI_PATH) + " " + arguments + " 2>/dev/null";
+// `redirections` tell the shell where standard output and error go; what is left on standard
+// output comes back as the output.
+inline RunResult runCliRedirected(const std::string& arguments, const std::string& redirections) {
+  const std::string command = std::string(VANTOKI_CLI_PATH) + " " + arguments + " " + redirections;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) {
     return {-1, ""};
@@ -28,6 +30,16 @@ inline RunResult runCli(const std::string& arguments) {
   }
   const int status = pclose(pipe);
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+// Standard output comes back; standard error is discarded.
+inline RunResult runCli(const std::string& arguments) {
+  return runCliRedirected(arguments, "2>/dev/null");
+}
+
+// Standard error comes back; standard output is discarded.
+inline RunResult runCliForErrors(const std::string& arguments) {
+  return runCliRedirected(arguments, "2>&1 >/dev/null");
 }
 
 }  // namespace vantoki

@@ -31,16 +31,15 @@ int runCheck(std::span<const std::string_view> arguments) {
   }
   const Result<StageSet> read = readStageDataFile(std::string(arguments[0]));
   if (!read.ok()) {
-    std::cerr << "vantoki-cli: " << read.error().message << "\n";
-    return kExitFailure;
+    return failWith(read.error().message);
   }
   const StageSet& stageSet = read.value();
-  std::cout << "data set: " << stageSet.dataSetName << "\n";
+  std::cout << "data set: " << printable(stageSet.dataSetName) << "\n";
   for (int stage = 0; stage < kStageCount; ++stage) {
     const PieceCount count = countPieces(stageSet.stageCells[stage]);
     std::cout << "stage " << stage + 1 << ": players " << count.players << ", bombs " << count.bombs
               << ", stars " << count.stars << ", balls " << count.balls << ", arrow blocks "
-              << count.arrowBlocks << ", name " << stageSet.stageNames[stage] << "\n";
+              << count.arrowBlocks << ", name " << printable(stageSet.stageNames[stage]) << "\n";
   }
   return kExitOk;
 }

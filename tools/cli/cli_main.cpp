@@ -15,16 +15,18 @@ constexpr std::string_view kUsage =
     "       vantoki-cli verify STAGEFILE REPLAY...\n"
     "       vantoki-cli solve STAGEFILE STAGE [--max-turns N] [--max-states N]\n"
     "                             [--max-memory SIZE] [--out REPLAYFILE]\n"
+    "       vantoki-cli --help\n"
     "SIZE is in mebibytes, or ends in M or G (512M, 4G); the default is 4G, or the\n"
     "machine's memory if that is less.\n";
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int runCommand(std::span<const std::string_view> arguments) {
   using namespace vantoki::cli;
-  const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  if (arguments.size() == 1 && arguments[0] == "--help") {
+    std::cout << kUsage;
+    return kExitOk;
+  }
   if (!arguments.empty()) {
-    const std::span<const std::string_view> rest(arguments.begin() + 1, arguments.end());
+    const std::span<const std::string_view> rest = arguments.subspan(1);
     int status = kExitUsage;
     if (arguments[0] == "check") {
       status = runCheck(rest);
@@ -43,4 +45,18 @@ int main(int argc, char** argv) {
   }
   std::cerr << kUsage;
   return kExitUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace vantoki::cli;
+  const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  const int status = runCommand(arguments);
+  // Output that never arrived is a failure: `verify … > log` on a full disk must not pass.
+  std::cout.flush();
+  if (!std::cout) {
+    return failWith("cannot write to standard output");
+  }
+  return status;
 }

@@ -1,6 +1,7 @@
 // The commands of vantoki-cli. Each takes its own arguments (after the command name) and returns
 // the process exit status: 0 done, 1 a file could not be used or an argument is out of range,
 // 2 wrong usage. verify and solve also return 1 when a replay fails or no solution is found.
+// Whatever they print that comes from a file or a folder goes through printable() first.
 #pragma once
 
 #include <iostream>
@@ -8,15 +9,18 @@
 #include <string>
 #include <string_view>
 
+#include "terminal_text.h"
+
 namespace vantoki::cli {
 
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 
-// Every command reports what stops it the same way, on standard error.
+// Every command reports what stops it the same way, on standard error. Messages quote names and
+// paths, so the whole line is made printable.
 inline int failWith(const std::string& message) {
-  std::cerr << "vantoki-cli: " << message << "\n";
+  std::cerr << "vantoki-cli: " << printable(message) << "\n";
   return kExitFailure;
 }
 

@@ -37,10 +37,11 @@ int runReplay(std::span<const std::string_view> arguments) {
   }
   if (replay.value().dataSetName != stageSet.dataSetName ||
       replay.value().stageName != stageSet.stageNames[stage]) {
-    std::cerr << "vantoki-cli: warning: the replay was saved on \"" << replay.value().stageName
-              << "\" of \"" << replay.value().dataSetName << "\", not on \""
-              << stageSet.stageNames[stage] << "\" of \"" << stageSet.dataSetName
-              << "\"; playing it anyway\n";
+    std::cerr << "vantoki-cli: warning: the replay was saved on \""
+              << printable(replay.value().stageName) << "\" of \""
+              << printable(replay.value().dataSetName) << "\", not on \""
+              << printable(stageSet.stageNames[stage]) << "\" of \""
+              << printable(stageSet.dataSetName) << "\"; playing it anyway\n";
   }
 
   const Result<RecordedPlay> recorded =

@@ -59,7 +59,7 @@ struct Tally {
   int failed = 0;
 
   void fail(const std::filesystem::path& replay, const std::string& reason) {
-    std::cout << "FAILED   " << replay.string() << " " << reason << "\n";
+    std::cout << "FAILED   " << printable(replay.string()) << " " << printable(reason) << "\n";
     ++failed;
   }
 };
@@ -72,14 +72,15 @@ void verifyOne(const StageSet& stageSet, const std::filesystem::path& path, Tall
   }
   const ReplayVerdict verdict = verifyReplay(stageSet, replay.value());
   for (const std::string& warning : verdict.warnings) {
-    std::cerr << "vantoki-cli: warning: " << path.string() << ": " << warning << "\n";
+    std::cerr << "vantoki-cli: warning: " << printable(path.string()) << ": " << printable(warning)
+              << "\n";
   }
   if (!verdict.cleared) {
     tally.fail(path, verdict.failure);
     return;
   }
-  std::cout << "cleared  " << path.string() << " " << verdict.stage + 1 << " " << verdict.turns
-            << "\n";
+  std::cout << "cleared  " << printable(path.string()) << " " << verdict.stage + 1 << " "
+            << verdict.turns << "\n";
   ++tally.cleared;
 }
 

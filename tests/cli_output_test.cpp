@@ -1,0 +1,112 @@
+// What vantoki-cli prints whatever it is given: names from files made printable, output that
+// could not be written reported.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "cli_run.h"
+#include "core/stage_set.h"
+#include "io/replay_file.h"
+#include "io/stage_data_file.h"
+#include "io_test_files.h"
+
+namespace vantoki {
+namespace {
+
+const std::filesystem::path kStageDir = VANTOKI_STAGE_DATA_DIR;
+const std::filesystem::path kReplayDir = VANTOKI_REPLAY_DATA_DIR;
+const std::string kStageFile = (kStageDir / "vantoki.vkst").string();
+const std::string kReplayFile = (kReplayDir / "stage01.vkrp").string();
+
+// Single quotes keep every byte of a path from the shell.
+std::string quoted(const std::filesystem::path& path) {
+  return "'" + path.string() + "'";
+}
+
+class CliFullOutputTest : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(CliFullOutputTest, FailsWhenItsOutputCannotBeWritten) {
+  const RunResult written = runCli(GetParam());
+  ASSERT_EQ(written.status, 0);
+  ASSERT_FALSE(written.output.empty());
+  const RunResult full = runCliRedirected(GetParam(), "2>&1 >/dev/full");
+  EXPECT_EQ(full.status, 1);
+  EXPECT_EQ(full.output, "vantoki-cli: cannot write to standard output\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, CliFullOutputTest,
+    ::testing::Values("check " + kStageFile, "verify " + kStageFile + " " + kReplayFile,
+                      "replay " + kStageFile + " 1 " + kReplayFile + " --boards",
+                      "solve " + kStageFile + " 1"),
+    [](const auto& info) { return info.param.substr(0, info.param.find(' ')); });
+
+TEST(CliHelpTest, PrintsTheUsageAndSucceeds) {
+  const RunResult help = runCli("--help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_TRUE(help.output.starts_with("usage: vantoki-cli check STAGEFILE\n")) << help.output;
+  EXPECT_NE(help.output.find("--max-memory SIZE"), std::string::npos);
+  EXPECT_EQ(runCliForErrors("--help").output, "");
+}
+
+// Names that would clear the screen, set the window title, ring the bell and cut a C string
+// short; in a file name also a C1 control (U+009B, CSI) and a byte that is not UTF-8.
+const std::string kDataSetName = "set\x1b]0;title\x07";
+const std::string kStageName = std::string("A\x1b[2JB\0C", 8);
+const std::string kReplayStageName = "\x1b[31mred";
+const std::string kReplayName = "r\x1b[2J\xc2\x9b\xff.vkrp";
+
+class CliEscapeTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    StageSet set = initialStageSet();
+    set.dataSetName = kDataSetName;
+    set.stageNames[0] = kStageName;
+    ASSERT_EQ(writeStageDataFile(dir_ / "names.vkst", set), std::nullopt);
+    std::filesystem::create_directory(dir_ / "replays");
+    ASSERT_EQ(
+        writeReplayFile(dir_ / "replays" / kReplayName, "other", kReplayStageName, MoveLog{}, 1),
+        std::nullopt);
+  }
+
+  std::string stageFile() const { return quoted(dir_ / "names.vkst"); }
+  std::string replays() const { return quoted(dir_ / "replays"); }
+  std::string replay() const { return quoted(dir_ / "replays" / kReplayName); }
+
+  TempDir dir_;
+};
+
+bool holdsControlCharacters(const std::string& text) {
+  return std::any_of(text.begin(), text.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte < 0x20 && byte != '\n') || byte == 0x7F;
+  });
+}
+
+TEST_F(CliEscapeTest, NamesAndPathsPrintTheirControlCharactersEscaped) {
+  struct Case {
+    RunResult run;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {runCli("check " + stageFile()), "data set: set\\x1b]0;title\\x07\n"},
+      {runCli("check " + stageFile()), ", name A\\x1b[2JB\\x00C\n"},
+      {runCliForErrors("replay " + stageFile() + " 1 " + replay()),
+       "the replay was saved on \"\\x1b[31mred\" of \"other\", not on "
+       "\"A\\x1b[2JB\\x00C\""},
+      {runCli("verify " + stageFile() + " " + replays()),
+       "FAILED   " + (dir_ / "replays").string() +
+           "/r\\x1b[2J\\xc2\\x9b\\xff.vkrp no stage named \"\\x1b[31mred\"\n"},
+      {runCliForErrors("verify " + stageFile() + " " + replays()), "set\\x1b]0;title\\x07"},
+  };
+  for (const Case& check : cases) {
+    EXPECT_NE(check.run.output.find(check.expected), std::string::npos) << check.expected << " in\n"
+                                                                        << check.run.output;
+    EXPECT_FALSE(holdsControlCharacters(check.run.output)) << check.run.output;
+  }
+}
+
+}  // namespace
+}  // namespace vantoki
