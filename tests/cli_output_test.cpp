@@ -1,9 +1,11 @@
-// What vantoki-cli prints whatever it is given: names from files made printable, output that
-// could not be written reported.
+// What vantoki-cli prints and writes whatever it is given: names from files made printable,
+// output that could not be written reported, the stage file never written over, pictures saved
+// whole under the path exactly as given.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <set>
 #include <string>
 
 #include "cli_run.h"
@@ -105,6 +107,60 @@ TEST_F(CliEscapeTest, NamesAndPathsPrintTheirControlCharactersEscaped) {
     EXPECT_NE(check.run.output.find(check.expected), std::string::npos) << check.expected << " in\n"
                                                                         << check.run.output;
     EXPECT_FALSE(holdsControlCharacters(check.run.output)) << check.run.output;
+  }
+}
+
+class CliOverwriteTest : public ::testing::TestWithParam<std::string> {};
+
+// The arguments name the stage file "stages.vkst" and a link to it "link.vkst", in a folder of
+// their own.
+TEST_P(CliOverwriteTest, RefusesToWriteOverTheStageFile) {
+  const TempDir dir;
+  const std::string original = readBytes(kStageFile);
+  writeBytes(dir / "stages.vkst", original);
+  std::filesystem::create_symlink("stages.vkst", dir / "link.vkst");
+  std::string arguments = GetParam();
+  for (std::size_t at; (at = arguments.find("DIR")) != std::string::npos;) {
+    arguments.replace(at, 3, dir.path().string());
+  }
+  const RunResult result = runCliForErrors(arguments);
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.output.find("is the stage file being read"), std::string::npos) << result.output;
+  EXPECT_EQ(readBytes(dir / "stages.vkst"), original);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.vkst"));
+  EXPECT_EQ(dir.entries(), (std::set<std::string>{"link.vkst", "stages.vkst"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, CliOverwriteTest,
+                         ::testing::Values("solve DIR/stages.vkst 1 --out DIR/stages.vkst",
+                                           "solve DIR/stages.vkst 1 --out DIR/link.vkst",
+                                           "render DIR/stages.vkst 1 DIR/stages.vkst",
+                                           "render DIR/link.vkst 1 DIR/./stages.vkst"),
+                         [](const auto& info) { return "case" + std::to_string(info.index); });
+
+TEST(CliRenderTest, AFailedWriteLeavesTheOldPictureWhole) {
+  const TempDir dir;
+  const std::filesystem::path out = dir / "stage.png";
+  ASSERT_EQ(runCli("render " + kStageFile + " 7 " + quoted(out)).status, 0);
+  const std::string old = readBytes(out);
+  ASSERT_GT(old.size(), 4096u);
+  // Another stage's picture, as large, meets a file size limit the way a full disk would.
+  EXPECT_TRUE(succeedsWithFileSizeLimit(4096, [&] {
+    const RunResult result = runCliForErrors("render " + kStageFile + " 9 " + quoted(out));
+    // One line of its own: a sanitizer's report of a leak would add more.
+    return result.status == 1 && result.output.starts_with("vantoki-cli: " + out.string() + ": ") &&
+           std::count(result.output.begin(), result.output.end(), '\n') == 1;
+  }));
+  EXPECT_EQ(readBytes(out), old);
+  EXPECT_EQ(dir.entries(), std::set<std::string>{"stage.png"});
+}
+
+TEST(CliRenderTest, ThePictureTakesTheBytesOfItsPathAsGiven) {
+  for (const std::string name : {"caf\xe9.png", "\x83\x65\x83\x58\x83\x67.png"}) {
+    const TempDir dir;
+    EXPECT_EQ(runCli("render " + kStageFile + " 1 " + quoted(dir / name)).status, 0) << name;
+    EXPECT_EQ(dir.entries(), std::set<std::string>{name});
+    EXPECT_TRUE(readBytes(dir / name).starts_with("\x89PNG\r\n\x1a\n"));
   }
 }
 

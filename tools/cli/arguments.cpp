@@ -22,6 +22,16 @@ std::optional<ChosenStage> chooseStage(std::string_view stageFile, std::string_v
   return ChosenStage{std::move(stages).value(), static_cast<int>(*number - 1)};
 }
 
+bool isTheStageFile(const std::filesystem::path& out, std::string_view stageFile) {
+  // Only two files that exist can be the same; otherwise `error` is set and the answer is no.
+  std::error_code error;
+  if (!std::filesystem::equivalent(out, std::filesystem::path(stageFile), error)) {
+    return false;
+  }
+  failWith(out.string() + ": is the stage file being read; write to another file");
+  return true;
+}
+
 std::optional<long long> countIn(std::string_view text, long long least, long long most) {
   long long number = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);

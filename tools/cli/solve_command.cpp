@@ -150,6 +150,9 @@ int runSolve(std::span<const std::string_view> arguments) {
   if (!parsed) {
     return kExitUsage;
   }
+  if (parsed->out && isTheStageFile(std::filesystem::path(*parsed->out), parsed->stageFile)) {
+    return kExitFailure;
+  }
   const std::optional<ChosenStage> chosen = chooseStage(parsed->stageFile, parsed->stage);
   if (!chosen) {
     return kExitFailure;
