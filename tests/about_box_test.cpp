@@ -15,6 +15,7 @@
 
 #include <memory>
 
+#include "control_lookup.h"
 #include "dialogs/about_links.h"
 #include "fake_platform.h"
 #include "view/strip_loader.h"
@@ -28,11 +29,7 @@ class AboutBoxTest : public QObject {
  private:
   template <typename Control = QWidget>
   Control* control(const QString& name) {
-    auto* found = box->findChild<Control*>(name);
-    if (found == nullptr) {
-      qFatal("no control named %s", qPrintable(name));
-    }
-    return found;
+    return testing::findControl<Control>(box, name);
   }
 
   void click(const QString& name, Qt::MouseButton button = Qt::LeftButton) {
@@ -84,16 +81,15 @@ class AboutBoxTest : public QObject {
       QRect geometry;
       const char* caption;
     };
-    const Placed kControls[] = {
-        {"picIcon", "frmAbout", {12, 12, 32, 32}, nullptr},
-        {"lblTitle", "frmAbout", {56, 20, 219, 15}, "Vantoki　Ver 1.2"},
-        {"Frame1", "frmAbout", {12, 68, 273, 81}, ""},
-        {"Label1", "Frame1", {12, 16, 87, 11}, "作者　："},
-        {"Label2", "Frame1", {104, 16, 103, 11}, "Vantoki チーム"},
-        {"lblDescription", "Frame1", {12, 36, 87, 11}, "ホームページ　："},
-        {"Label4", "Frame1", {12, 56, 87, 11}, "メール　："},
-        {"Command2", "frmAbout", {192, 160, 93, 21}, "ヘルプ"},
-        {"Command1", "frmAbout", {192, 188, 93, 21}, "閉じる"}};
+    const Placed kControls[] = {{"picIcon", "frmAbout", {12, 12, 32, 32}, nullptr},
+                                {"lblTitle", "frmAbout", {56, 20, 219, 15}, "Vantoki　Ver 1.2"},
+                                {"Frame1", "frmAbout", {12, 68, 273, 81}, ""},
+                                {"Label1", "Frame1", {12, 16, 87, 11}, "作者　："},
+                                {"Label2", "Frame1", {104, 16, 103, 11}, "Vantoki チーム"},
+                                {"lblDescription", "Frame1", {12, 36, 87, 11}, "ホームページ　："},
+                                {"Label4", "Frame1", {12, 56, 87, 11}, "メール　："},
+                                {"Command2", "frmAbout", {192, 160, 93, 21}, "ヘルプ"},
+                                {"Command1", "frmAbout", {192, 188, 93, 21}, "閉じる"}};
     for (const Placed& placed : kControls) {
       QWidget* widget = control(placed.name);
       QCOMPARE(widget->parentWidget()->objectName(), QString(placed.parent));
@@ -190,12 +186,16 @@ class AboutBoxTest : public QObject {
   void theHelpAddressNamesTheFileBesideTheProgram_data() {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("page");
-    QTest::newRow("plain") << "/opt/vantoki" << "/opt/vantoki/help.html";
-    QTest::newRow("trailing separator") << "/opt/vantoki/" << "/opt/vantoki/help.html";
-    QTest::newRow("root") << "/" << "/help.html";
-    QTest::newRow("doubled separators") << "/opt//vantoki//" << "/opt/vantoki/help.html";
-    QTest::newRow("spaces, #, %, ? and Japanese")
-        << "/home/遊ぶ人/my games #1/100% ?/" << "/home/遊ぶ人/my games #1/100% ?/help.html";
+    QTest::newRow("plain") << "/opt/vantoki"
+                           << "/opt/vantoki/help.html";
+    QTest::newRow("trailing separator") << "/opt/vantoki/"
+                                        << "/opt/vantoki/help.html";
+    QTest::newRow("root") << "/"
+                          << "/help.html";
+    QTest::newRow("doubled separators") << "/opt//vantoki//"
+                                        << "/opt/vantoki/help.html";
+    QTest::newRow("spaces, #, %, ? and Japanese") << "/home/遊ぶ人/my games #1/100% ?/"
+                                                  << "/home/遊ぶ人/my games #1/100% ?/help.html";
     QTest::newRow("relative") << "games/vantoki"
                               << QDir::current().filePath("games/vantoki/help.html");
   }

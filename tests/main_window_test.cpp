@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "board_fixture.h"
+#include "control_lookup.h"
 #include "fake_platform.h"
 #include "io_test_files.h"
 #include "widgets/picture_box.h"
@@ -29,11 +30,7 @@ class MainWindowTest : public QObject {
  private:
   template <typename Control = QWidget>
   Control* control(const char* name) {
-    auto* found = window->findChild<Control*>(name);
-    if (found == nullptr) {
-      qFatal("no control named %s", name);
-    }
-    return found;
+    return testing::findControl<Control>(window.get(), name);
   }
 
   QString text(const char* name) {

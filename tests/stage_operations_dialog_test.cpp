@@ -10,6 +10,7 @@
 
 #include <memory>
 
+#include "control_lookup.h"
 #include "dialogs/stage_preview.h"
 #include "fake_platform.h"
 #include "view/qimage_bridge.h"
@@ -24,11 +25,7 @@ class StageOperationsDialogTest : public QObject {
  private:
   template <typename Control = QWidget>
   Control* control(const char* name) {
-    auto* found = dialog->findChild<Control*>(name);
-    if (found == nullptr) {
-      qFatal("no control named %s", name);
-    }
-    return found;
+    return testing::findControl<Control>(dialog.get(), name);
   }
 
   void click(const char* name) {
