@@ -135,10 +135,17 @@ TEST(CliSolveTest, ReportsARoomThatCannotBeClearedAndTheLimits) {
   const RunResult result = runCli("solve " + (dir / "walled.vkst").string() +
                                   " 4 --max-turns 40 --out " + (dir / "none.vkrp").string());
   EXPECT_EQ(result.status, 1);
-  EXPECT_TRUE(result.output.starts_with("no solution within 40 turns\n")) << result.output;
+  // The player can only step left and back: both boards explored are a proof.
+  EXPECT_TRUE(result.output.starts_with("no solution: all 2 reachable boards explored\n"))
+      << result.output;
   EXPECT_NE(result.output.find("limits: 40 turns, 10000000 states"), std::string::npos);
   EXPECT_NE(result.output.find("246 bytes per stored board"), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(dir / "none.vkrp"));
+
+  // One turn cannot show that the board after it leads nowhere new, so that is no proof.
+  const RunResult cutOff = runCli("solve " + (dir / "walled.vkst").string() + " 4 --max-turns 1");
+  EXPECT_EQ(cutOff.status, 1);
+  EXPECT_TRUE(cutOff.output.starts_with("no solution within 1 turn\n")) << cutOff.output;
 }
 
 TEST(CliSolveTest, GivesUpAtTheStateLimit) {

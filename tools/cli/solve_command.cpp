@@ -119,7 +119,14 @@ void printOutcome(const SearchOutcome& outcome, const SearchLimits& limits) {
       break;
     }
     case SearchResult::NoSolution:
-      std::cout << "no solution within " << countOf(limits.maxTurns, "turn") << "\n";
+      // Only a search that ran out of boards before it ran out of turns proves the stage can
+      // never be cleared; one cut off by the turn limit proves it only for that many turns.
+      if (outcome.exhausted) {
+        std::cout << "no solution: all " << countOf(outcome.boardsStored, "reachable board")
+                  << " explored\n";
+      } else {
+        std::cout << "no solution within " << countOf(limits.maxTurns, "turn") << "\n";
+      }
       break;
     case SearchResult::StateLimit:
       std::cout << "gave up after " << countOf(limits.maxStates, "state") << "\n";
