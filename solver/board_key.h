@@ -1,7 +1,14 @@
 // A board as the solver stores it: a fixed-width string of bytes, one key per board, such that
-// two boards share a key exactly when they are equal. Every code the game gives a meaning fits
-// in one byte, so a search whose boards hold only codes 0 to 127 uses narrow keys of one byte per
-// cell; a board holding any other code needs wide keys, two bytes per cell.
+// two boards share a key exactly when they are equal. Three widths, the smallest that holds every
+// board of a search chosen from its stage:
+// - packed: half a byte per cell for the codes 0 to 14, which is all an open room holds but its
+//   balls in flight, and after the cells a few bytes for the larger codes in scan order;
+// - narrow: one byte per cell, for any board whose codes are 0 to 127;
+// - wide: two bytes per cell, for any code at all.
+//
+// A ball and an arrow block turn into each other and nothing else makes or destroys either, so
+// the cells with larger codes never outnumber the stage's balls and codes from 10 on: the stage
+// alone tells whether packed keys hold a whole search.
 //
 // The width is fixed for a whole search, because keys of one width are compared byte for byte.
 #pragma once
@@ -14,17 +21,31 @@
 
 namespace vantoki {
 
-enum class KeyWidth : int { Narrow = 1, Wide = 2 };
+enum class KeyWidth : int { Packed, Narrow, Wide };
+
+// How many cells with a code from 15 to 127 a packed key holds.
+constexpr int kPackedLargeCodes = 8;
 
 constexpr std::size_t keyBytes(KeyWidth width) {
-  return static_cast<std::size_t>(kCellCount) * static_cast<std::size_t>(width);
+  constexpr std::size_t kCells = kCellCount;
+  switch (width) {
+    case KeyWidth::Packed:
+      return (kCells + 1) / 2 + kPackedLargeCodes;
+    case KeyWidth::Narrow:
+      return kCells;
+    default:
+      return 2 * kCells;
+  }
 }
 
-// Narrow when every cell holds a code from 0 to 127.
-KeyWidth keyWidthFor(const Board& board);
+// The smallest width that holds `stage` and every board a play of it can reach.
+KeyWidth keyWidthFor(const Board& stage);
+
+// The next larger width, for a search that meets a board its width cannot hold; Wide for Wide.
+KeyWidth widerThan(KeyWidth width);
 
 // Writes the key of `board` into `key`, which must be keyBytes(width) long. Returns false, with
-// `key` holding nothing useful, when a cell does not fit the width.
+// `key` holding nothing useful, when the board does not fit the width.
 bool encodeBoardKey(const Board& board, KeyWidth width, std::span<std::uint8_t> key);
 
 // The board whose key is `key`, for a key written by encodeBoardKey with the same width.

@@ -208,12 +208,13 @@ class BreadthFirstSearch {
 }  // namespace
 
 SearchOutcome findShortestSolution(const Board& stage, const SearchLimits& limits) {
-  const KeyWidth width = keyWidthFor(stage);
-  if (std::optional<SearchOutcome> outcome = BreadthFirstSearch(stage, limits, width).run()) {
-    return std::move(*outcome);
+  // Only a rule that writes a code the stage's width cannot hold could make a search start over
+  // wider; wide keys hold every board.
+  for (KeyWidth width = keyWidthFor(stage);; width = widerThan(width)) {
+    if (std::optional<SearchOutcome> outcome = BreadthFirstSearch(stage, limits, width).run()) {
+      return std::move(*outcome);
+    }
   }
-  // Only a rule that writes a code the stage did not hold could get here.
-  return std::move(*BreadthFirstSearch(stage, limits, KeyWidth::Wide).run());
 }
 
 }  // namespace vantoki

@@ -24,7 +24,7 @@ namespace vantoki {
 
 struct SearchLimits {
   int maxTurns = kTurnLimit;  // a replay holds at most this many moves
-  // With narrow keys about 2.5 GiB of stored boards: a full search stays in memory and under a
+  // With packed keys about 1.4 GiB of stored boards: a full search stays in memory and under a
   // minute here.
   std::size_t maxStates = 10'000'000;
   // The bytes the search may hold for the boards it reached and the way back to each, counting

@@ -1,4 +1,4 @@
-// Board keys: one key per board and one board per key, at both widths.
+// Board keys: one key per board and one board per key, at every width.
 #include "solver/board_key.h"
 
 #include <gtest/gtest.h>
@@ -46,15 +46,61 @@ TEST_P(KeyWidthTest, OneCellDecidesTheWidth) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, KeyWidthTest,
-                         ::testing::Values(WidthCase{"empty", 0, KeyWidth::Narrow},
-                                           WidthCase{"arrow_block", 86, KeyWidth::Narrow},
-                                           WidthCase{"highest_narrow", 127, KeyWidth::Narrow},
+                         ::testing::Values(WidthCase{"empty", 0, KeyWidth::Packed},
+                                           WidthCase{"arrow_block", 86, KeyWidth::Packed},
+                                           WidthCase{"highest_narrow", 127, KeyWidth::Packed},
                                            WidthCase{"lowest_wide", 128, KeyWidth::Wide},
                                            WidthCase{"byte_wrap", 256, KeyWidth::Wide},
                                            WidthCase{"negative", -1, KeyWidth::Wide},
                                            WidthCase{"lowest", -32768, KeyWidth::Wide},
                                            WidthCase{"highest", 32767, KeyWidth::Wide}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Every ball may fly as an arrow block, so a stage with more balls and blocks than a packed key
+// lists needs narrow keys, however few of them are in flight at its start.
+TEST(BoardKeyTest, BallsAndBlocksBeyondThePackedListNeedNarrowKeys) {
+  Board board = walledEmptyBoard();
+  for (int x = 1; x <= kPackedLargeCodes; ++x) {
+    board.set(x, 13, x % 2 == 0 ? c(Tile::Ball) : 26);
+  }
+  EXPECT_EQ(keyWidthFor(board), KeyWidth::Packed);
+  board.set(1, 12, c(Tile::Ball));
+  EXPECT_EQ(keyWidthFor(board), KeyWidth::Narrow);
+}
+
+TEST(BoardKeyTest, PackedKeysRoundTripSmallAndListedCodes) {
+  Board board;
+  for (int cell = 0; cell < kCellCount; ++cell) {
+    board.cells()[cell] = static_cast<TileCode>(cell % 15);
+  }
+  // The first and last cells, so the list is read from its first to its last entry.
+  const TileCode listed[kPackedLargeCodes] = {15, 26, 46, 66, 86, 89, 100, 127};
+  const int cells[kPackedLargeCodes] = {0, 1, 50, 111, 112, 113, 200, kCellCount - 1};
+  for (int i = 0; i < kPackedLargeCodes; ++i) {
+    board.cells()[cells[i]] = listed[i];
+  }
+  EXPECT_EQ(decodeBoardKey(keyOf(board, KeyWidth::Packed), KeyWidth::Packed), board);
+}
+
+TEST(BoardKeyTest, PackedKeyRefusesWhatItCannotHold) {
+  std::vector<std::uint8_t> key(keyBytes(KeyWidth::Packed));
+  for (const TileCode code : {TileCode{128}, TileCode{-1}}) {
+    EXPECT_FALSE(encodeBoardKey(walledBoardWith({{13, 13, code}}), KeyWidth::Packed, key)) << code;
+  }
+  Board crowded = walledEmptyBoard();
+  for (int x = 1; x <= kPackedLargeCodes + 1; ++x) {
+    crowded.set(x, 13, 26);
+  }
+  EXPECT_FALSE(encodeBoardKey(crowded, KeyWidth::Packed, key));
+}
+
+// Two blocks that swap cells leave the same cells marked as listed: only the order of the list
+// tells the boards apart.
+TEST(BoardKeyTest, BlocksThatSwapCellsHaveDifferentPackedKeys) {
+  const Board one = walledBoardWith({{3, 13, 26}, {9, 2, 46}});
+  const Board other = walledBoardWith({{3, 13, 46}, {9, 2, 26}});
+  EXPECT_NE(keyOf(one, KeyWidth::Packed), keyOf(other, KeyWidth::Packed));
+}
 
 TEST(BoardKeyTest, NarrowKeysRoundTrip) {
   const Board board = everyNarrowCode();
@@ -86,7 +132,7 @@ TEST(BoardKeyTest, KeyOfTheWrongLengthIsRefused) {
 // or only the high byte of a wide code, never share a key.
 TEST(BoardKeyTest, BoardsThatDifferInOneCellHaveDifferentKeys) {
   for (const int cell : {0, 112, kCellCount - 1}) {
-    for (const KeyWidth width : {KeyWidth::Narrow, KeyWidth::Wide}) {
+    for (const KeyWidth width : {KeyWidth::Packed, KeyWidth::Narrow, KeyWidth::Wide}) {
       for (const auto& [first, second] :
            {std::pair<TileCode, TileCode>{0, 1}, {3, 8}, {26, 27}, {126, 127}}) {
         Board one = walledEmptyBoard();
