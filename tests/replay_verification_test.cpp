@@ -6,29 +6,43 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "io/stage_data_file.h"
 
 namespace vantoki {
 namespace {
 
-const std::filesystem::path kStageFile =
-    std::filesystem::path(VANTOKI_STAGE_DATA_DIR) / "vantoki.vkst";
-const std::filesystem::path kReplayDir = VANTOKI_REPLAY_DATA_DIR;
+// Each shipped stage set and the folder of its shortest solutions, stage01.vkrp to stage10.vkrp.
+struct ShippedSet {
+  const char* name;
+  const char* stageFile;
+  const char* replayFolder;
+};
 
-std::filesystem::path shippedReplay(int stage) {
-  const std::string number = std::to_string(stage + 1);
-  return kReplayDir / ("stage" + std::string(2 - number.size(), '0') + number + ".vkrp");
+void PrintTo(const ShippedSet& set, std::ostream* out) {
+  *out << set.name;
 }
 
-StageSet shippedStages() {
-  const Result<StageSet> read = readStageDataFile(kStageFile);
+constexpr ShippedSet kShippedSets[] = {
+    {"basic", "vantoki.vkst", ""},
+};
+
+std::filesystem::path shippedReplay(const ShippedSet& set, int stage) {
+  const std::string number = std::to_string(stage + 1);
+  return std::filesystem::path(VANTOKI_REPLAY_DATA_DIR) / set.replayFolder /
+         ("stage" + std::string(2 - number.size(), '0') + number + ".vkrp");
+}
+
+StageSet shippedStages(const ShippedSet& set) {
+  const Result<StageSet> read =
+      readStageDataFile(std::filesystem::path(VANTOKI_STAGE_DATA_DIR) / set.stageFile);
   EXPECT_TRUE(read.ok()) << read.error().message;
   return read.ok() ? read.value() : initialStageSet();
 }
 
-ReplayRecords shippedReplayRecords(int stage) {
-  const Result<ReplayRecords> read = readReplayFile(shippedReplay(stage));
+ReplayRecords shippedReplayRecords(const ShippedSet& set, int stage) {
+  const Result<ReplayRecords> read = readReplayFile(shippedReplay(set, stage));
   EXPECT_TRUE(read.ok()) << read.error().message;
   return read.ok() ? read.value() : ReplayRecords{};
 }
@@ -43,28 +57,31 @@ ReplayRecords cutOneMoveShort(ReplayRecords replay) {
   return replay;
 }
 
-class ShippedStageTest : public ::testing::TestWithParam<int> {};
+class ShippedStageTest : public ::testing::TestWithParam<std::tuple<ShippedSet, int>> {
+ protected:
+  const ShippedSet& set() const { return std::get<0>(GetParam()); }
+  int stage() const { return std::get<1>(GetParam()); }
+};
 
 TEST_P(ShippedStageTest, ItsReplayClearsIt) {
-  const int stage = GetParam();
-  const ReplayRecords replay = shippedReplayRecords(stage);
-  const ReplayVerdict verdict = verifyReplay(shippedStages(), replay);
+  const ReplayRecords replay = shippedReplayRecords(set(), stage());
+  const ReplayVerdict verdict = verifyReplay(shippedStages(set()), replay);
   EXPECT_TRUE(verdict.cleared) << verdict.failure;
-  EXPECT_EQ(verdict.stage, stage);
+  EXPECT_EQ(verdict.stage, stage());
   EXPECT_EQ(verdict.turns, movesIn(replay));
   EXPECT_TRUE(verdict.warnings.empty());
 }
 
 TEST_P(ShippedStageTest, ItsReplayCutOneMoveShortFails) {
   const ReplayVerdict verdict =
-      verifyReplay(shippedStages(), cutOneMoveShort(shippedReplayRecords(GetParam())));
+      verifyReplay(shippedStages(set()), cutOneMoveShort(shippedReplayRecords(set(), stage())));
   EXPECT_FALSE(verdict.cleared);
   EXPECT_NE(verdict.failure.find("left after"), std::string::npos) << verdict.failure;
 }
 
 // Everything in a shipped stage can be placed with the editor, and the border is all wall.
 TEST_P(ShippedStageTest, UsesOnlyWhatTheEditorPlacesInsideAWalledBorder) {
-  const Board board = shippedStages().stageCells[GetParam()];
+  const Board board = shippedStages(set()).stageCells[stage()];
   for (int y = 0; y < kBoardSize; ++y) {
     for (int x = 0; x < kBoardSize; ++x) {
       const TileCode value = board.at(x, y);
@@ -81,26 +98,34 @@ TEST_P(ShippedStageTest, UsesOnlyWhatTheEditorPlacesInsideAWalledBorder) {
   EXPECT_GT(countTiles(board, Tile::Star), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Stages, ShippedStageTest, ::testing::Range(0, kStageCount),
-                         [](const auto& info) { return "stage" + std::to_string(info.param + 1); });
+INSTANTIATE_TEST_SUITE_P(Stages, ShippedStageTest,
+                         ::testing::Combine(::testing::ValuesIn(kShippedSets),
+                                            ::testing::Range(0, kStageCount)),
+                         [](const auto& info) {
+                           return std::string(std::get<0>(info.param).name) + "_stage" +
+                                  std::to_string(std::get<1>(info.param) + 1);
+                         });
 
-TEST(ShippedStageSetTest, LaterStagesTakeAtLeastThirtyTurns) {
+TEST(ShippedStageSetTest, LaterBasicStagesTakeAtLeastThirtyTurns) {
   for (int stage = 6; stage < kStageCount; ++stage) {
-    EXPECT_GE(movesIn(shippedReplayRecords(stage)), 30) << "stage " << stage + 1;
+    EXPECT_GE(movesIn(shippedReplayRecords(kShippedSets[0], stage)), 30) << "stage " << stage + 1;
   }
 }
 
 TEST(ShippedStageSetTest, NamesAreJapaneseAndDistinct) {
-  const StageSet stages = shippedStages();
   const auto isAscii = [](const std::string& text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
   };
-  EXPECT_FALSE(isAscii(stages.dataSetName));
-  for (int stage = 0; stage < kStageCount; ++stage) {
-    EXPECT_FALSE(isAscii(stages.stageNames[stage])) << stage + 1;
-    EXPECT_EQ(
-        std::count(stages.stageNames.begin(), stages.stageNames.end(), stages.stageNames[stage]), 1)
-        << stage + 1;
+  for (const ShippedSet& set : kShippedSets) {
+    const StageSet stages = shippedStages(set);
+    EXPECT_FALSE(isAscii(stages.dataSetName)) << set.name;
+    for (int stage = 0; stage < kStageCount; ++stage) {
+      EXPECT_FALSE(isAscii(stages.stageNames[stage])) << set.name << " " << stage + 1;
+      EXPECT_EQ(
+          std::count(stages.stageNames.begin(), stages.stageNames.end(), stages.stageNames[stage]),
+          1)
+          << set.name << " " << stage + 1;
+    }
   }
 }
 
