@@ -45,6 +45,9 @@ StageSearchOutcome searchStage(std::uint64_t seed, const StageSearchSettings& se
     std::vector<Evaluation> evaluations =
         evaluateBatch(batch, settings.threads, settings.maxBoards);
     outcome.candidatesTried += count;
+    for (const Evaluation& evaluation : evaluations) {
+      outcome.boardsExpanded += evaluation.analysis.boardsExpanded;
+    }
     ++round;
 
     // The first of the best wins, so ties go the same way on every run.

@@ -39,7 +39,8 @@ struct StageSearchProgress {
 struct StageSearchOutcome {
   std::optional<FoundStage> best;  // the best accepted candidate, long enough or not
   int candidatesTried = 0;
-  bool stopped = false;  // `keepGoing` ended the search before its candidates were spent
+  std::size_t boardsExpanded = 0;  // by the analyses of all candidates, refused ones too
+  bool stopped = false;            // `keepGoing` ended the search before its candidates were spent
 };
 
 // `keepGoing` hears after each round how far the search is, and ends it by returning false.

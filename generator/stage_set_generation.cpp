@@ -1,6 +1,9 @@
 #include "generator/stage_set_generation.h"
 
 #include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <thread>
 
 namespace vantoki {
 namespace {
@@ -43,18 +46,46 @@ std::string generatedSetName(std::uint64_t seed) {
 
 GeneratedSet generateStageSet(const GenerationSettings& settings,
                               const std::function<bool(const GenerationProgress&)>& keepGoing) {
-  GeneratedSet generated;
-  std::vector<FoundStage> longEnough;
   const int total = settings.stages * settings.search.candidates;
-  for (int stage = 0; stage < settings.stages && !generated.stopped; ++stage) {
-    const int triedBefore = generated.candidatesTried;
-    const StageSearchOutcome outcome = searchStage(
-        stageSeed(settings.seed, stage), settings.search, [&](const StageSearchProgress& progress) {
-          return keepGoing({stage, settings.stages, triedBefore + progress.candidatesTried, total,
-                            progress.best});
-        });
+  const int stageWorkers = std::max(1, std::min(settings.search.threads, settings.stages));
+  StageSearchSettings search = settings.search;
+  search.threads = std::max(1, settings.search.threads / stageWorkers);
+
+  std::vector<StageSearchOutcome> outcomes(settings.stages);
+  std::atomic<int> nextStage{0};
+  std::atomic<int> tried{0};
+  std::atomic<bool> stopped{false};
+  std::mutex reporting;
+  const auto work = [&] {
+    for (int stage = nextStage++; stage < settings.stages && !stopped; stage = nextStage++) {
+      int triedHere = 0;
+      outcomes[stage] = searchStage(
+          stageSeed(settings.seed, stage), search, [&](const StageSearchProgress& progress) {
+            const int triedNow = tried += progress.candidatesTried - triedHere;
+            triedHere = progress.candidatesTried;
+            const std::lock_guard<std::mutex> lock(reporting);
+            if (!stopped && !keepGoing({stage, settings.stages, triedNow, total, progress.best})) {
+              stopped = true;
+            }
+            return !stopped;
+          });
+    }
+  };
+  if (stageWorkers == 1) {
+    work();
+  } else {
+    std::vector<std::jthread> pool;
+    for (int worker = 0; worker < stageWorkers; ++worker) {
+      pool.emplace_back(work);
+    }
+  }
+
+  GeneratedSet generated;
+  generated.stopped = stopped;
+  std::vector<FoundStage> longEnough;
+  for (const StageSearchOutcome& outcome : outcomes) {
     generated.candidatesTried += outcome.candidatesTried;
-    generated.stopped = outcome.stopped;
+    generated.boardsExpanded += outcome.boardsExpanded;
     if (outcome.best && outcome.best->isLongEnough(settings.search.minTurns)) {
       longEnough.push_back(*outcome.best);
     }

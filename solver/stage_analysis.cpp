@@ -31,6 +31,7 @@ class ReachableBoards {
     }
     for (std::uint32_t index = 0; index < boards_.size(); ++index) {
       if (!expand(index)) {
+        analysis.boardsExpanded = expanded_;
         return analysis;
       }
     }

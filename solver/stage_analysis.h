@@ -23,10 +23,11 @@ struct StageAnalysis {
   std::vector<int> solution;        // a shortest solution; empty when nothing clears the stage
   std::size_t reachableBoards = 0;  // the stage itself and every board a line of moves reaches
   std::size_t deadBoards = 0;       // of those, the ones no line of moves clears from
-  std::size_t boardsExpanded = 0;   // boards moved in all four directions
+  std::size_t boardsExpanded = 0;   // boards moved in all four directions, complete or not
 };
 
-// Stops, incomplete and with no counts, once more than `maxBoards` boards are stored.
+// Stops, incomplete and with no solution and no board counts but the boards expanded, once more
+// than `maxBoards` boards are stored.
 StageAnalysis analyseStage(const Board& stage, std::size_t maxBoards);
 
 }  // namespace vantoki

@@ -181,6 +181,8 @@ int writeOutputs(const GenerateArguments& parsed, const GeneratedSet& generated)
 }
 
 void printStages(const GeneratedSet& generated) {
+  std::cout << "searched " << countOf(generated.candidatesTried, "candidate") << ", "
+            << countOf(static_cast<long long>(generated.boardsExpanded), "board") << " expanded\n";
   for (std::size_t place = 0; place < generated.stages.size(); ++place) {
     const GeneratedStage& stage = generated.stages[place];
     const Evaluation& evaluation = stage.found.evaluation;
