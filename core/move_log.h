@@ -2,8 +2,10 @@
 // replay file carries and playback follows.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace vantoki {
 
@@ -14,5 +16,12 @@ constexpr int kSnapshotCount = kTurnLimit + 1;
 constexpr std::int16_t kEndOfMoves = 9;
 
 using MoveLog = std::array<std::int16_t, kSnapshotCount>;
+
+// The log of a line of at most kTurnLimit moves (direction indexes), zero after its end.
+inline MoveLog moveLogOf(std::span<const int> moves) {
+  MoveLog moveLog{};
+  std::copy_n(moves.begin(), std::min<std::size_t>(moves.size(), kTurnLimit), moveLog.begin());
+  return moveLog;
+}
 
 }  // namespace vantoki

@@ -15,6 +15,9 @@ constexpr std::string_view kUsage =
     "       vantoki-cli verify STAGEFILE REPLAY...\n"
     "       vantoki-cli solve STAGEFILE STAGE [--max-turns N] [--max-states N]\n"
     "                             [--max-memory SIZE] [--out REPLAYFILE]\n"
+    "       vantoki-cli generate OUT.vkst [--seed N] [--stages K] [--min-turns T]\n"
+    "                             [--candidates C] [--time-limit S] [--replays DIR]\n"
+    "                             [--threads N] [--max-boards N]\n"
     "       vantoki-cli --help\n"
     "SIZE is in mebibytes, or ends in M or G (512M, 4G); the default is 4G, or the\n"
     "machine's memory if that is less.\n";
@@ -38,6 +41,8 @@ int runCommand(std::span<const std::string_view> arguments) {
       status = runVerify(rest);
     } else if (arguments[0] == "solve") {
       status = runSolve(rest);
+    } else if (arguments[0] == "generate") {
+      status = runGenerate(rest);
     }
     if (status != kExitUsage) {
       return status;

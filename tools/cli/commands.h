@@ -29,5 +29,6 @@ int runReplay(std::span<const std::string_view> arguments);
 int runRender(std::span<const std::string_view> arguments);
 int runVerify(std::span<const std::string_view> arguments);
 int runSolve(std::span<const std::string_view> arguments);
+int runGenerate(std::span<const std::string_view> arguments);
 
 }  // namespace vantoki::cli

@@ -1,0 +1,240 @@
+// vantoki-cli generate: searches for stages with long, proven shortest solutions and writes them
+// as a stage set, with the shortest solution of each as a replay file when asked. The search is
+// bounded by candidates, so a seed and its options give the same file on every machine; a time
+// limit only cuts it short, and says so.
+//
+// Only what is proven is written: the stages that reached the minimum length, first in the set
+// by rising length, and their replays. When fewer stages than asked reached it, the command says
+// so and exits 1, after writing those that did; when none did, it writes nothing.
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "arguments.h"
+#include "commands.h"
+#include "core/move_log.h"
+#include "generator/stage_set_generation.h"
+#include "io/replay_file.h"
+#include "io/stage_data_file.h"
+
+namespace vantoki::cli {
+namespace {
+
+constexpr long long kMostCandidates = 10'000'000;
+constexpr long long kMostSeconds = 7 * 24 * 60 * 60;
+constexpr long long kMostThreads = 64;
+constexpr long long kLeastBoards = 1'000;
+constexpr long long kMostBoards = 100'000'000;
+constexpr long long kMostSeed = 0x7FFF'FFFF'FFFF'FFFFll;
+
+struct GenerateArguments {
+  std::string_view out;
+  GenerationSettings settings;
+  std::optional<long long> timeLimitSeconds;
+  std::optional<std::string_view> replays;
+};
+
+struct ParsedArguments {
+  std::optional<GenerateArguments> arguments;
+  std::string problem;
+};
+
+int defaultThreads() {
+  return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
+
+ParsedArguments parse(std::span<const std::string_view> arguments) {
+  if (arguments.empty()) {
+    return {};
+  }
+  GenerateArguments parsed{arguments[0], GenerationSettings{}, std::nullopt, std::nullopt};
+  parsed.settings.search.threads = defaultThreads();
+  struct CountOption {
+    std::string_view name;
+    long long least;
+    long long most;
+  };
+  for (std::size_t next = 1; next < arguments.size(); next += 2) {
+    if (next + 1 == arguments.size()) {
+      return {};
+    }
+    const std::string_view option = arguments[next];
+    const std::string_view value = arguments[next + 1];
+    if (option == "--replays") {
+      parsed.replays = value;
+      continue;
+    }
+    const auto number = [&](long long least, long long most) -> std::optional<long long> {
+      return countIn(value, least, most);
+    };
+    const auto refuse = [&](long long least, long long most) {
+      return ParsedArguments{
+          std::nullopt, std::string(option) + " must be a number from " + std::to_string(least) +
+                            " to " + std::to_string(most) + ", not \"" + std::string(value) + "\""};
+    };
+    const auto take = [&](long long least, long long most,
+                          auto store) -> std::optional<ParsedArguments> {
+      const std::optional<long long> got = number(least, most);
+      if (!got) {
+        return refuse(least, most);
+      }
+      store(*got);
+      return std::nullopt;
+    };
+    std::optional<ParsedArguments> refused;
+    GenerationSettings& settings = parsed.settings;
+    if (option == "--seed") {
+      refused =
+          take(0, kMostSeed, [&](long long n) { settings.seed = static_cast<std::uint64_t>(n); });
+    } else if (option == "--stages") {
+      refused = take(1, kStageCount, [&](long long n) { settings.stages = static_cast<int>(n); });
+    } else if (option == "--min-turns") {
+      refused =
+          take(1, kTurnLimit, [&](long long n) { settings.search.minTurns = static_cast<int>(n); });
+    } else if (option == "--candidates") {
+      refused = take(1, kMostCandidates,
+                     [&](long long n) { settings.search.candidates = static_cast<int>(n); });
+    } else if (option == "--time-limit") {
+      refused = take(1, kMostSeconds, [&](long long n) { parsed.timeLimitSeconds = n; });
+    } else if (option == "--threads") {
+      refused = take(1, kMostThreads,
+                     [&](long long n) { settings.search.threads = static_cast<int>(n); });
+    } else if (option == "--max-boards") {
+      refused = take(kLeastBoards, kMostBoards,
+                     [&](long long n) { settings.search.maxBoards = static_cast<std::size_t>(n); });
+    } else {
+      return {};
+    }
+    if (refused) {
+      return *refused;
+    }
+  }
+  return {parsed, ""};
+}
+
+// One line on standard error, rewritten in place, when a person watches it.
+class ProgressLine {
+ public:
+  ProgressLine() : shown_(isatty(STDERR_FILENO) == 1) {}
+
+  void show(const GenerationProgress& progress) {
+    if (!shown_) {
+      return;
+    }
+    std::string line = "generate: stage " + std::to_string(progress.stage + 1) + "/" +
+                       std::to_string(progress.stages) + ", candidates " +
+                       std::to_string(progress.candidatesTried) + "/" +
+                       std::to_string(progress.candidatesTotal);
+    if (progress.best) {
+      line += ", best score " + std::to_string(progress.best->evaluation.score) + " (" +
+              countOf(progress.best->evaluation.traits.turns, "turn") + ")";
+    }
+    std::cerr << "\r" << line << "\x1b[K" << std::flush;
+    written_ = true;
+  }
+
+  void end() {
+    if (written_) {
+      std::cerr << "\n";
+    }
+  }
+
+ private:
+  const bool shown_;
+  bool written_ = false;
+};
+
+// stage01.vkrp to stage10.vkrp, as the shipped solutions are named.
+std::string replayName(int place) {
+  const std::string number = std::to_string(place + 1);
+  return "stage" + std::string(number.size() < 2 ? "0" : "") + number + ".vkrp";
+}
+
+int writeOutputs(const GenerateArguments& parsed, const GeneratedSet& generated) {
+  if (const std::optional<FileError> problem =
+          writeStageDataFile(std::filesystem::path(parsed.out), generated.stageSet)) {
+    return failWith(problem->message);
+  }
+  if (!parsed.replays) {
+    return kExitOk;
+  }
+  const std::filesystem::path folder(*parsed.replays);
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  if (error) {
+    return failWith(folder.string() + ": cannot make the folder: " + error.message());
+  }
+  for (std::size_t place = 0; place < generated.stages.size(); ++place) {
+    const std::vector<int>& moves = generated.stages[place].found.evaluation.analysis.solution;
+    if (const std::optional<FileError> problem = writeReplayFile(
+            folder / replayName(static_cast<int>(place)), generated.stageSet.dataSetName,
+            generated.stages[place].name, moveLogOf(moves), static_cast<int>(moves.size()))) {
+      return failWith(problem->message);
+    }
+  }
+  return kExitOk;
+}
+
+void printStages(const GeneratedSet& generated) {
+  std::cout << "searched " << countOf(generated.candidatesTried, "candidate") << ", "
+            << countOf(static_cast<long long>(generated.boardsExpanded), "board") << " expanded\n";
+  for (std::size_t place = 0; place < generated.stages.size(); ++place) {
+    const GeneratedStage& stage = generated.stages[place];
+    const Evaluation& evaluation = stage.found.evaluation;
+    std::cout << "stage " << place + 1 << ": " << countOf(evaluation.traits.turns, "turn") << ", "
+              << countOf(static_cast<long long>(evaluation.analysis.reachableBoards), "board")
+              << " reachable, " << evaluation.analysis.deadBoards << " dead, score "
+              << evaluation.score << ", " << stage.name << "\n";
+  }
+}
+
+}  // namespace
+
+int runGenerate(std::span<const std::string_view> arguments) {
+  const ParsedArguments parsedArguments = parse(arguments);
+  if (!parsedArguments.problem.empty()) {
+    return failWith(parsedArguments.problem);
+  }
+  if (!parsedArguments.arguments) {
+    return kExitUsage;
+  }
+  const GenerateArguments& parsed = *parsedArguments.arguments;
+  const auto start = std::chrono::steady_clock::now();
+  ProgressLine progressLine;
+  const GeneratedSet generated =
+      generateStageSet(parsed.settings, [&](const GenerationProgress& progress) {
+        progressLine.show(progress);
+        return !parsed.timeLimitSeconds || std::chrono::steady_clock::now() - start <
+                                               std::chrono::seconds(*parsed.timeLimitSeconds);
+      });
+  progressLine.end();
+  const int asked = parsed.settings.stages;
+  const int found = static_cast<int>(generated.stages.size());
+  if (generated.stopped) {
+    std::cerr << "vantoki-cli: stopped by --time-limit after "
+              << countOf(generated.candidatesTried, "candidate") << " of "
+              << asked * parsed.settings.search.candidates
+              << "; what a stopped run finds depends on the machine's speed\n";
+  }
+  if (found == 0) {
+    return failWith("no stage reached " + countOf(parsed.settings.search.minTurns, "turn") +
+                    "; nothing written");
+  }
+  printStages(generated);
+  if (const int status = writeOutputs(parsed, generated); status != kExitOk) {
+    return status;
+  }
+  if (found < asked) {
+    return failWith("only " + std::to_string(found) + " of " + countOf(asked, "stage") +
+                    " reached " + countOf(parsed.settings.search.minTurns, "turn") +
+                    "; wrote those");
+  }
+  return kExitOk;
+}
+
+}  // namespace vantoki::cli
