@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/direction.h"
+
 namespace vantoki {
 
 std::string hintMessage(const Hint& hint) {

@@ -30,15 +30,13 @@ class HintSearch {
   bool start(std::vector<Board> play, const HintBudget& budget, Answer answer);
   // The search under way, if any, stops, and its answer is never handed over.
   void drop();
-  // From a start until its answer is handed over or dropped.
-  bool searching() const { return delivery_->searching; }
 
  private:
   // Touched on the user-interface thread only; an answer that arrives after the search object
   // is gone finds it expired.
   struct Delivery {
-    int ticket = 0;  // the search whose answer is awaited
-    bool searching = false;
+    int ticket = 0;          // the search whose answer is awaited
+    bool searching = false;  // from a start until its answer is handed over or dropped
   };
 
   Platform& platform_;
