@@ -1,7 +1,10 @@
 #include "app/game.h"
 
+#include <chrono>
 #include <cstdio>
+#include <vector>
 
+#include "app/hint_message.h"
 #include "io/stage_data_commands.h"
 #include "platform/mouse_buttons.h"
 #include "replay/replay_saving.h"
@@ -9,6 +12,14 @@
 #include "view/move_drawing.h"
 
 namespace vantoki {
+namespace {
+
+// A player asking for a hint waits a few seconds at most. Two million boards is about what a
+// search works through in that time, and with the memory limit the board set stays under half a
+// gibibyte, given back as soon as the answer is in.
+constexpr HintBudget kHintBudget{2'000'000, std::chrono::seconds(3), std::size_t{512} << 20};
+
+}  // namespace
 
 std::string formatTurn(int turn) {
   char text[16];
@@ -21,7 +32,8 @@ Game::Game(const PictureStrips& strips, Platform& platform)
       editor_(strips),
       boardImage_(kBoardPixels, kBoardPixels),
       painter_(strips, boardImage_, [this] { tellView(&GameView::boardPictureChanged); }),
-      replayPlayer_(platform, *play_, *this) {
+      replayPlayer_(platform, *play_, *this),
+      hintSearch_(platform) {
   play_->addListener(*this);
 }
 
@@ -57,6 +69,28 @@ bool Game::directionButtonsReachable() const {
 
 bool Game::historyButtonsReachable() const {
   return !editor_.editMode() && !replayRunning() && !play_->moveInProgress();
+}
+
+bool Game::hintReachable() const {
+  return directionButtonsReachable() && !play_->moveInProgress();
+}
+
+void Game::requestHint() {
+  if (!hintReachable()) {
+    return;
+  }
+  std::vector<Board> boards;
+  for (int turn = 0; turn <= play_->currentTurn(); ++turn) {
+    boards.push_back(play_->snapshot(turn));
+  }
+  hintSearch_.start(std::move(boards), kHintBudget, [this](const Hint& hint) { showHint(hint); });
+}
+
+void Game::showHint(const Hint& hint) {
+  // A move pressed since the request has not committed yet, so nothing dropped the answer.
+  if (hintReachable()) {
+    platform_.showMessage(hintMessage(hint), "メッセージ", MessageButtons::Ok);
+  }
 }
 
 void Game::selectSpeed(int speedIndex) {
@@ -112,6 +146,9 @@ void Game::startReplay() {
 }
 
 void Game::turnLabelsChanged(int currentTurn, int lastTurn) {
+  // A commit, a stage selection and a step through the history all come this way: the board a
+  // hint was looked for on is no longer shown.
+  hintSearch_.drop();
   currentTurnLabel_ = formatTurn(currentTurn);
   lastTurnLabel_ = formatTurn(lastTurn);
   tellView(&GameView::turnLabelsChanged);
@@ -148,6 +185,8 @@ void Game::drawStage(const Board& stage) {
 }
 
 void Game::replayRunningChanged() {
+  // Playback starts the play anew from the stage without a word to the labels.
+  hintSearch_.drop();
   tellView(&GameView::replayRunningChanged);
 }
 

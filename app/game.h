@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/game_view.h"
+#include "app/hint_search.h"
 #include "core/stage_set.h"
 #include "editor/stage_editor.h"
 #include "platform/platform.h"
@@ -48,6 +49,13 @@ class Game : private PlayListener, private ReplayPlayerHost {
   // a move is animated.
   bool directionButtonsReachable() const;
   bool historyButtonsReachable() const;
+  // A hint is for a board the player can move from, between moves.
+  bool hintReachable() const;
+  // Looks for a hint on the board shown, off the user-interface thread, and shows it in a
+  // message when it comes, unless the board shown has changed by then: a move, a step through
+  // the history, another stage, the editor, a load or a playback drops it. While one is being
+  // looked for, another request is ignored.
+  void requestHint();
   void selectSpeed(int speedIndex);
 
   // Switches between play and editor mode and restarts the current stage as it now stands. A
@@ -105,6 +113,8 @@ class Game : private PlayListener, private ReplayPlayerHost {
   void drawStage(const Board& stage) override;
   void replayRunningChanged() override;
 
+  void showHint(const Hint& hint);
+
   template <typename Change>
   void tellView(Change change) {
     if (view_ != nullptr) {
@@ -128,6 +138,7 @@ class Game : private PlayListener, private ReplayPlayerHost {
   Image24 boardImage_;
   BoardPainter painter_;
   ReplayPlayer replayPlayer_;
+  HintSearch hintSearch_;  // last: its thread is joined before the rest of the game goes
 };
 
 }  // namespace vantoki

@@ -27,7 +27,9 @@ constexpr Qt::KeyboardModifiers kNone = Qt::NoModifier;
 constexpr Qt::KeyboardModifiers kControl = Qt::ControlModifier;
 constexpr Qt::KeyboardModifiers kControlShift = Qt::ControlModifier | Qt::ShiftModifier;
 
-constexpr std::array<KeyBinding, 10> kBindings = {{
+constexpr KeyCommand kHint = {KeyCommand::Kind::Hint, 0};
+
+constexpr std::array<KeyBinding, 11> kBindings = {{
     {Qt::Key_Left, kNone, direction(0)},
     {Qt::Key_Up, kNone, direction(1)},
     {Qt::Key_Right, kNone, direction(2)},
@@ -38,6 +40,7 @@ constexpr std::array<KeyBinding, 10> kBindings = {{
     {Qt::Key_Y, kControl, history(HistoryStep::Next)},
     {Qt::Key_Z, kControlShift, history(HistoryStep::Next)},
     {Qt::Key_End, kNone, history(HistoryStep::Last)},
+    {Qt::Key_H, kNone, kHint},
 }};
 
 }  // namespace

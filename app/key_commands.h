@@ -1,6 +1,6 @@
-// The keys that stand for buttons of the play panel: the arrow keys for the four direction
-// buttons, and Home, Backspace / Ctrl+Z, Ctrl+Y / Ctrl+Shift+Z and End for the history buttons.
-// Each command is named with the index of the button it stands for.
+// The keys of the play panel: the arrow keys for the four direction buttons, Home, Backspace /
+// Ctrl+Z, Ctrl+Y / Ctrl+Shift+Z and End for the history buttons, each named with the index of the
+// button it stands for, and H, which asks for a hint and has no button.
 #pragma once
 
 #include <optional>
@@ -11,9 +11,9 @@
 namespace vantoki {
 
 struct KeyCommand {
-  enum class Kind { Direction, History };
+  enum class Kind { Direction, History, Hint };
   Kind kind;
-  int button;  // Picture4(button) or Command5(button)
+  int button;  // Picture4(button) or Command5(button); 0 for a hint
 };
 
 std::optional<KeyCommand> keyCommandFor(int key, Qt::KeyboardModifiers modifiers);

@@ -259,6 +259,16 @@ bool MainWindow::takeKey(QKeyEvent* event) {
     return false;
   }
   const bool press = event->type() == QEvent::KeyPress;
+  if (command->kind == KeyCommand::Kind::Hint) {
+    // Out of reach, the letter goes on to the control with the focus: an editor's name box.
+    if (!game_->hintReachable()) {
+      return false;
+    }
+    if (press && !event->isAutoRepeat()) {
+      game_->requestHint();
+    }
+    return true;
+  }
   if (command->kind == KeyCommand::Kind::Direction) {
     if (!press) {
       if (!directionKeyHeld_ || event->isAutoRepeat()) {

@@ -71,4 +71,8 @@ std::filesystem::path QtPlatform::programFolder() {
   return QCoreApplication::applicationDirPath().toStdString();
 }
 
+void QtPlatform::runOnUiThread(std::function<void()> call) {
+  QMetaObject::invokeMethod(owner_, std::move(call), Qt::QueuedConnection);
+}
+
 }  // namespace vantoki

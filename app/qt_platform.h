@@ -1,5 +1,5 @@
 // The platform seam on the desktop, through Qt: message boxes, file dialogs, the mouse button
-// state and the browser.
+// state, the browser and the event loop.
 #pragma once
 
 #include <QWidget>
@@ -23,6 +23,8 @@ class QtPlatform : public Platform {
   bool leftMouseButtonDown() override;
   bool openAddress(const std::string& address) override;
   std::filesystem::path programFolder() override;
+  // The call is dropped if the owner goes first.
+  void runOnUiThread(std::function<void()> call) override;
 
  private:
   QWidget* owner_;

@@ -1,8 +1,10 @@
 // The seam between the game and the desktop: everything modal or operating-system specific that
-// the game asks for. The window supplies the Qt implementation; tests answer from a script.
+// the game asks for, and the way back onto the user-interface thread. The window supplies the Qt
+// implementation; tests answer from a script.
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -37,6 +39,9 @@ class Platform {
   // when the desktop could not hand it to any program.
   virtual bool openAddress(const std::string& address) = 0;
   virtual std::filesystem::path programFolder() = 0;
+  // Runs `call` on the user-interface thread once the events before it are handled. Callable
+  // from any thread: work done on another one hands its result back this way.
+  virtual void runOnUiThread(std::function<void()> call) = 0;
 };
 
 }  // namespace vantoki

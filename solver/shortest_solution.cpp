@@ -20,10 +20,7 @@ namespace {
 class BreadthFirstSearch {
  public:
   BreadthFirstSearch(const Board& stage, const SearchLimits& limits, KeyWidth width)
-      // A search stores one board past the limit before it gives up, and the set's indexes are
-      // 32-bit.
-      : limits_{limits.maxTurns, std::min(limits.maxStates, BoardKeySet::kMaxSize - 1),
-                limits.maxMemoryBytes},
+      : limits_(withStoredBoardsBounded(limits)),
         width_(width),
         boards_(keyBytes(width)),
         successorKeys_(kDirectionCount * keyBytes(width)),
@@ -68,8 +65,17 @@ class BreadthFirstSearch {
   static constexpr std::uint32_t kNoParent = 0xFFFF'FFFFu;
   static constexpr std::size_t kPathBytes = sizeof(std::uint32_t) + sizeof(std::uint8_t);
   static constexpr std::size_t kFirstPathCapacity = 4096;
+  // A few milliseconds of search between looks at the clock and the stop request.
+  static constexpr std::size_t kExpansionsBetweenStopChecks = 4096;
 
-  enum class Step { Continue, Solved, StateLimit, MemoryLimit, KeyTooNarrow };
+  enum class Step { Continue, Solved, StateLimit, MemoryLimit, Stopped, KeyTooNarrow };
+
+  // A search stores one board past the limit before it gives up, and the set's indexes are
+  // 32-bit.
+  static SearchLimits withStoredBoardsBounded(SearchLimits limits) {
+    limits.maxStates = std::min(limits.maxStates, BoardKeySet::kMaxSize - 1);
+    return limits;
+  }
 
   static SearchResult resultOf(Step step) {
     switch (step) {
@@ -77,12 +83,17 @@ class BreadthFirstSearch {
         return SearchResult::Solved;
       case Step::StateLimit:
         return SearchResult::StateLimit;
+      case Step::Stopped:
+        return SearchResult::Stopped;
       default:
         return SearchResult::MemoryLimit;
     }
   }
 
   Step expand(std::uint32_t index, bool storeSuccessors) {
+    if (outcome_.boardsExpanded % kExpansionsBetweenStopChecks == 0 && stopRequested()) {
+      return Step::Stopped;
+    }
     ++outcome_.boardsExpanded;
     const Board board = decodeBoardKey(boards_.key(index), width_);
     int successorCount = 0;
@@ -126,6 +137,11 @@ class BreadthFirstSearch {
       }
     }
     return Step::Continue;
+  }
+
+  bool stopRequested() const {
+    return limits_.stopToken.stop_requested() ||
+           std::chrono::steady_clock::now() >= limits_.deadline;
   }
 
   std::span<std::uint8_t> successorKey(int successor) {

@@ -14,7 +14,9 @@
 // the same move, so the star explodes and the bomb survives.)
 #pragma once
 
+#include <chrono>
 #include <cstddef>
+#include <stop_token>
 #include <vector>
 
 #include "core/board.h"
@@ -32,6 +34,11 @@ struct SearchLimits {
   // a search that would need more ends with its statistics instead of running out of memory;
   // wide keys, twice the bytes of narrow ones, reach it before maxStates.
   std::size_t maxMemoryBytes = std::size_t{4} << 30;
+  // A search that must answer in time, or that its caller may no longer need, ends early; both
+  // are looked at every few thousand boards, so they cost nothing to the pace of the search and
+  // take effect within milliseconds.
+  std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
+  std::stop_token stopToken{};
 };
 
 enum class SearchResult {
@@ -39,6 +46,7 @@ enum class SearchResult {
   NoSolution,   // no line of at most maxTurns moves clears the stage
   StateLimit,   // maxStates boards were stored before either was known
   MemoryLimit,  // storing one more board would have taken more than maxMemoryBytes
+  Stopped,      // the deadline passed or a stop was requested before either was known
 };
 
 struct SearchOutcome {

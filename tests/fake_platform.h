@@ -1,8 +1,14 @@
 // A platform that answers from a script and records every message, for driving the game and
-// the window without a person.
+// the window without a person. Calls handed to the user-interface thread wait until the test
+// runs them.
 #pragma once
 
+#include <chrono>
+#include <condition_variable>
 #include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -45,6 +51,26 @@ class FakePlatform : public Platform {
     return addressesOpen;
   }
   std::filesystem::path programFolder() override { return folder; }
+  void runOnUiThread(std::function<void()> call) override {
+    const std::lock_guard lock(uiThread_->mutex);
+    uiThread_->calls.push_back(std::move(call));
+    uiThread_->handedOver.notify_all();
+  }
+
+  // Waits until another thread hands a call over, at most `timeout`, then runs every call
+  // handed over so far, in order, as the event loop would. Returns how many ran.
+  int runCallsHandedOver(std::chrono::milliseconds timeout = std::chrono::seconds(30)) {
+    std::vector<std::function<void()>> calls;
+    {
+      std::unique_lock lock(uiThread_->mutex);
+      uiThread_->handedOver.wait_for(lock, timeout, [this] { return !uiThread_->calls.empty(); });
+      calls.swap(uiThread_->calls);
+    }
+    for (const std::function<void()>& call : calls) {
+      call();
+    }
+    return static_cast<int>(calls.size());
+  }
 
   std::vector<ShownMessage> messages;
   std::deque<MessageAnswer> answers;                       // Yes/No answers, in order
@@ -57,6 +83,13 @@ class FakePlatform : public Platform {
   std::filesystem::path folder = "/nonexistent/vantoki";
 
  private:
+  // Held apart so that the fake stays movable: tests start afresh by assigning a new one.
+  struct UiThreadQueue {
+    std::mutex mutex;
+    std::condition_variable handedOver;
+    std::vector<std::function<void()>> calls;
+  };
+
   std::optional<std::filesystem::path> choose(const FileFilter& filter,
                                               const std::filesystem::path& initialFolder) {
     dialogFilters.push_back(filter);
@@ -68,6 +101,8 @@ class FakePlatform : public Platform {
     files.pop_front();
     return file;
   }
+
+  std::unique_ptr<UiThreadQueue> uiThread_ = std::make_unique<UiThreadQueue>();
 };
 
 }  // namespace vantoki::testing

@@ -20,6 +20,7 @@
 #include "control_lookup.h"
 #include "fake_platform.h"
 #include "io_test_files.h"
+#include "solver_rooms.h"
 #include "widgets/picture_box.h"
 
 namespace vantoki {
@@ -441,6 +442,29 @@ class MainWindowTest : public QObject {
     waitForTheCommit();
     QCOMPARE(window->game().play().lastTurn(), 1);
     QCOMPARE(window->game().play().moveLog()[0], std::int16_t{1});
+  }
+
+  void hintKeyAnswersWhereTheArrowsReach() {
+    StageSet stages = initialStageSet();
+    stages.stageCells[0] = testing::boardFromRows(kPit);
+    window->game().installStageSet(stages);
+    QTest::keyClick(window.get(), Qt::Key_H);
+    QCOMPARE(platform.runCallsHandedOver(), 1);
+    QCOMPARE(platform.messages.size(), std::size_t{1});
+    QCOMPARE(platform.messages[0].text, std::string("次の一手：→（あと4手でクリア）"));
+
+    // Not while a move is animated; in the editor the letter is the name box's own.
+    QTest::keyClick(window.get(), Qt::Key_Right);
+    QTest::keyClick(window.get(), Qt::Key_H);
+    waitForTheCommit();
+    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+    auto* stageName = control<QLineEdit>("Text1");
+    stageName->setFocus();
+    stageName->setCursorPosition(0);
+    QTest::keyClick(stageName, 'h');
+    QCOMPARE(stageName->text(), QString("hSTAGE 1"));
+    QCOMPARE(platform.runCallsHandedOver(std::chrono::milliseconds(300)), 0);
+    QCOMPARE(platform.messages.size(), std::size_t{1});
   }
 
   void buttonsNameTheirKeys() {

@@ -1,4 +1,5 @@
-// Rooms shared by the solver's tests and the solve command's, drawn as text (board_fixture.h).
+// Rooms shared by the solver's, the hint's and the solve command's tests, drawn as text
+// (board_fixture.h).
 #pragma once
 
 #include <array>
@@ -7,6 +8,21 @@
 #include "core/board.h"
 
 namespace vantoki {
+
+// A wall between the bomb and the star, and no way over it: nothing clears this room.
+constexpr std::array<std::string_view, kBoardSize> kWalledOff = {
+    "###############", "#.............#", "#.............#", "#.............#", "#.............#",
+    "#.............#", "#.............#", "#.............#", "#.............#", "#.............#",
+    "#.............#", "#.............#", "#.............#", "#.PB#*........#", "###############",
+};
+
+// Four moves right clear the room: step up to the bomb, push it next to the star, step after it,
+// push it into the star. Two steps left put the player over the hole, which has no way out.
+constexpr std::array<std::string_view, kBoardSize> kPit = {
+    "###############", "#.............#", "#.............#", "#.............#", "#.............#",
+    "#.............#", "#.............#", "#.............#", "#.............#", "#.............#",
+    "#.............#", "#.............#", "#..P.B.*......#", "#.#############", "###############",
+};
 
 // Seven shelves off one ladder, each with a bomb that the player can only push away from the
 // ladder, and a star sealed into the floor. Nothing clears it, and the places of the bombs

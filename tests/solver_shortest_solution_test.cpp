@@ -4,9 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
 #include <map>
 #include <memory>
+#include <stop_token>
 #include <string_view>
+#include <thread>
 
 #include "board_fixture.h"
 #include "replay/recorded_play.h"
@@ -36,13 +40,6 @@ constexpr std::array<std::string_view, kBoardSize> kArrowFliesBack = {
     "###############", "#.............#", "#.............#", "#.............#", "#.............#",
     "#.............#", "#.............#", "#.............#", "#.............#", "#.............#",
     "#...B.........#", "#...oP..#######", "#####*#########", "###############", "###############",
-};
-
-// A wall between the bomb and the star, and no way over it: nothing clears this room.
-constexpr std::array<std::string_view, kBoardSize> kWalledOff = {
-    "###############", "#.............#", "#.............#", "#.............#", "#.............#",
-    "#.............#", "#.............#", "#.............#", "#.............#", "#.............#",
-    "#.............#", "#.............#", "#.............#", "#.PB#*........#", "###############",
 };
 
 // Two stars and one bomb, cleared in two turns: the bomb bursts with the star under it, and in
@@ -156,6 +153,69 @@ TEST(ShortestSolutionLimitsTest, TooFewStatesGiveUp) {
   EXPECT_EQ(outcome.boardsStored, 10u);
   EXPECT_TRUE(outcome.moves.empty());
 }
+
+// A search stopped from outside ends as stopped, never as a "no solution" it did not prove: the
+// walled-off room would be proved unclearable after two boards, the shelves never.
+struct StopCase {
+  const char* name;
+  const std::array<std::string_view, kBoardSize>* rows;
+  // Arms the limits' way out; the search runs while the returned thread, if any, lives.
+  std::function<std::jthread(SearchLimits&, std::stop_source&)> arm;
+  bool expandsBoards;
+};
+
+void PrintTo(const StopCase& stopCase, std::ostream* out) {
+  *out << stopCase.name;
+}
+
+class StoppedSearchTest : public ::testing::TestWithParam<StopCase> {};
+
+TEST_P(StoppedSearchTest, EndsAsStoppedAndProvesNothing) {
+  SearchLimits limits;
+  // Far more than the shelves fill before they are stopped, so only a stop that fails ends there.
+  limits.maxMemoryBytes = std::size_t{128} << 20;
+  std::stop_source stop;
+  limits.stopToken = stop.get_token();
+  const std::jthread stopper = GetParam().arm(limits, stop);
+  const SearchOutcome outcome = findShortestSolution(boardFromRows(*GetParam().rows), limits);
+  EXPECT_EQ(outcome.result, SearchResult::Stopped);
+  EXPECT_FALSE(outcome.exhausted);
+  EXPECT_TRUE(outcome.moves.empty());
+  EXPECT_EQ(outcome.boardsExpanded > 0, GetParam().expandsBoards);
+}
+
+using namespace std::chrono_literals;
+
+INSTANTIATE_TEST_SUITE_P(Limits, StoppedSearchTest,
+                         ::testing::Values(StopCase{"stop_requested_before", &kWalledOff,
+                                                    [](SearchLimits&, std::stop_source& stop) {
+                                                      stop.request_stop();
+                                                      return std::jthread();
+                                                    },
+                                                    false},
+                                           StopCase{"deadline_passed", &kWalledOff,
+                                                    [](SearchLimits& limits, std::stop_source&) {
+                                                      limits.deadline =
+                                                          std::chrono::steady_clock::now();
+                                                      return std::jthread();
+                                                    },
+                                                    false},
+                                           StopCase{"deadline_during_the_search", &kShelves,
+                                                    [](SearchLimits& limits, std::stop_source&) {
+                                                      limits.deadline =
+                                                          std::chrono::steady_clock::now() + 100ms;
+                                                      return std::jthread();
+                                                    },
+                                                    true},
+                                           StopCase{"stop_from_another_thread", &kShelves,
+                                                    [](SearchLimits&, std::stop_source& stop) {
+                                                      return std::jthread([stop]() mutable {
+                                                        std::this_thread::sleep_for(100ms);
+                                                        stop.request_stop();
+                                                      });
+                                                    },
+                                                    true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct MemoryCase {
   const char* name;

@@ -135,6 +135,9 @@ void printOutcome(const SearchOutcome& outcome, const SearchLimits& limits) {
       std::cout << "gave up after " << countOf(outcome.boardsStored, "state")
                 << " (memory limit)\n";
       break;
+    case SearchResult::Stopped:  // solve sets neither a deadline nor a stop token
+      std::cout << "stopped after " << countOf(outcome.boardsStored, "state") << "\n";
+      break;
   }
   const auto mebibytes = [](std::size_t bytes) { return (bytes + kMebibyte - 1) / kMebibyte; };
   std::cout << "boards: " << outcome.boardsStored << " stored, " << outcome.boardsExpanded
