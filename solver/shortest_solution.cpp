@@ -7,10 +7,10 @@
 #include <optional>
 #include <span>
 
-#include "core/move_resolution.h"
 #include "core/turn_commit.h"
 #include "solver/board_key.h"
 #include "solver/board_key_set.h"
+#include "solver/committed_move.h"
 
 namespace vantoki {
 namespace {
@@ -98,8 +98,7 @@ class BreadthFirstSearch {
     const Board board = decodeBoardKey(boards_.key(index), width_);
     int successorCount = 0;
     for (int direction = 0; direction < kDirectionCount; ++direction) {
-      resolveMove(board, direction, next_, motion_);
-      clearExplosions(next_);
+      commitMove(board, direction, next_, motion_);
       if (isStageCleared(next_)) {
         solution_ = pathTo(index);
         solution_.push_back(direction);

@@ -52,6 +52,15 @@ TEST(CliVerifyTest, EveryShippedSolutionClearsItsStage) {
   EXPECT_TRUE(result.output.ends_with("verified: 10 cleared, 0 failed\n")) << result.output;
 }
 
+TEST(CliVerifyTest, EveryAdvancedSolutionClearsItsStage) {
+  const std::filesystem::path stageFile =
+      std::filesystem::path(VANTOKI_STAGE_DATA_DIR) / "vantoki_advanced.vkst";
+  const RunResult result =
+      runCli("verify " + stageFile.string() + " " + (kReplayDir / "advanced").string());
+  EXPECT_EQ(result.status, 0);
+  EXPECT_TRUE(result.output.ends_with("verified: 10 cleared, 0 failed\n")) << result.output;
+}
+
 TEST(CliVerifyTest, AReplayCutOneMoveShortFails) {
   const TempDir dir;
   const Result<ReplayRecords> shipped = readReplayFile(replayFile("stage03.vkrp"));

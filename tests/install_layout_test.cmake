@@ -26,7 +26,7 @@ set(icon "share/icons/hicolor/${width}x${height}/apps/vantoki.png")
 set(expected bin/vantoki "${PROGRAM_DIR}/vantoki" "${PROGRAM_DIR}/help.html"
   share/applications/vantoki.desktop "${icon}")
 foreach(folder stagedata replaydata)
-  file(GLOB shipped RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/${folder}/*")
+  file(GLOB_RECURSE shipped LIST_DIRECTORIES false RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/${folder}/*")
   list(TRANSFORM shipped PREPEND "${PROGRAM_DIR}/")
   list(APPEND expected ${shipped})
 endforeach()

@@ -9,34 +9,17 @@
 #include <tuple>
 
 #include "io/stage_data_file.h"
+#include "shipped_sets.h"
 
 namespace vantoki {
 namespace {
 
-// Each shipped stage set and the folder of its shortest solutions, stage01.vkrp to stage10.vkrp.
-struct ShippedSet {
-  const char* name;
-  const char* stageFile;
-  const char* replayFolder;
-};
-
-void PrintTo(const ShippedSet& set, std::ostream* out) {
-  *out << set.name;
-}
-
-constexpr ShippedSet kShippedSets[] = {
-    {"basic", "vantoki.vkst", ""},
-};
-
-std::filesystem::path shippedReplay(const ShippedSet& set, int stage) {
-  const std::string number = std::to_string(stage + 1);
-  return std::filesystem::path(VANTOKI_REPLAY_DATA_DIR) / set.replayFolder /
-         ("stage" + std::string(2 - number.size(), '0') + number + ".vkrp");
-}
+using testing::kShippedSets;
+using testing::shippedReplay;
+using testing::ShippedSet;
 
 StageSet shippedStages(const ShippedSet& set) {
-  const Result<StageSet> read =
-      readStageDataFile(std::filesystem::path(VANTOKI_STAGE_DATA_DIR) / set.stageFile);
+  const Result<StageSet> read = readStageDataFile(testing::shippedStageFile(set));
   EXPECT_TRUE(read.ok()) << read.error().message;
   return read.ok() ? read.value() : initialStageSet();
 }
@@ -101,15 +84,23 @@ TEST_P(ShippedStageTest, UsesOnlyWhatTheEditorPlacesInsideAWalledBorder) {
 INSTANTIATE_TEST_SUITE_P(Stages, ShippedStageTest,
                          ::testing::Combine(::testing::ValuesIn(kShippedSets),
                                             ::testing::Range(0, kStageCount)),
-                         [](const auto& info) {
-                           return std::string(std::get<0>(info.param).name) + "_stage" +
-                                  std::to_string(std::get<1>(info.param) + 1);
-                         });
+                         testing::kShippedStageTestName);
 
 TEST(ShippedStageSetTest, LaterBasicStagesTakeAtLeastThirtyTurns) {
   for (int stage = 6; stage < kStageCount; ++stage) {
     EXPECT_GE(movesIn(shippedReplayRecords(kShippedSets[0], stage)), 30) << "stage " << stage + 1;
   }
+}
+
+TEST(ShippedStageSetTest, AdvancedStagesRiseFromAboutFortyToOverAHundredTurns) {
+  const ShippedSet& advanced = kShippedSets[1];
+  int previous = 40;
+  for (int stage = 0; stage < kStageCount; ++stage) {
+    const int turns = movesIn(shippedReplayRecords(advanced, stage));
+    EXPECT_GE(turns, previous) << "stage " << stage + 1;
+    previous = turns;
+  }
+  EXPECT_GE(previous, 100);
 }
 
 TEST(ShippedStageSetTest, NamesAreJapaneseAndDistinct) {

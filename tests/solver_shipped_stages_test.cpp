@@ -6,28 +6,30 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "io/replay_file.h"
 #include "io/stage_data_file.h"
+#include "shipped_sets.h"
 #include "solver/shortest_solution.h"
 
 namespace vantoki {
 namespace {
 
-class ShippedShortestTest : public ::testing::TestWithParam<int> {};
+using testing::kShippedSets;
+using testing::ShippedSet;
+
+class ShippedShortestTest : public ::testing::TestWithParam<std::tuple<ShippedSet, int>> {};
 
 TEST_P(ShippedShortestTest, TheShippedReplayIsWhatTheSolverFinds) {
-  const std::filesystem::path stageDir = VANTOKI_STAGE_DATA_DIR;
-  const std::filesystem::path replayDir = VANTOKI_REPLAY_DATA_DIR;
-  const Result<StageSet> stages = readStageDataFile(stageDir / "vantoki.vkst");
+  const auto& [set, stage] = GetParam();
+  const Result<StageSet> stages = readStageDataFile(testing::shippedStageFile(set));
   ASSERT_TRUE(stages.ok()) << stages.error().message;
-  const std::string number = std::to_string(GetParam() + 1);
-  const Result<ReplayRecords> replay = readReplayFile(
-      replayDir / ("stage" + std::string(2 - number.size(), '0') + number + ".vkrp"));
+  const Result<ReplayRecords> replay = readReplayFile(testing::shippedReplay(set, stage));
   ASSERT_TRUE(replay.ok()) << replay.error().message;
 
   const SearchOutcome outcome =
-      findShortestSolution(stages.value().stageCells[GetParam()], SearchLimits{});
+      findShortestSolution(stages.value().stageCells[stage], SearchLimits{});
   ASSERT_EQ(outcome.result, SearchResult::Solved);
   std::string found;
   for (const int move : outcome.moves) {
@@ -37,8 +39,10 @@ TEST_P(ShippedShortestTest, TheShippedReplayIsWhatTheSolverFinds) {
   EXPECT_EQ(found, record.substr(0, record.find('9')));
 }
 
-INSTANTIATE_TEST_SUITE_P(Stages, ShippedShortestTest, ::testing::Range(0, kStageCount),
-                         [](const auto& info) { return "stage" + std::to_string(info.param + 1); });
+INSTANTIATE_TEST_SUITE_P(Stages, ShippedShortestTest,
+                         ::testing::Combine(::testing::ValuesIn(kShippedSets),
+                                            ::testing::Range(0, kStageCount)),
+                         testing::kShippedStageTestName);
 
 }  // namespace
 }  // namespace vantoki

@@ -104,12 +104,6 @@ ParsedArguments parse(std::span<const std::string_view> arguments) {
   return {parsed, ""};
 }
 
-MoveLog moveLogOf(const std::vector<int>& moves) {
-  MoveLog moveLog{};
-  std::copy(moves.begin(), moves.end(), moveLog.begin());
-  return moveLog;
-}
-
 void printOutcome(const SearchOutcome& outcome, const SearchLimits& limits) {
   switch (outcome.result) {
     case SearchResult::Solved: {
