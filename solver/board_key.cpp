@@ -57,6 +57,9 @@ void forEachLargeCodeNibble(std::span<const std::uint8_t> packedCells, Visit vis
   }
 }
 
+// Cells looked at together when codes past 14 are listed: a run without one is passed at once.
+constexpr std::size_t kRunCells = 16;
+
 // One pass with no early exit and no branch, which the compiler turns into wide vector
 // operations; the codes past 14 are listed after it.
 bool encodePacked(const std::array<TileCode, kCellCount>& cells, std::span<std::uint8_t> key) {
@@ -80,15 +83,27 @@ bool encodePacked(const std::array<TileCode, kCellCount>& cells, std::span<std::
   if (highest < kLargeCodeNibble) {
     return true;
   }
+  // Looked for in the cells rather than in the key just written, which the processor could not
+  // yet read back eight bytes at a time.
   std::size_t listed = 0;
   bool fits = true;
-  forEachLargeCodeNibble(key.first(kPackedCellBytes), [&](std::size_t cell) {
-    if (listed == largeCodes.size()) {
-      fits = false;
-    } else {
+  for (std::size_t run = 0; run < cells.size(); run += kRunCells) {
+    const std::size_t end = std::min(run + kRunCells, cells.size());
+    std::uint16_t runHighest = 0;
+    for (std::size_t cell = run; cell < end; ++cell) {
+      runHighest = std::max(runHighest, static_cast<std::uint16_t>(cells[cell]));
+    }
+    for (std::size_t cell = run; cell < end && runHighest >= kLargeCodeNibble; ++cell) {
+      if (cells[cell] < kLargeCodeNibble) {
+        continue;
+      }
+      if (listed == largeCodes.size()) {
+        fits = false;
+        break;
+      }
       largeCodes[listed++] = static_cast<std::uint8_t>(cells[cell]);
     }
-  });
+  }
   return fits;
 }
 
