@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <optional>
+#include <utility>
 
 #include "core/turn_commit.h"
 #include "solver/board_key.h"
@@ -17,20 +19,24 @@ constexpr std::uint32_t kNone = 0xFFFF'FFFFu;
 
 class ReachableBoards {
  public:
-  ReachableBoards(const Board& stage, std::size_t maxBoards)
-      : width_(keyWidthFor(stage)),
+  ReachableBoards(const Board& stage, std::size_t maxBoards, KeyWidth width)
+      : width_(width),
         maxBoards_(std::min(maxBoards, BoardKeySet::kMaxSize - 1)),
         boards_(keyBytes(width_)),
         key_(keyBytes(width_)),
         stage_(stage) {}
 
-  StageAnalysis run() {
+  // Empty when a board reached does not fit the key width.
+  std::optional<StageAnalysis> run() {
     StageAnalysis analysis;
     if (!store(stage_, kNone, 0)) {
-      return analysis;
+      return keyTooNarrow_ ? std::nullopt : std::optional(analysis);
     }
     for (std::uint32_t index = 0; index < boards_.size(); ++index) {
       if (!expand(index)) {
+        if (keyTooNarrow_) {
+          return std::nullopt;
+        }
         analysis.boardsExpanded = expanded_;
         return analysis;
       }
@@ -47,9 +53,10 @@ class ReachableBoards {
   }
 
  private:
-  // False when the board does not fit the key width or the cap is passed.
+  // False when the board does not fit the key width (keyTooNarrow_) or the cap is passed.
   bool store(const Board& board, std::uint32_t parent, int direction) {
     if (!encodeBoardKey(board, width_, key_)) {
+      keyTooNarrow_ = true;
       return false;
     }
     const BoardKeySet::Insertion insertion = boards_.insert(key_, hashKeyBytes(key_));
@@ -145,6 +152,7 @@ class ReachableBoards {
   BoardKeySet boards_;
   std::vector<std::uint8_t> key_;
   std::uint32_t lastStored_ = 0;
+  bool keyTooNarrow_ = false;
   // Per stored board, by index: the way back to it, where each direction leads (kNone for a
   // clearing move), whether a move clears from it, whether it is explored at all.
   std::vector<std::uint32_t> parents_;
@@ -163,7 +171,13 @@ class ReachableBoards {
 }  // namespace
 
 StageAnalysis analyseStage(const Board& stage, std::size_t maxBoards) {
-  return ReachableBoards(stage, maxBoards).run();
+  // As the solver does: only a rule that writes a code the stage's width cannot hold could make
+  // the analysis start over wider; wide keys hold every board.
+  for (KeyWidth width = keyWidthFor(stage);; width = widerThan(width)) {
+    if (std::optional<StageAnalysis> analysis = ReachableBoards(stage, maxBoards, width).run()) {
+      return std::move(*analysis);
+    }
+  }
 }
 
 }  // namespace vantoki
