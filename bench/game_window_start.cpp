@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QWindow>
 
-#include "widgets/application_style.h"
 #include "app/main_window.h"
+#include "widgets/application_style.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

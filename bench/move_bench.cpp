@@ -3,10 +3,12 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <array>
+#include <string_view>
 
-#include "board_fixture.h"
 #include "core/board.h"
 #include "core/move_resolution.h"
+#include "core/text_board.h"
 
 namespace vantoki {
 namespace {
@@ -14,26 +16,27 @@ namespace {
 // A crowded room: players on floors and ladders, bombs and stars stacked over gaps, balls and
 // arrow blocks at every countdown, so nearly every rule fires somewhere.
 Board busyBoard() {
-  return testing::boardFromRows(
-      {
-          "###############",  //
-          "#.P.B.*.o.P.B.#",  //
-          "#.*.B.a.P.*.B.#",  //
-          "#P.oH.P.Bb.*.P#",  //
-          "#.B*H..P*.c.B.#",  //
-          "###.H##.##.##.#",  //
-          "#.P.QB.*.oP.d.#",  //
-          "#*B.H.PB..*.P*#",  //
-          "#.oPH.a..BP.o.#",  //
-          "##.#H###.#.##.#",  //
-          "#.PB.*Po.PbB.*#",  //
-          "#B.*..c.P..*P.#",  //
-          "#.PoB*.d.P*.BP#",  //
-          "#*P.BP.*.oPB*.#",  //
-          "###############",  //
-      },
-      // a flies left this move, b right, c up; d is still counting.
-      {{'a', 11}, {'b', 51}, {'c', 31}, {'d', 77}});
+  static constexpr std::array<std::string_view, kBoardSize> kRows = {
+      "###############",  //
+      "#.P.B.*.o.P.B.#",  //
+      "#.*.B.a.P.*.B.#",  //
+      "#P.oH.P.Bb.*.P#",  //
+      "#.B*H..P*.c.B.#",  //
+      "###.H##.##.##.#",  //
+      "#.P.QB.*.oP.d.#",  //
+      "#*B.H.PB..*.P*#",  //
+      "#.oPH.a..BP.o.#",  //
+      "##.#H###.#.##.#",  //
+      "#.PB.*Po.PbB.*#",  //
+      "#B.*..c.P..*P.#",  //
+      "#.PoB*.d.P*.BP#",  //
+      "#*P.BP.*.oPB*.#",  //
+      "###############",  //
+  };
+  // a flies left this move, b right, c up; d is still counting.
+  static constexpr std::array<TextCode, 4> kCountdowns = {
+      {{'a', 11}, {'b', 51}, {'c', 31}, {'d', 77}}};
+  return *boardFromText(kRows, kCountdowns);
 }
 
 void resolveOn(benchmark::State& state, const Board& before) {

@@ -4,10 +4,10 @@
 // looked up) per second.
 #include <benchmark/benchmark.h>
 
-#include "board_fixture.h"
+#include "core/text_board.h"
 #include "io/stage_data_file.h"
+#include "rooms.h"
 #include "solver/shortest_solution.h"
-#include "solver_rooms.h"
 
 namespace vantoki {
 namespace {
@@ -54,7 +54,7 @@ BENCHMARK(BM_LargeSolveAdvancedStage)
 
 // Past a million boards the set no longer fits any cache, so each look-up waits for memory.
 void BM_LargeSearchUntilStateLimit(benchmark::State& state) {
-  const Board shelves = testing::boardFromRows(kShelves);
+  const Board shelves = *boardFromText(kShelves);
   SearchLimits limits;
   limits.maxStates = static_cast<std::size_t>(state.range(0));
   double expanded = 0;

@@ -10,7 +10,7 @@
 #include <iterator>
 #include <vector>
 
-#include "fuzz/fuzz_target.h"
+#include "fuzz_target.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "fuzz/input_file.h"
+#include "input_file.h"
 
 #include <sys/mman.h>
 #include <unistd.h>
@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <string>
 
-#include "fuzz/fuzz_target.h"
+#include "fuzz_target.h"
 #include "io/file_error.h"
 
 namespace vantoki {

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "fuzz/fuzz_target.h"
-#include "fuzz/input_file.h"
+#include "fuzz_target.h"
+#include "input_file.h"
 #include "io/replay_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

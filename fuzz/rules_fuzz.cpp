@@ -21,9 +21,9 @@
 #include <span>
 #include <string>
 
-#include "fuzz/fuzz_target.h"
+#include "fuzz_target.h"
+#include "move_promises.h"
 #include "play/play.h"
-#include "tests/move_promises.h"
 
 namespace vantoki {
 namespace {

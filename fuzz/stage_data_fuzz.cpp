@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "fuzz/fuzz_target.h"
-#include "fuzz/input_file.h"
+#include "fuzz_target.h"
+#include "input_file.h"
 #include "io/stage_data_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -2,9 +2,8 @@
 // drawn by the game's own painter from the game's own picture strips. The PNG is made in memory
 // and saved through the one atomic writer, so a failed save leaves an older picture whole, and
 // the output path keeps the bytes it was given.
-#include <QBuffer>
 #include <QByteArray>
-#include <QImageWriter>
+
 #include <filesystem>
 #include <optional>
 #include <string_view>
@@ -17,20 +16,6 @@
 #include "view/strip_loader.h"
 
 namespace vantoki::cli {
-namespace {
-
-std::optional<QByteArray> encodePng(const Image24& image) {
-  QByteArray png;
-  QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  QImageWriter writer(&buffer, "PNG");
-  if (!writer.write(toQImage(image))) {
-    return std::nullopt;
-  }
-  return png;
-}
-
-}  // namespace
 
 int runRender(std::span<const std::string_view> arguments) {
   if (arguments.size() != 3) {

@@ -50,10 +50,11 @@ int generate(const QString& outputFolder) {
   }
   const QDir folder(outputFolder);
   const PaintedStrips strips = paintStrips();
-  const bool written =
-      writePng(folder, "chara.png", strips.chara) && writePng(folder, "mask.png", strips.mask) &&
-      writePng(folder, "bomb1.png", strips.bomb1) && writePng(folder, "bomb2.png", strips.bomb2) &&
-      writePng(folder, "icon.png", paintIcon());
+  const bool written = writePng(folder, "chara.png", strips.sprites) &&
+                       writePng(folder, "mask.png", strips.spriteMask) &&
+                       writePng(folder, "bomb1.png", strips.bursts) &&
+                       writePng(folder, "bomb2.png", strips.burstMask) &&
+                       writePng(folder, "icon.png", paintIcon());
   if (!written) {
     return 1;
   }

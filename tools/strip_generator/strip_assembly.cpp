@@ -58,14 +58,14 @@ PaintedStrips paintStrips() {
                        blankStrip(kExplosionFrameCount), blankStrip(kExplosionFrameCount)};
   const std::vector<CellPair> sprites = spriteCells();
   for (int cell = 0; cell < kSpriteCellCount; ++cell) {
-    placeCell(strips.chara, cell, sprites[cell].picture);
-    placeCell(strips.mask, cell, sprites[cell].mask);
+    placeCell(strips.sprites, cell, sprites[cell].picture);
+    placeCell(strips.spriteMask, cell, sprites[cell].mask);
   }
   const CellPair bursts[] = {rasterSpriteCell(paintSmallBurst, kBurstOutline),
                              rasterSpriteCell(paintLargeBurst, kBurstOutline)};
   for (int cell = 0; cell < kExplosionFrameCount; ++cell) {
-    placeCell(strips.bomb1, cell, bursts[cell].picture);
-    placeCell(strips.bomb2, cell, bursts[cell].mask);
+    placeCell(strips.bursts, cell, bursts[cell].picture);
+    placeCell(strips.burstMask, cell, bursts[cell].mask);
   }
   return strips;
 }

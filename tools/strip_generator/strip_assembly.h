@@ -7,10 +7,10 @@
 namespace vantoki {
 
 struct PaintedStrips {
-  QImage chara;  // sprite strip
-  QImage mask;   // its mask strip
-  QImage bomb1;  // explosion strip
-  QImage bomb2;  // its mask strip
+  QImage sprites;     // sprite strip
+  QImage spriteMask;  // its mask strip
+  QImage bursts;      // explosion strip
+  QImage burstMask;   // its mask strip
 };
 
 PaintedStrips paintStrips();

@@ -1,0 +1,33 @@
+// Everything a stage designer wants to know about a stage beyond its shortest solution: how many
+// boards a player can reach from it, and how many of those are traps, boards from which no line
+// of moves clears the stage any more. Found by storing every reachable board with its successors
+// (the moves are the game's own, core/turn_commit.h), breadth-first, so the first clearing move
+// met is a shortest solution, and then walking the stored moves backwards from the boards that
+// have a clearing move: whatever that walk never reaches is dead.
+//
+// The same cut as the solver's: a board with a star and no bomb can never be cleared, so it is
+// stored (it is reachable, and dead) but not explored. A cleared board is not stored, since the
+// play ends on it. Boards are counted without a turn limit; a shortest solution longer than a
+// play can hold is reported as it is, for the caller to refuse.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "core/board.h"
+
+namespace vantoki {
+
+struct StageAnalysis {
+  bool complete = false;            // every reachable board was stored within the cap
+  std::vector<int> solution;        // a shortest solution; empty when nothing clears the stage
+  std::size_t reachableBoards = 0;  // the stage itself and every board a line of moves reaches
+  std::size_t deadBoards = 0;       // of those, the ones no line of moves clears from
+  std::size_t boardsExpanded = 0;   // boards moved in all four directions, complete or not
+};
+
+// Stops, incomplete and with no solution and no board counts but the boards expanded, once more
+// than `maxBoards` boards are stored.
+StageAnalysis analyseStage(const Board& stage, std::size_t maxBoards);
+
+}  // namespace vantoki

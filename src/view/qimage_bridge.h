@@ -1,0 +1,19 @@
+// The edge between the board's own 24-bit pictures and Qt's QImage: strips come in as PNG
+// files, the board goes out to the screen or to a PNG file.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+
+#include <optional>
+
+#include "view/image24.h"
+
+namespace vantoki {
+
+Image24 toImage24(const QImage& image);
+QImage toQImage(const Image24& image);
+// The PNG file of a picture, made in memory; empty when Qt could not encode it.
+std::optional<QByteArray> encodePng(const Image24& image);
+
+}  // namespace vantoki

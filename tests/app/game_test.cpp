@@ -1,0 +1,183 @@
+// The game model as the window drives it: start-up, stage selection, moves through the timer,
+// the history buttons and the speed list, with a scripted platform.
+#include "app/game.h"
+
+#include <gtest/gtest.h>
+
+#include "board_fixture.h"
+#include "editor/palette.h"
+#include "fake_platform.h"
+#include "platform/mouse_buttons.h"
+#include "strip_fixture.h"
+#include "view/game_speed.h"
+
+namespace vantoki {
+namespace {
+
+using testing::c;
+using testing::walledBoardWith;
+
+constexpr int kLeft = 0, kUp = 1, kRight = 2;
+
+class GameTest : public ::testing::Test {
+ protected:
+  void SetUp() override { game.startUp(); }
+
+  void installStage(const Board& stage) {
+    StageSet set = initialStageSet();
+    set.stageCells[0] = stage;
+    game.installStageSet(set);
+  }
+
+  void move(int direction) {
+    game.play().pressDirection(direction);
+    game.play().releaseDirection();
+    for (int ticks = 0; ticks < 50 && game.play().animating() != 0; ++ticks) {
+      game.tick();
+    }
+  }
+
+  testing::FakePlatform platform;
+  Game game{testing::gameStrips(), platform};
+};
+
+TEST_F(GameTest, StartsOnTheFirstEmptyStage) {
+  EXPECT_EQ(game.currentStage(), 0);
+  EXPECT_EQ(game.stageSet(), initialStageSet());
+  EXPECT_EQ(game.currentTurnLabel(), "000");
+  EXPECT_EQ(game.lastTurnLabel(), "000");
+  EXPECT_FALSE(game.stageClearShown());
+  EXPECT_FALSE(game.editMode());
+  EXPECT_EQ(game.animStep(), 10);
+  EXPECT_EQ(game.leftTile(), 1);
+  EXPECT_EQ(game.rightTile(), 0);
+  EXPECT_EQ(game.leftTilePicture(), drawPaletteTile(testing::gameStrips(), 1));
+  EXPECT_EQ(game.rightTilePicture(), drawPaletteTile(testing::gameStrips(), 0));
+  EXPECT_EQ(game.palettePicture(), drawPalette(testing::gameStrips()));
+  EXPECT_EQ(game.play().currentBoard(), walledEmptyBoard());
+  EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(GameTest, EmptyRoomIsClearedByTheFirstMove) {
+  move(kUp);
+  EXPECT_EQ(game.currentTurnLabel(), "001");
+  EXPECT_TRUE(game.stageClearShown());
+  game.selectStage(0);
+  EXPECT_EQ(game.currentTurnLabel(), "000");
+  EXPECT_FALSE(game.stageClearShown());
+}
+
+TEST_F(GameTest, MoveChangesTheBoardPicture) {
+  installStage(walledBoardWith({{7, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}}));
+  const Image24 before = game.boardImage();
+  const int presents = game.boardPresentCount();
+  move(kRight);
+  EXPECT_NE(game.boardImage(), before);
+  EXPECT_GT(game.boardPresentCount(), presents);
+  EXPECT_EQ(game.play().currentBoard().at(8, 13), c(Tile::Player));
+  EXPECT_FALSE(game.stageClearShown());
+}
+
+TEST_F(GameTest, SelectingAStageDropsTheMoveInProgress) {
+  installStage(walledBoardWith({{7, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}}));
+  game.play().pressDirection(kRight);
+  game.tick();
+  game.selectStage(3);
+  for (int ticks = 0; ticks < 10; ++ticks) {
+    game.tick();
+  }
+  EXPECT_EQ(game.play().lastTurn(), 0);
+  EXPECT_EQ(game.play().currentBoard(), walledEmptyBoard());
+  EXPECT_EQ(game.currentTurnLabel(), "000");
+}
+
+TEST_F(GameTest, HistoryButtonsWaitForTheMove) {
+  installStage(walledBoardWith({{7, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}}));
+  move(kRight);
+  game.play().pressDirection(kRight);
+  game.play().stepThroughHistory(HistoryStep::First);
+  EXPECT_EQ(game.play().currentTurn(), 1);
+  for (int ticks = 0; ticks < 4; ++ticks) {
+    game.tick();
+  }
+  EXPECT_EQ(game.currentTurnLabel(), "002");
+  EXPECT_EQ(game.play().currentBoard().at(9, 13), c(Tile::Player));
+}
+
+TEST_F(GameTest, SteppingBackAndMovingOnRewritesTheLine) {
+  installStage(walledBoardWith({{2, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}}));
+  for (int turn = 0; turn < 12; ++turn) {
+    move(kRight);
+  }
+  for (int back = 0; back < 7; ++back) {
+    game.play().stepThroughHistory(HistoryStep::Previous);
+  }
+  EXPECT_EQ(game.currentTurnLabel(), "005");
+  EXPECT_EQ(game.lastTurnLabel(), "012");
+  move(kLeft);
+  EXPECT_EQ(game.currentTurnLabel(), "006");
+  EXPECT_EQ(game.lastTurnLabel(), "006");
+}
+
+TEST_F(GameTest, HistoryRedrawsTheTurnShown) {
+  installStage(
+      walledBoardWith({{2, 13, c(Tile::Player)}, {3, 13, c(Tile::Bomb)}, {4, 13, c(Tile::Star)}}));
+  const Image24 start = game.boardImage();
+  move(kRight);
+  EXPECT_TRUE(game.stageClearShown());
+  const Image24 cleared = game.boardImage();
+  game.play().stepThroughHistory(HistoryStep::First);
+  EXPECT_EQ(game.boardImage(), start);
+  EXPECT_FALSE(game.stageClearShown());
+  game.play().stepThroughHistory(HistoryStep::Last);
+  EXPECT_EQ(game.boardImage(), cleared);
+  EXPECT_TRUE(game.stageClearShown());
+}
+
+TEST_F(GameTest, TurnLimitMessageOncePerMovePast500) {
+  installStage(walledBoardWith({{7, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}}));
+  game.selectSpeed(0);
+  for (int turn = 0; turn < 500; ++turn) {
+    move(turn % 2 == 0 ? kRight : kLeft);
+  }
+  EXPECT_TRUE(platform.messages.empty());
+  move(kRight);
+  move(kLeft);
+  ASSERT_EQ(platform.messages.size(), 2u);
+  EXPECT_EQ(platform.messages[0].text, "500ターンを超えましたので、これ以上は記録されません！");
+  EXPECT_EQ(platform.messages[0].title, "メッセージ");
+  EXPECT_EQ(platform.messages[0].buttons, MessageButtons::Ok);
+  EXPECT_EQ(game.currentTurnLabel(), "501");
+  EXPECT_EQ(game.lastTurnLabel(), "501");
+  EXPECT_EQ(game.play().currentTurn(), 500);
+}
+
+TEST_F(GameTest, SpeedChangesOnlyBetweenMoves) {
+  installStage(walledBoardWith({{7, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}}));
+  game.play().pressDirection(kRight);
+  game.selectSpeed(0);
+  EXPECT_EQ(game.animStep(), 10);
+  move(kRight);
+  game.selectSpeed(4);
+  EXPECT_EQ(game.animStep(), 2);
+  game.selectSpeed(-1);
+  EXPECT_EQ(game.animStep(), 2);
+  game.selectSpeed(0);
+  EXPECT_EQ(game.animStep(), 40);
+}
+
+TEST_F(GameTest, PaletteRowsSelectTheirCodes) {
+  game.pickPaletteTile(kLeftMouseButton, 170, 10);
+  EXPECT_EQ(game.leftTile(), 0);
+  game.pickPaletteTile(kRightMouseButton, 120, 40);
+  EXPECT_EQ(game.rightTile(), 4);
+  game.pickPaletteTile(kLeftMouseButton, 199, 119);
+  EXPECT_EQ(game.leftTile(), 10);
+  EXPECT_EQ(game.leftTilePicture(), drawPaletteTile(testing::gameStrips(), 10));
+  game.pickPaletteTile(4, 80, 80);
+  EXPECT_EQ(game.leftTile(), 10);
+  EXPECT_EQ(game.rightTile(), 4);
+}
+
+}  // namespace
+}  // namespace vantoki

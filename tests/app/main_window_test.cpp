@@ -1,0 +1,510 @@
+// Form1 under the offscreen platform: what the player sees right after start-up, where every
+// control stands, and a move made with the mouse on the direction buttons.
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QtMath>
+
+#include <memory>
+
+#include "board_fixture.h"
+#include "control_lookup.h"
+#include "fake_platform.h"
+#include "io_test_files.h"
+#include "rooms.h"
+#include "widgets/picture_box.h"
+
+namespace vantoki {
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  template <typename Control = QWidget>
+  Control* control(const char* name) {
+    return testing::findControl<Control>(window.get(), name);
+  }
+
+  QString text(const char* name) {
+    if (auto* label = window->findChild<QLabel*>(name)) {
+      return label->text();
+    }
+    if (auto* box = window->findChild<QLineEdit*>(name)) {
+      return box->text();
+    }
+    return control<QAbstractButton>(name)->text();
+  }
+
+  void clickDirection(int index) {
+    auto* arrow = control<PictureBox>(qPrintable(QString("Picture4(%1)").arg(index)));
+    QTest::mousePress(arrow, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+    QTest::mouseRelease(arrow, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+  }
+
+  void waitForTheCommit() { QTRY_COMPARE_WITH_TIMEOUT(window->game().play().animating(), 0, 2000); }
+
+  testing::FakePlatform platform;
+  std::unique_ptr<MainWindow> window;
+
+ private slots:
+  void init() {
+    platform = testing::FakePlatform();
+    window = std::make_unique<MainWindow>(&platform);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+  }
+
+  void cleanup() { window.reset(); }
+
+  void startUpShowsThePlayPanel() {
+    QCOMPARE(window->windowTitle(), QString("Vantoki"));
+    QCOMPARE(window->size(), QSize(833, 613));
+    for (const char* shown : {"MapPic", "Command2", "Text2", "Frame1", "Option1(0)", "Text1",
+                              "Frame4", "Label5", "Label3", "Combo1", "Picture4(0)", "Picture4(3)",
+                              "Command4", "Command6", "Command3", "Command7"}) {
+      QVERIFY2(control(shown)->isVisible(), shown);
+    }
+    for (const char* hidden : {"Frame5", "Command9", "Frame6", "Frame7"}) {
+      QVERIFY2(!control(hidden)->isVisible(), hidden);
+    }
+    QCOMPARE(text("Label5"), QString("000"));
+    QCOMPARE(text("Label3"), QString("000"));
+    QCOMPARE(control<QComboBox>("Combo1")->currentText(), QString("標準"));
+    QCOMPARE(control<QComboBox>("Combo1")->count(), 5);
+    QVERIFY(control<QPushButton>("Option1(0)")->isChecked());
+    QVERIFY(!control<QPushButton>("Option1(1)")->isChecked());
+    QCOMPARE(text("Text2"), QString("初期データ"));
+    QCOMPARE(text("Text1"), QString("STAGE 1"));
+    QVERIFY(control<QLineEdit>("Text1")->isReadOnly());
+    QVERIFY(control<QLineEdit>("Text2")->isReadOnly());
+    QCOMPARE(text("Label7"), QString("STAGE CLEAR!!"));
+    QVERIFY(!control<PictureBox>("Picture2")->picture().isNull());
+    QVERIFY(!control<PictureBox>("Picture3")->picture().isNull());
+  }
+
+  void controlsStandWhereTheLayoutPutsThem_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("parent");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("geometry");
+    const auto row = [](const char* name, const char* parent, const char* caption, QRect place) {
+      QTest::newRow(name) << QString(name) << QString(parent) << QString(caption) << place;
+    };
+    row("MapPic", "Form1", "", {8, 8, 600, 600});
+    row("Command2", "Form1", "ステージデータ　ロード", {616, 8, 209, 25});
+    row("Label4", "Form1", "データ名", {616, 44, 205, 13});
+    row("Text2", "Form1", "初期データ", {616, 56, 209, 22});
+    row("Frame1", "Form1", "", {616, 92, 209, 133});
+    row("Option1(0)", "Frame1", "01", {8, 24, 33, 25});
+    row("Option1(4)", "Frame1", "05", {168, 24, 33, 25});
+    row("Option1(5)", "Frame1", "06", {8, 52, 33, 25});
+    row("Option1(9)", "Frame1", "10", {168, 52, 33, 25});
+    row("Label1", "Frame1", "ステージ名", {8, 88, 61, 13});
+    row("Text1", "Frame1", "STAGE 1", {8, 100, 193, 22});
+    row("Frame4", "Form1", "", {616, 240, 209, 237});
+    row("Label2", "Frame4", "ターン数", {64, 20, 81, 13});
+    row("Label5", "Frame4", "000", {64, 36, 33, 13});
+    row("Label6", "Frame4", "／", {92, 36, 21, 13});
+    row("Label3", "Frame4", "000", {112, 36, 33, 13});
+    row("Command5(0)", "Frame4", "≪", {12, 20, 25, 29});
+    row("Command5(1)", "Frame4", "＜", {40, 20, 25, 29});
+    row("Command5(2)", "Frame4", "＞", {144, 20, 25, 29});
+    row("Command5(3)", "Frame4", "≫", {172, 20, 25, 29});
+    row("Label8", "Frame4", "ゲームスピード", {16, 60, 85, 13});
+    row("Combo1", "Frame4", "", {104, 56, 93, 20});
+    row("Picture4(1)", "Frame4", "", {84, 80, 40, 40});
+    row("Picture4(0)", "Frame4", "", {40, 104, 40, 40});
+    row("Picture4(2)", "Frame4", "", {128, 104, 40, 40});
+    row("Picture4(3)", "Frame4", "", {84, 128, 40, 40});
+    row("Frame7", "Frame4", "", {12, 80, 185, 93});
+    row("Label7", "Frame7", "STAGE CLEAR!!", {4, 12, 177, 73});
+    row("Command4", "Frame4", "現在のプレイをリプレイ保存する", {12, 176, 185, 25});
+    row("Command6", "Frame4", "保存してあるリプレイを再生する", {12, 204, 185, 25});
+    row("Frame5", "Form1", "", {616, 240, 209, 237});
+    row("Picture1", "Frame5", "", {4, 12, 200, 120});
+    row("Frame2", "Frame5", "", {8, 136, 89, 65});
+    row("Picture2", "Frame2", "", {24, 16, 40, 40});
+    row("Frame3", "Frame5", "", {112, 136, 89, 65});
+    row("Picture3", "Frame3", "", {24, 16, 40, 40});
+    row("Command1", "Frame5", "ステージデータ　セーブ", {8, 204, 193, 25});
+    row("Command3", "Form1", "ステージエディット", {616, 492, 209, 25});
+    row("Command9", "Form1", "ステージデータ操作", {616, 524, 209, 25});
+    row("Command7", "Form1", "バージョン情報", {616, 584, 209, 25});
+    row("Frame6", "Form1", "", {616, 4, 209, 605});
+    row("Command8", "Frame6", "リプレイ停止", {28, 36, 145, 537});
+  }
+
+  void controlsStandWhereTheLayoutPutsThem() {
+    QFETCH(QString, name);
+    QFETCH(QString, parent);
+    QFETCH(QString, caption);
+    QFETCH(QRect, geometry);
+    QWidget* widget = control(qPrintable(name));
+    QCOMPARE(widget->geometry(), geometry);
+    QCOMPARE(widget->parentWidget()->objectName(), parent);
+    if (!caption.isEmpty()) {
+      QCOMPARE(text(qPrintable(name)), caption);
+    }
+  }
+
+  void clickOnADirectionMovesAfterTicks() {
+    StageSet stages = initialStageSet();
+    stages.stageCells[0] =
+        testing::walledBoardWith({{7, 13, code(Tile::Player)}, {12, 13, code(Tile::Star)}});
+    window->game().installStageSet(stages);
+    const QImage before = control<PictureBox>("MapPic")->picture();
+
+    clickDirection(2);
+    QCOMPARE(window->game().play().animating(), 1);
+    waitForTheCommit();
+
+    QCOMPARE(text("Label5"), QString("001"));
+    QCOMPARE(text("Label3"), QString("001"));
+    QVERIFY(control<PictureBox>("MapPic")->picture() != before);
+    QCOMPARE(window->game().play().currentBoard().at(8, 13), code(Tile::Player));
+    QVERIFY(!control("Frame7")->isVisible());
+  }
+
+  void stageClearCoversTheDirectionButtons() {
+    clickDirection(1);
+    waitForTheCommit();
+    QVERIFY(control("Frame7")->isVisible());
+    const QRect panel = control("Frame7")->geometry();
+    for (int index = 0; index < 4; ++index) {
+      QVERIFY(panel.contains(control(qPrintable(QString("Picture4(%1)").arg(index)))->geometry()));
+    }
+    QCOMPARE(control("Frame4")->childAt(64, 124), control("Label7"));
+  }
+
+  void historyButtonsStepThroughThePlay() {
+    clickDirection(1);
+    waitForTheCommit();
+    QTest::mouseClick(control<QPushButton>("Command5(1)"), Qt::LeftButton);
+    QCOMPARE(text("Label5"), QString("000"));
+    QCOMPARE(text("Label3"), QString("001"));
+    QVERIFY(!control("Frame7")->isVisible());
+    QTest::mouseClick(control<QPushButton>("Command5(3)"), Qt::LeftButton);
+    QCOMPARE(text("Label5"), QString("001"));
+    QVERIFY(control("Frame7")->isVisible());
+    QTest::mouseClick(control<QPushButton>("Command5(0)"), Qt::LeftButton);
+    QCOMPARE(text("Label5"), QString("000"));
+  }
+
+  void stageOptionsSelectTheirStage() {
+    QTest::mouseClick(control<QPushButton>("Option1(6)"), Qt::LeftButton);
+    QCOMPARE(window->game().currentStage(), 6);
+    QCOMPARE(text("Text1"), QString("STAGE 7"));
+    QVERIFY(control<QPushButton>("Option1(6)")->isChecked());
+    QVERIFY(!control<QPushButton>("Option1(0)")->isChecked());
+  }
+
+  // The designer's whole path through the real widgets: into the editor, paint with both buttons,
+  // rename, save, change the set, load it back.
+  void editorPaintsRenamesSavesAndLoads() {
+    const TempDir dir;
+    auto* board = control<PictureBox>("MapPic");
+    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+    QCOMPARE(text("Command3"), QString("ゲームプレイ"));
+    QVERIFY(control("Frame5")->isVisible());
+    QVERIFY(!control("Frame4")->isVisible());
+    QVERIFY(control("Command9")->isVisible());
+    QVERIFY(!control<QLineEdit>("Text1")->isReadOnly());
+
+    QTest::mousePress(control("Picture1"), Qt::RightButton, Qt::NoModifier, QPoint(180, 60));
+    QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, QPoint(100, 500));
+    QTest::mouseRelease(board, Qt::LeftButton, Qt::NoModifier, QPoint(100, 500));
+    QTest::mousePress(board, Qt::RightButton, Qt::NoModifier, QPoint(300, 500));
+    QTest::mouseRelease(board, Qt::RightButton, Qt::NoModifier, QPoint(300, 500));
+    const Board& painted = window->game().stageSet().stageCells[0];
+    QCOMPARE(painted.at(2, 12), code(Tile::Wall));
+    QCOMPARE(painted.at(7, 12), code(Tile::Star));
+
+    auto* stageName = control<QLineEdit>("Text1");
+    stageName->selectAll();
+    // Typed as one key event carrying the text, as an input method delivers it.
+    QTest::sendKeyEvent(QTest::Press, stageName, Qt::Key_unknown, QString("星ひとつ"),
+                        Qt::NoModifier);
+    QCOMPARE(window->game().stageSet().stageNames[0], std::string("星ひとつ"));
+    const QImage paintedPicture = board->picture();
+
+    const std::filesystem::path file = dir / "designed.vkst";
+    platform.files = {file, file};
+    QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
+    QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, QPoint(500, 500));
+    QTest::mouseClick(control<QPushButton>("Option1(4)"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
+
+    QCOMPARE(platform.messages.size(), std::size_t{2});
+    QCOMPARE(platform.messages[0].text, std::string("データセーブが完了しました"));
+    QCOMPARE(platform.messages[1].text, std::string("データロードが完了しました"));
+    QVERIFY(control<QPushButton>("Option1(0)")->isChecked());
+    QCOMPARE(text("Text1"), QString("星ひとつ"));
+    QCOMPARE(window->game().stageSet().stageCells[0].at(12, 12), code(Tile::Empty));
+    QVERIFY(board->picture() == paintedPicture);
+    QVERIFY(control("Frame5")->isVisible());
+
+    // Swap stages 01 and 02 in the stage operations dialog, answering Yes.
+    platform.answers = {MessageAnswer::Yes};
+    QTimer::singleShot(0, this, [] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      QVERIFY(dialog != nullptr);
+      QCOMPARE(dialog->objectName(), QString("Form2"));
+      QTest::mouseClick(dialog->findChild<QPushButton*>("Option1(0)"), Qt::LeftButton);
+      QTest::mouseClick(dialog->findChild<QPushButton*>("Option1(11)"), Qt::LeftButton);
+      dialog->findChild<QRadioButton*>("Option3")->click();
+      QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    });
+    control<QPushButton>("Option1(3)")->click();
+    QTest::mouseClick(control<QPushButton>("Command9"), Qt::LeftButton);
+    QCOMPARE(platform.messages.back().text,
+             std::string("ステージ1とステージ2を入れ替えます。\r\nよろしいですか？"));
+    QVERIFY(control<QPushButton>("Option1(0)")->isChecked());
+    QCOMPARE(text("Text1"), QString("STAGE 2"));
+    QCOMPARE(window->game().stageSet().stageNames[1], std::string("星ひとつ"));
+    QVERIFY(board->picture() != paintedPicture);
+    QVERIFY(control("Frame5")->isVisible());
+  }
+
+  // A player's replay through the real widgets: play, save, come back to the stage, play it back
+  // on the running timer with the tall stop button showing, and stop it.
+  void replaySavedAndPlayedBackWithTheStopButton() {
+    const TempDir dir;
+    StageSet stages = initialStageSet();
+    stages.stageCells[0] = testing::walledBoardWith({{2, 13, code(Tile::Player)}});
+    window->game().installStageSet(stages);
+    control<QComboBox>("Combo1")->setCurrentIndex(0);
+    for (int move = 0; move < 4; ++move) {
+      clickDirection(2);
+      waitForTheCommit();
+    }
+    const QImage played = control<PictureBox>("MapPic")->picture();
+    const std::filesystem::path file = dir / "four.vkrp";
+    platform.files = {file, file, file};
+    QTest::mouseClick(control<QPushButton>("Command4"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Option1(1)"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Option1(0)"), Qt::LeftButton);
+    QCOMPARE(text("Label5"), QString("000"));
+
+    QTest::mouseClick(control<QPushButton>("Command6"), Qt::LeftButton);
+    QVERIFY(control("Frame6")->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!control("Frame6")->isVisible(), 3000);
+    waitForTheCommit();
+    QCOMPARE(text("Label5"), QString("004"));
+    QCOMPARE(text("Label3"), QString("004"));
+    QVERIFY(control<PictureBox>("MapPic")->picture() == played);
+
+    // Again, stopped while the second move is on its way: the third is still made.
+    control<QComboBox>("Combo1")->setCurrentIndex(3);
+    QTest::mouseClick(control<QPushButton>("Command6"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(window->game().play().lastTurn(), 1, 3000);
+    QTest::mouseClick(control<QPushButton>("Command8"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!control("Frame6")->isVisible(), 3000);
+    waitForTheCommit();
+    QCOMPARE(text("Label5"), QString("003"));
+    QCOMPARE(window->game().play().currentBoard().at(5, 13), code(Tile::Player));
+  }
+
+  void closingTheWindowDuringPlaybackEndsCleanly() {
+    const TempDir dir;
+    StageSet stages = initialStageSet();
+    stages.stageCells[0] = testing::walledBoardWith({{2, 13, code(Tile::Player)}});
+    window->game().installStageSet(stages);
+    clickDirection(2);
+    waitForTheCommit();
+    const std::filesystem::path file = dir / "one.vkrp";
+    platform.files = {file, file};
+    QTest::mouseClick(control<QPushButton>("Command4"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Command6"), Qt::LeftButton);
+    QVERIFY(window->game().replayRunning());
+    const std::size_t messages = platform.messages.size();
+    window.reset();
+    QTest::qWait(200);
+    QCOMPARE(platform.messages.size(), messages);
+  }
+
+  void arrowKeysMoveAndHoldingOneWalksOn() {
+    StageSet stages = initialStageSet();
+    stages.stageCells[0] =
+        testing::walledBoardWith({{2, 13, code(Tile::Player)}, {13, 13, code(Tile::Star)}});
+    window->game().installStageSet(stages);
+    control<QComboBox>("Combo1")->setCurrentIndex(0);
+    // The key works wherever the focus is, also in a locked name box.
+    auto* stageName = control<QLineEdit>("Text1");
+    stageName->setFocus();
+    const int cursor = stageName->cursorPosition();
+    QTest::keyPress(stageName, Qt::Key_Right);
+    QCOMPARE(window->game().play().animating(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(window->game().play().lastTurn() >= 3, 2000);
+    // The keyboard's own repeats neither move nor release.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(control("Text1"), &repeat);
+    QKeyEvent repeatRelease(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(control("Text1"), &repeatRelease);
+    QVERIFY(window->game().play().heldButton() == 3);
+    QTest::keyRelease(control("Text1"), Qt::Key_Right);
+    QCOMPARE(window->game().play().heldButton(), 0);
+    waitForTheCommit();
+    const int walked = window->game().play().lastTurn();
+    QTest::qWait(300);
+    QCOMPARE(window->game().play().lastTurn(), walked);
+    QCOMPARE(window->game().play().currentBoard().at(2 + walked, 13), code(Tile::Player));
+    QCOMPARE(stageName->cursorPosition(), cursor);
+  }
+
+  void historyKeysStepThroughThePlay_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Home") << int(Qt::Key_Home) << int(Qt::NoModifier) << QString("000");
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << int(Qt::NoModifier) << QString("000");
+    QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << int(Qt::ControlModifier) << QString("000");
+    QTest::newRow("Ctrl+Y") << int(Qt::Key_Y) << int(Qt::ControlModifier) << QString("002");
+    QTest::newRow("Ctrl+Shift+Z") << int(Qt::Key_Z) << int(Qt::ControlModifier | Qt::ShiftModifier)
+                                  << QString("002");
+    QTest::newRow("End") << int(Qt::Key_End) << int(Qt::NoModifier) << QString("003");
+    QTest::newRow("plain Z") << int(Qt::Key_Z) << int(Qt::NoModifier) << QString("001");
+  }
+
+  void historyKeysStepThroughThePlay() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, shown);
+    control<QComboBox>("Combo1")->setCurrentIndex(0);
+    for (int move = 0; move < 3; ++move) {
+      clickDirection(1);
+      waitForTheCommit();
+    }
+    QTest::mouseClick(control<QPushButton>("Command5(1)"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>("Command5(1)"), Qt::LeftButton);
+    QCOMPARE(text("Label5"), QString("001"));
+    QTest::keyClick(window.get(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(text("Label5"), shown);
+  }
+
+  void keysFollowTheReachOfTheirButtons() {
+    StageSet stages = initialStageSet();
+    stages.stageCells[0] =
+        testing::walledBoardWith({{2, 13, code(Tile::Player)}, {12, 13, code(Tile::Star)}});
+    window->game().installStageSet(stages);
+    // While a move is animated, a history key does nothing.
+    QTest::keyClick(window.get(), Qt::Key_Right);
+    QTest::keyClick(window.get(), Qt::Key_Home);
+    waitForTheCommit();
+    QCOMPARE(text("Label5"), QString("001"));
+
+    // In the editor the arrow keys are the text box's own.
+    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+    auto* stageName = control<QLineEdit>("Text1");
+    stageName->setFocus();
+    stageName->setCursorPosition(3);
+    QTest::keyClick(stageName, Qt::Key_Left);
+    QCOMPARE(stageName->cursorPosition(), 2);
+    QTest::keyClick(stageName, Qt::Key_End);
+    QCOMPARE(stageName->cursorPosition(), stageName->text().size());
+    QCOMPARE(window->game().play().animating(), 0);
+    QCOMPARE(window->game().play().lastTurn(), 0);
+    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+
+    // Under the stage-clear panel the arrows cannot be reached.
+    stages.stageCells[0] = testing::walledBoardWith({{2, 13, code(Tile::Player)}});
+    window->game().installStageSet(stages);
+    QTest::keyClick(window.get(), Qt::Key_Up);
+    waitForTheCommit();
+    QVERIFY(control("Frame7")->isVisible());
+    QTest::keyClick(window.get(), Qt::Key_Up);
+    QCOMPARE(window->game().play().animating(), 0);
+  }
+
+  void keysWaitWhileAReplayPlays() {
+    const TempDir dir;
+    const std::filesystem::path file = dir / "turns.vkrp";
+    platform.files = {file, file};
+    clickDirection(1);
+    waitForTheCommit();
+    QTest::mouseClick(control<QPushButton>("Command4"), Qt::LeftButton);
+    control<QComboBox>("Combo1")->setCurrentIndex(4);
+    QTest::mouseClick(control<QPushButton>("Command6"), Qt::LeftButton);
+    QVERIFY(window->game().replayRunning());
+    QTest::keyClick(window.get(), Qt::Key_Home);
+    QTest::keyPress(window.get(), Qt::Key_Left);
+    QCOMPARE(window->game().play().heldButton(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->game().replayRunning(), 3000);
+    QTest::keyRelease(window.get(), Qt::Key_Left);
+    waitForTheCommit();
+    QCOMPARE(window->game().play().lastTurn(), 1);
+    QCOMPARE(window->game().play().moveLog()[0], std::int16_t{1});
+  }
+
+  void hintKeyAnswersWhereTheArrowsReach() {
+    StageSet stages = initialStageSet();
+    stages.stageCells[0] = testing::boardFromRows(kPit);
+    window->game().installStageSet(stages);
+    QTest::keyClick(window.get(), Qt::Key_H);
+    QCOMPARE(platform.runCallsHandedOver(), 1);
+    QCOMPARE(platform.messages.size(), std::size_t{1});
+    QCOMPARE(platform.messages[0].text, std::string("次の一手：→（あと4手でクリア）"));
+
+    // Not while a move is animated; in the editor the letter is the name box's own.
+    QTest::keyClick(window.get(), Qt::Key_Right);
+    QTest::keyClick(window.get(), Qt::Key_H);
+    waitForTheCommit();
+    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+    auto* stageName = control<QLineEdit>("Text1");
+    stageName->setFocus();
+    stageName->setCursorPosition(0);
+    QTest::keyClick(stageName, 'h');
+    QCOMPARE(stageName->text(), QString("hSTAGE 1"));
+    QCOMPARE(platform.runCallsHandedOver(std::chrono::milliseconds(300)), 0);
+    QCOMPARE(platform.messages.size(), std::size_t{1});
+  }
+
+  void buttonsNameTheirKeys() {
+    QCOMPARE(control("Picture4(0)")->toolTip(), QString("←キー"));
+    QCOMPARE(control("Picture4(3)")->toolTip(), QString("↓キー"));
+    QVERIFY(control("Command5(0)")->toolTip().contains("Home"));
+    QVERIFY(control("Command5(3)")->toolTip().contains("End"));
+  }
+
+  // Under any scale of the screen a click lands on the cell under it, and the board is enlarged
+  // pixel by pixel.
+  void clicksLandOnTheirCellAndTheBoardStaysSharp() {
+    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+    auto* board = control<PictureBox>("MapPic");
+    QTest::mousePress(control("Picture1"), Qt::LeftButton, Qt::NoModifier, QPoint(121, 41));
+    QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, QPoint(3 * 40 + 1, 4 * 40 + 39));
+    QTest::mouseRelease(board, Qt::LeftButton, Qt::NoModifier, QPoint(3 * 40 + 1, 4 * 40 + 39));
+    QCOMPARE(window->game().stageSet().stageCells[0].at(3, 4), code(Tile::Bomb));
+
+    const QImage shown = board->grab().toImage();
+    const qreal scale = board->devicePixelRatioF();
+    QCOMPARE(shown.width(), qRound(kBoardPixels * scale));
+    const QImage& picture = board->picture();
+    for (int y = 0; y < kBoardPixels; y += 7) {
+      for (int x = 0; x < kBoardPixels; x += 5) {
+        const QPoint device(qFloor(x * scale), qFloor(y * scale));
+        QCOMPARE(shown.pixelColor(device), picture.pixelColor(x, y));
+      }
+    }
+  }
+
+  void speedListSetsTheStep() {
+    control<QComboBox>("Combo1")->setCurrentIndex(0);
+    QCOMPARE(window->game().animStep(), 40);
+    control<QComboBox>("Combo1")->setCurrentIndex(4);
+    QCOMPARE(window->game().animStep(), 2);
+  }
+};
+
+}  // namespace vantoki
+
+QTEST_MAIN(vantoki::MainWindowTest)
+#include "main_window_test.moc"

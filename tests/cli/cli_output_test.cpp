@@ -1,0 +1,170 @@
+// What vantoki-cli prints and writes whatever it is given: names from files made printable,
+// output that could not be written reported, the stage file never written over, pictures saved
+// whole under the path exactly as given.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "cli_run.h"
+#include "core/stage_set.h"
+#include "io/replay_file.h"
+#include "io/stage_data_file.h"
+#include "io_test_files.h"
+
+namespace vantoki {
+namespace {
+
+const std::filesystem::path kStageDir = VANTOKI_STAGE_DATA_DIR;
+const std::filesystem::path kReplayDir = VANTOKI_REPLAY_DATA_DIR;
+const std::string kStageFile = (kStageDir / "vantoki.vkst").string();
+const std::string kReplayFile = (kReplayDir / "stage01.vkrp").string();
+
+// Single quotes keep every byte of a path from the shell.
+std::string quoted(const std::filesystem::path& path) {
+  std::string text = "'";
+  text += path.string();
+  return text + "'";
+}
+
+class CliFullOutputTest : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(CliFullOutputTest, FailsWhenItsOutputCannotBeWritten) {
+  const RunResult written = runCli(GetParam());
+  ASSERT_EQ(written.status, 0);
+  ASSERT_FALSE(written.output.empty());
+  const RunResult full = runCliRedirected(GetParam(), "2>&1 >/dev/full");
+  EXPECT_EQ(full.status, 1);
+  EXPECT_EQ(full.output, "vantoki-cli: cannot write to standard output\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, CliFullOutputTest,
+    ::testing::Values("check " + kStageFile, "verify " + kStageFile + " " + kReplayFile,
+                      "replay " + kStageFile + " 1 " + kReplayFile + " --boards",
+                      "solve " + kStageFile + " 1"),
+    [](const auto& info) { return info.param.substr(0, info.param.find(' ')); });
+
+TEST(CliHelpTest, PrintsTheUsageAndSucceeds) {
+  const RunResult help = runCli("--help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_TRUE(help.output.starts_with("usage: vantoki-cli check STAGEFILE\n")) << help.output;
+  EXPECT_NE(help.output.find("--max-memory SIZE"), std::string::npos);
+  EXPECT_EQ(runCliForErrors("--help").output, "");
+}
+
+// Names that would clear the screen, set the window title, ring the bell and cut a C string
+// short; in a file name also a C1 control (U+009B, CSI) and a byte that is not UTF-8.
+const std::string kDataSetName = "set\x1b]0;title\x07";
+const std::string kStageName = std::string("A\x1b[2JB\0C", 8);
+const std::string kReplayStageName = "\x1b[31mred";
+const std::string kReplayName = "r\x1b[2J\xc2\x9b\xff.vkrp";
+
+class CliEscapeTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    StageSet set = initialStageSet();
+    set.dataSetName = kDataSetName;
+    set.stageNames[0] = kStageName;
+    ASSERT_EQ(writeStageDataFile(dir_ / "names.vkst", set), std::nullopt);
+    std::filesystem::create_directory(dir_ / "replays");
+    ASSERT_EQ(
+        writeReplayFile(dir_ / "replays" / kReplayName, "other", kReplayStageName, MoveLog{}, 1),
+        std::nullopt);
+  }
+
+  std::string stageFile() const { return quoted(dir_ / "names.vkst"); }
+  std::string replays() const { return quoted(dir_ / "replays"); }
+  std::string replay() const { return quoted(dir_ / "replays" / kReplayName); }
+
+  TempDir dir_;
+};
+
+bool holdsControlCharacters(const std::string& text) {
+  return std::any_of(text.begin(), text.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte < 0x20 && byte != '\n') || byte == 0x7F;
+  });
+}
+
+TEST_F(CliEscapeTest, NamesAndPathsPrintTheirControlCharactersEscaped) {
+  struct Case {
+    RunResult run;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {runCli("check " + stageFile()), "data set: set\\x1b]0;title\\x07\n"},
+      {runCli("check " + stageFile()), ", name A\\x1b[2JB\\x00C\n"},
+      {runCliForErrors("replay " + stageFile() + " 1 " + replay()),
+       "the replay was saved on \"\\x1b[31mred\" of \"other\", not on "
+       "\"A\\x1b[2JB\\x00C\""},
+      {runCli("verify " + stageFile() + " " + replays()),
+       "FAILED   " + (dir_ / "replays").string() +
+           "/r\\x1b[2J\\xc2\\x9b\\xff.vkrp no stage named \"\\x1b[31mred\"\n"},
+      {runCliForErrors("verify " + stageFile() + " " + replays()), "set\\x1b]0;title\\x07"},
+  };
+  for (const Case& check : cases) {
+    EXPECT_NE(check.run.output.find(check.expected), std::string::npos) << check.expected << " in\n"
+                                                                        << check.run.output;
+    EXPECT_FALSE(holdsControlCharacters(check.run.output)) << check.run.output;
+  }
+}
+
+class CliOverwriteTest : public ::testing::TestWithParam<std::string> {};
+
+// The arguments name the stage file "stages.vkst" and a link to it "link.vkst", in a folder of
+// their own.
+TEST_P(CliOverwriteTest, RefusesToWriteOverTheStageFile) {
+  const TempDir dir;
+  const std::string original = readBytes(kStageFile);
+  writeBytes(dir / "stages.vkst", original);
+  std::filesystem::create_symlink("stages.vkst", dir / "link.vkst");
+  std::string arguments = GetParam();
+  for (std::size_t at; (at = arguments.find("DIR")) != std::string::npos;) {
+    arguments.replace(at, 3, dir.path().string());
+  }
+  const RunResult result = runCliForErrors(arguments);
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.output.find("is the stage file being read"), std::string::npos) << result.output;
+  EXPECT_EQ(readBytes(dir / "stages.vkst"), original);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.vkst"));
+  EXPECT_EQ(dir.entries(), (std::set<std::string>{"link.vkst", "stages.vkst"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, CliOverwriteTest,
+                         ::testing::Values("solve DIR/stages.vkst 1 --out DIR/stages.vkst",
+                                           "solve DIR/stages.vkst 1 --out DIR/link.vkst",
+                                           "render DIR/stages.vkst 1 DIR/stages.vkst",
+                                           "render DIR/link.vkst 1 DIR/./stages.vkst"),
+                         [](const auto& info) { return "case" + std::to_string(info.index); });
+
+TEST(CliRenderTest, AFailedWriteLeavesTheOldPictureWhole) {
+  const TempDir dir;
+  const std::filesystem::path out = dir / "stage.png";
+  ASSERT_EQ(runCli("render " + kStageFile + " 7 " + quoted(out)).status, 0);
+  const std::string old = readBytes(out);
+  ASSERT_GT(old.size(), 4096u);
+  // Another stage's picture, as large, meets a file size limit the way a full disk would.
+  EXPECT_TRUE(succeedsWithFileSizeLimit(4096, [&] {
+    const RunResult result = runCliForErrors("render " + kStageFile + " 9 " + quoted(out));
+    // One line of its own: a sanitizer's report of a leak would add more.
+    return result.status == 1 && result.output.starts_with("vantoki-cli: " + out.string() + ": ") &&
+           std::count(result.output.begin(), result.output.end(), '\n') == 1;
+  }));
+  EXPECT_EQ(readBytes(out), old);
+  EXPECT_EQ(dir.entries(), std::set<std::string>{"stage.png"});
+}
+
+TEST(CliRenderTest, ThePictureTakesTheBytesOfItsPathAsGiven) {
+  for (const std::string name : {"caf\xe9.png", "\x83\x65\x83\x58\x83\x67.png"}) {
+    const TempDir dir;
+    EXPECT_EQ(runCli("render " + kStageFile + " 1 " + quoted(dir / name)).status, 0) << name;
+    EXPECT_EQ(dir.entries(), std::set<std::string>{name});
+    EXPECT_TRUE(readBytes(dir / name).starts_with("\x89PNG\r\n\x1a\n"));
+  }
+}
+
+}  // namespace
+}  // namespace vantoki
