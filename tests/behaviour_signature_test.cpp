@@ -10,10 +10,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/game.h"
 #include "board_fixture.h"
 #include "cli_run.h"
 #include "fake_platform.h"
+#include "game/game.h"
 #include "io/replay_file.h"
 #include "io/stage_data_file.h"
 #include "replay/recorded_play.h"
@@ -185,15 +185,15 @@ TEST(BehaviourSignatureTest, PicturesOfEveryTick) {
     game.selectStage(3);
     fingerprint.add(game.boardImage());
     for (const int direction : moves) {
-      game.play().pressDirection(direction);
-      game.play().releaseDirection();
+      game.pressDirection(direction);
+      game.releaseDirection();
       for (int tick = 0; tick < 25 && game.play().moveInProgress(); ++tick) {
         game.tick();
         fingerprint.add(game.boardImage());
         fingerprint.add(game.currentTurnLabel());
       }
     }
-    game.play().stepThroughHistory(HistoryStep::Previous);
+    game.stepThroughHistory(HistoryStep::Previous);
     fingerprint.add(game.boardImage());
   }
   EXPECT_EQ(fingerprint.value(), 8302647249281783234ULL);

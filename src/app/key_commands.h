@@ -1,25 +1,16 @@
-// The keys of the play panel: the arrow keys for the four direction buttons, Home, Backspace /
-// Ctrl+Z, Ctrl+Y / Ctrl+Shift+Z and End for the history buttons, each named with the index of the
-// button it stands for, and H, which asks for a hint and has no button.
+// Which command of the main window a key stands for, read from the keys of the command table
+// (layout/command_table.h): the arrow keys for the direction buttons, Home, Backspace / Ctrl+Z,
+// Ctrl+Y / Ctrl+Shift+Z and End for the history buttons, and H for a hint.
 #pragma once
 
-#include <optional>
-
-#include <QString>
 #include <Qt>
+
+#include "layout/command_table.h"
 
 namespace vantoki {
 
-struct KeyCommand {
-  enum class Kind { Direction, History, Hint };
-  Kind kind;
-  int button;  // Picture4(button) or Command5(button); 0 for a hint
-};
-
-std::optional<KeyCommand> keyCommandFor(int key, Qt::KeyboardModifiers modifiers);
-
-// The tooltip that names the keys of a button, e.g. 「←キー」.
-QString directionKeyTip(int direction);
-QString historyKeyTip(int historyButton);
+// Null when the key with these modifiers is no command's. The keypad's own modifier only says
+// where a key sits and is not part of a chord.
+const Command* commandForKey(int key, Qt::KeyboardModifiers modifiers);
 
 }  // namespace vantoki

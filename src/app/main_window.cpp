@@ -15,9 +15,7 @@
 
 #include "app/key_commands.h"
 #include "app/qt_platform.h"
-#include "dialogs/about_box.h"
-#include "dialogs/stage_operations_dialog.h"
-#include "dialogs/stage_preview.h"
+#include "core/history_step.h"
 #include "platform/mouse_buttons.h"
 #include "view/game_speed.h"
 #include "view/qimage_bridge.h"
@@ -45,15 +43,12 @@ void shrinkToFit(QLabel* label) {
 
 }  // namespace
 
-MainWindow::MainWindow(Platform* platform)
-    : strips_(loadPictureStrips()),
-      miniSpriteStrip_(loadScaledSpriteStrip(kMiniCellPixels)),
-      platform_(platform) {
-  if (platform_ == nullptr) {
+MainWindow::MainWindow(Platform* platform) : strips_(loadPictureStrips()) {
+  if (platform == nullptr) {
     ownPlatform_ = std::make_unique<QtPlatform>(this);
-    platform_ = ownPlatform_.get();
+    platform = ownPlatform_.get();
   }
-  game_ = std::make_unique<Game>(strips_, *platform_);
+  game_ = std::make_unique<Game>(strips_, *platform);
   buildWindow();
   game_->setView(this);
   connectHandlers();
@@ -65,110 +60,140 @@ MainWindow::MainWindow(Platform* platform)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildWindow() {
-  setObjectName("Form1");
+  LayoutBuilder layout(this, mainWindowLayout());
   setWindowTitle("Vantoki");
   setWindowIcon(QIcon(QPixmap::fromImage(loadWindowIcon())));
-  setFixedSize(833, 613);
-  paintWindowBackground(this);
 
-  boardPicture_ = place(new PictureBox(this), "MapPic", 8, 8, kBoardPixels, kBoardPixels);
-  buildStageColumn();
-  buildPlayPanel();
-  buildEditorPanel();
-  editorButton_ = button(this, "Command3", "ステージエディット", 616, 492, 209, 25);
-  stageOperationsButton_ = button(this, "Command9", "ステージデータ操作", 616, 524, 209, 25);
+  boardPicture_ = layout.add<PictureBox>("MapPic");
+  buildStageColumn(layout);
+  buildPlayPanel(layout);
+  buildEditorPanel(layout);
+  editorButton_ = commandButton(layout, "Command3");
+  stageOperationsButton_ = commandButton(layout, "Command9");
   stageOperationsButton_->hide();
-  aboutButton_ = button(this, "Command7", "バージョン情報", 616, 584, 209, 25);
-  buildReplayPanel();
+  commandButton(layout, "Command7");
+  replayPanel_ = layout.frame("Frame6", "リプレイ再生中");
+  commandButton(layout, "Command8");
+  replayPanel_->hide();
 
   tickTimer_ = new QTimer(this);
   tickTimer_->setObjectName("Timer1");
   tickTimer_->setTimerType(Qt::PreciseTimer);
 }
 
-void MainWindow::buildStageColumn() {
-  loadStagesButton_ = button(this, "Command2", "ステージデータ　ロード", 616, 8, 209, 25);
-  label(this, "Label4", "データ名", 616, 44, 205, 13);
-  dataSetNameBox_ = nameBox(this, "Text2", 616, 56, 209, 22);
+void MainWindow::buildStageColumn(LayoutBuilder& layout) {
+  commandButton(layout, "Command2");
+  layout.label("Label4", "データ名");
+  dataSetNameBox_ = layout.nameBox("Text2");
 
-  QGroupBox* stageFrame = frame(this, "Frame1", "ステージ選択", 616, 92, 209, 133);
+  layout.frame("Frame1", "ステージ選択");
   stageOptions_ = new QButtonGroup(this);
   stageOptions_->setExclusive(true);
   for (int index = 0; index < kStageCount; ++index) {
-    QPushButton* option = button(stageFrame, arrayName("Option1", index),
-                                 QString("%1").arg(index + 1, 2, 10, QChar('0')),
-                                 8 + 40 * (index % 5), index < 5 ? 24 : 52, 33, 25);
+    QPushButton* option =
+        layout.button(arrayName("Option1", index), QString("%1").arg(index + 1, 2, 10, QChar('0')));
     option->setCheckable(true);
     stageOptions_->addButton(option, index);
   }
-  label(stageFrame, "Label1", "ステージ名", 8, 88, 61, 13);
-  stageNameBox_ = nameBox(stageFrame, "Text1", 8, 100, 193, 22);
+  layout.label("Label1", "ステージ名");
+  stageNameBox_ = layout.nameBox("Text1");
 }
 
-void MainWindow::buildPlayPanel() {
-  playPanel_ = frame(this, "Frame4", "", 616, 240, 209, 237);
-  label(playPanel_, "Label2", "ターン数", 64, 20, 81, 13);
-  currentTurnLabel_ = label(playPanel_, "Label5", "000", 64, 36, 33, 13);
-  label(playPanel_, "Label6", "／", 92, 36, 21, 13)->setAlignment(Qt::AlignHCenter);
-  lastTurnLabel_ = label(playPanel_, "Label3", "000", 112, 36, 33, 13);
+void MainWindow::buildPlayPanel(LayoutBuilder& layout) {
+  playPanel_ = layout.frame("Frame4", "");
+  layout.label("Label2", "ターン数");
+  currentTurnLabel_ = layout.label("Label5", "000");
+  layout.label("Label6", "／")->setAlignment(Qt::AlignHCenter);
+  lastTurnLabel_ = layout.label("Label3", "000");
   for (QLabel* turn : {currentTurnLabel_, lastTurnLabel_}) {
     QPalette colors = turn->palette();
     colors.setColor(QPalette::WindowText, kTurnLabelColor);
     turn->setPalette(colors);
   }
-  const std::array<const char*, 4> historyCaptions = {"≪", "＜", "＞", "≫"};
-  const std::array<int, 4> historyLefts = {12, 40, 144, 172};
   for (int index = 0; index < 4; ++index) {
-    historyButtons_[index] = button(playPanel_, arrayName("Command5", index),
-                                    historyCaptions[index], historyLefts[index], 20, 25, 29);
-    historyButtons_[index]->setToolTip(historyKeyTip(index));
+    commandButton(layout, arrayName("Command5", index));
   }
-  label(playPanel_, "Label8", "ゲームスピード", 16, 60, 85, 13);
-  speedList_ = place(new QComboBox(playPanel_), "Combo1", 104, 56, 93, 20);
+  layout.label("Label8", "ゲームスピード");
+  speedList_ = layout.add<QComboBox>("Combo1");
   for (const std::string_view speed : kGameSpeedNames) {
-    speedList_->addItem(QString::fromUtf8(speed.data(), static_cast<qsizetype>(speed.size())));
+    speedList_->addItem(fromView(speed));
   }
   speedList_->setFocusPolicy(Qt::NoFocus);
 
-  // The cross of direction buttons: left, up, right, down.
-  const std::array<QPoint, 4> arrowPlaces = {QPoint(40, 104), QPoint(84, 80), QPoint(128, 104),
-                                             QPoint(84, 128)};
   for (int index = 0; index < 4; ++index) {
-    directionButtons_[index] = place(new PictureBox(playPanel_), arrayName("Picture4", index),
-                                     arrowPlaces[index].x(), arrowPlaces[index].y(), 40, 40);
-    directionButtons_[index]->setToolTip(directionKeyTip(index));
+    const std::string name = arrayName("Picture4", index);
+    directionButtons_[index] = layout.add<PictureBox>(name);
+    directionButtons_[index]->setToolTip(fromView(keyTooltip(commandNamed(name))));
   }
 
-  stageClearPanel_ = place(new QFrame(playPanel_), "Frame7", 12, 80, 185, 93);
+  stageClearPanel_ = layout.add<QFrame>("Frame7");
   stageClearPanel_->setAutoFillBackground(true);
   stageClearPanel_->setFrameShape(QFrame::Box);
-  QLabel* clear = label(stageClearPanel_, "Label7", "STAGE CLEAR!!", 4, 12, 177, 73);
+  QLabel* clear = layout.label("Label7", "STAGE CLEAR!!");
   clear->setAlignment(Qt::AlignCenter);
   clear->setFont(gothicFont(27.75, false));
   shrinkToFit(clear);
   stageClearPanel_->hide();
 
-  saveReplayButton_ =
-      button(playPanel_, "Command4", "現在のプレイをリプレイ保存する", 12, 176, 185, 25);
-  playReplayButton_ =
-      button(playPanel_, "Command6", "保存してあるリプレイを再生する", 12, 204, 185, 25);
+  commandButton(layout, "Command4");
+  commandButton(layout, "Command6");
 }
 
-void MainWindow::buildEditorPanel() {
-  editorPanel_ = frame(this, "Frame5", "", 616, 240, 209, 237);
-  palettePicture_ = place(new PictureBox(editorPanel_), "Picture1", 4, 12, 200, 120);
-  QGroupBox* leftTileFrame = frame(editorPanel_, "Frame2", "左クリック", 8, 136, 89, 65);
-  leftTileBox_ = place(new PictureBox(leftTileFrame), "Picture2", 24, 16, 40, 40);
-  QGroupBox* rightTileFrame = frame(editorPanel_, "Frame3", "右クリック", 112, 136, 89, 65);
-  rightTileBox_ = place(new PictureBox(rightTileFrame), "Picture3", 24, 16, 40, 40);
-  saveStagesButton_ = button(editorPanel_, "Command1", "ステージデータ　セーブ", 8, 204, 193, 25);
+void MainWindow::buildEditorPanel(LayoutBuilder& layout) {
+  editorPanel_ = layout.frame("Frame5", "");
+  palettePicture_ = layout.add<PictureBox>("Picture1");
+  layout.frame("Frame2", "左クリック");
+  leftTileBox_ = layout.add<PictureBox>("Picture2");
+  layout.frame("Frame3", "右クリック");
+  rightTileBox_ = layout.add<PictureBox>("Picture3");
+  commandButton(layout, "Command1");
   editorPanel_->hide();
 }
 
-void MainWindow::buildReplayPanel() {
-  replayPanel_ = frame(this, "Frame6", "リプレイ再生中", 0, 0, 209, 605);
-  stopReplayButton_ = button(replayPanel_, "Command8", "リプレイ停止", 28, 36, 145, 537);
-  replayPanel_->hide();
+QPushButton* MainWindow::commandButton(LayoutBuilder& layout, std::string_view name) {
+  const Command& command = commandNamed(name);
+  QPushButton* button = layout.button(name, fromView(command.caption));
+  button->setToolTip(fromView(keyTooltip(command)));
+  connect(button, &QPushButton::clicked, this, [this, &command] { run(command); });
+  return button;
+}
+
+void MainWindow::run(const Command& command) {
+  switch (command.action) {
+    case CommandAction::SaveStageData:
+      game_->saveStageData();
+      break;
+    case CommandAction::LoadStageData:
+      game_->loadStageData();
+      break;
+    case CommandAction::ToggleEditor:
+      game_->toggleEditor();
+      break;
+    case CommandAction::SaveReplay:
+      game_->saveReplay();
+      break;
+    case CommandAction::StepThroughHistory:
+      game_->stepThroughHistory(static_cast<HistoryStep>(command.index));
+      break;
+    case CommandAction::PlayReplay:
+      game_->startReplay();
+      break;
+    case CommandAction::ShowAbout:
+      game_->showAbout();
+      break;
+    case CommandAction::StopReplay:
+      game_->stopReplay();
+      break;
+    case CommandAction::OperateOnStages:
+      game_->operateOnStages();
+      break;
+    case CommandAction::PressDirection:
+      game_->pressDirection(command.index);
+      break;
+    case CommandAction::RequestHint:
+      game_->requestHint();
+      break;
+  }
 }
 
 void MainWindow::connectHandlers() {
@@ -179,15 +204,13 @@ void MainWindow::connectHandlers() {
             [this, index](int button, QPointF) {
               // Only the left button moves; any other still arms the held-button repeat.
               if (button == kLeftMouseButton) {
-                game_->play().pressDirection(index);
+                game_->pressDirection(index);
               } else {
-                game_->play().holdDirection(index);
+                game_->holdDirection(index);
               }
             });
     connect(directionButtons_[index], &PictureBox::mouseReleased, this,
-            [this](int) { game_->play().releaseDirection(); });
-    connect(historyButtons_[index], &QPushButton::clicked, this,
-            [this, index] { game_->play().stepThroughHistory(static_cast<HistoryStep>(index)); });
+            [this](int) { game_->releaseDirection(); });
   }
   connect(speedList_, &QComboBox::currentIndexChanged, this,
           [this](int index) { game_->selectSpeed(index); });
@@ -196,7 +219,6 @@ void MainWindow::connectHandlers() {
   });
   connect(tickTimer_, &QTimer::timeout, this, [this] { game_->tick(); });
 
-  connect(editorButton_, &QPushButton::clicked, this, [this] { game_->toggleEditor(); });
   // A press paints as a drag with that one button held does.
   connect(boardPicture_, &PictureBox::mousePressed, this, [this](int button, QPointF position) {
     game_->paintStageCell(button, position.x(), position.y());
@@ -208,20 +230,6 @@ void MainWindow::connectHandlers() {
           [this](const QString& name) { game_->renameStage(name.toStdString()); });
   connect(dataSetNameBox_, &QLineEdit::textEdited, this,
           [this](const QString& name) { game_->renameDataSet(name.toStdString()); });
-  connect(saveStagesButton_, &QPushButton::clicked, this, [this] { game_->saveStageData(); });
-  connect(loadStagesButton_, &QPushButton::clicked, this, [this] { game_->loadStageData(); });
-  connect(stageOperationsButton_, &QPushButton::clicked, this, [this] { openStageOperations(); });
-  connect(saveReplayButton_, &QPushButton::clicked, this, [this] { game_->saveReplay(); });
-  connect(playReplayButton_, &QPushButton::clicked, this, [this] { game_->startReplay(); });
-  connect(stopReplayButton_, &QPushButton::clicked, this, [this] { game_->stopReplay(); });
-  connect(aboutButton_, &QPushButton::clicked, this, [this] { AboutBox(*platform_, this).exec(); });
-}
-
-void MainWindow::openStageOperations() {
-  StageOperationsDialog dialog(game_->stageSetForOperations(), *platform_, miniSpriteStrip_, this);
-  if (dialog.exec() == QDialog::Accepted) {
-    game_->selectStage(0);
-  }
 }
 
 void MainWindow::startUp() {
@@ -236,7 +244,6 @@ void MainWindow::startUp() {
     const QSignalBlocker blocker(speedList_);
     speedList_->setCurrentIndex(kStandardSpeedIndex);
   }
-  replayPanel_->move(616, 4);
   palettePicture_->setPicture(toQImage(game_->palettePicture()));
   if (const QScreen* screen = this->screen()) {
     move(screen->availableGeometry().center() - rect().center());
@@ -254,59 +261,48 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool MainWindow::takeKey(QKeyEvent* event) {
-  const std::optional<KeyCommand> command = keyCommandFor(event->key(), event->modifiers());
-  if (!command) {
+  const Command* command = commandForKey(event->key(), event->modifiers());
+  if (command == nullptr) {
     return false;
   }
   const bool press = event->type() == QEvent::KeyPress;
-  if (command->kind == KeyCommand::Kind::Hint) {
-    // Out of reach, the letter goes on to the control with the focus: an editor's name box.
-    if (!game_->hintReachable()) {
-      return false;
-    }
-    if (press && !event->isAutoRepeat()) {
-      game_->requestHint();
-    }
-    return true;
-  }
-  if (command->kind == KeyCommand::Kind::Direction) {
-    if (!press) {
-      if (!directionKeyHeld_ || event->isAutoRepeat()) {
-        return directionKeyHeld_;
+  switch (command->action) {
+    case CommandAction::RequestHint:
+      // Out of reach, the letter goes on to the control with the focus: an editor's name box.
+      if (!game_->hintReachable()) {
+        return false;
       }
-      releaseDirectionKey();
+      if (press && !event->isAutoRepeat()) {
+        game_->requestHint();
+      }
       return true;
-    }
-    if (!game_->directionButtonsReachable()) {
+    case CommandAction::PressDirection:
+      // Holding the key repeats as holding the button does, at the pace of the tick; the
+      // keyboard's own repeats neither move nor release.
+      if (!press) {
+        return event->isAutoRepeat() ? game_->directionKeyHeld() : game_->releaseDirectionKey();
+      }
+      if (event->isAutoRepeat()) {
+        return game_->directionsReachable();
+      }
+      return game_->pressDirectionKey(command->index);
+    case CommandAction::StepThroughHistory:
+      if (!game_->historyReachable()) {
+        return false;
+      }
+      if (press) {
+        game_->stepThroughHistory(static_cast<HistoryStep>(command->index));
+      }
+      return true;
+    default:
       return false;
-    }
-    // Holding the key repeats as holding the button does, at the pace of the tick.
-    if (!event->isAutoRepeat()) {
-      directionKeyHeld_ = true;
-      game_->setDirectionKeyHeld(true);
-      game_->play().pressDirection(command->button);
-    }
-    return true;
   }
-  if (!game_->historyButtonsReachable()) {
-    return false;
-  }
-  if (press) {
-    game_->play().stepThroughHistory(static_cast<HistoryStep>(command->button));
-  }
-  return true;
-}
-
-void MainWindow::releaseDirectionKey() {
-  directionKeyHeld_ = false;
-  game_->setDirectionKeyHeld(false);
-  game_->play().releaseDirection();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
   // A key released while another window has the keyboard never reaches this one.
-  if (event->type() == QEvent::ActivationChange && !isActiveWindow() && directionKeyHeld_) {
-    releaseDirectionKey();
+  if (event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+    game_->releaseDirectionKey();
   }
   QWidget::changeEvent(event);
 }
@@ -336,7 +332,8 @@ void MainWindow::stageChanged() {
 
 void MainWindow::editModeChanged() {
   const bool editing = game_->editMode();
-  editorButton_->setText(editing ? "ゲームプレイ" : "ステージエディット");
+  const Command& toggle = commandNamed("Command3");
+  editorButton_->setText(fromView(editing ? toggle.captionInEditor : toggle.caption));
   editorPanel_->setVisible(editing);
   playPanel_->setVisible(!editing);
   setNameBoxLocked(stageNameBox_, !editing);

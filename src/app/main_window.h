@@ -1,9 +1,9 @@
-// Form1, the game's one main window: the board, the column of commands on the right, the play
-// panel and the editor panel in the same place, the replay panel that covers the column during
-// playback, and the 50 ms timer. Controls carry the names the game has always used as their
-// object names ("Command1", "Option1(3)", "Picture4(2)", …). Each handler turns one event into
-// one operation of the game model; the model then says what changed, and only that is shown
-// again.
+// The game's one main window, object "Form1": the board, the column of commands on the right, the
+// play panel and the editor panel in the same place, the replay panel that covers the column
+// during playback, and the 50 ms timer. It is built from the layout table and the command table
+// (layout/), so every control carries its object name there ("Command1", "Option1(3)",
+// "Picture4(2)", …). Each handler turns one event into one operation of the game model, which
+// decides what is in reach; the model then says what changed, and only that is shown again.
 #pragma once
 
 #include <array>
@@ -11,10 +11,10 @@
 
 #include <QWidget>
 
-#include "app/game.h"
-#include "app/game_view.h"
+#include "game/game.h"
+#include "game/game_view.h"
+#include "layout/command_table.h"
 #include "platform/platform.h"
-#include "view/image24.h"
 #include "view/picture_strips.h"
 
 class QButtonGroup;
@@ -29,6 +29,7 @@ class QTimer;
 
 namespace vantoki {
 
+class LayoutBuilder;
 class PictureBox;
 
 class MainWindow : public QWidget, private GameView {
@@ -47,9 +48,9 @@ class MainWindow : public QWidget, private GameView {
   void changeEvent(QEvent* event) override;
 
  private:
-  // Returns whether the key event was taken as a button's command.
+  // Returns whether the key event was taken as a command.
   bool takeKey(QKeyEvent* event);
-  void releaseDirectionKey();
+  void run(const Command& command);
 
   void boardPictureChanged() override;
   void turnLabelsChanged() override;
@@ -60,22 +61,19 @@ class MainWindow : public QWidget, private GameView {
   void replayRunningChanged() override;
 
   void buildWindow();
-  void buildStageColumn();
-  void buildPlayPanel();
-  void buildEditorPanel();
-  void buildReplayPanel();
-  void startUp();
+  void buildStageColumn(LayoutBuilder& layout);
+  void buildPlayPanel(LayoutBuilder& layout);
+  void buildEditorPanel(LayoutBuilder& layout);
+  // A button of the command table, with its caption and key tooltip, that runs its command.
+  QPushButton* commandButton(LayoutBuilder& layout, std::string_view name);
   void connectHandlers();
-  void openStageOperations();
+  void startUp();
 
   PictureStrips strips_;
-  Image24 miniSpriteStrip_;  // the stage operations dialog's previews are drawn from it
   std::unique_ptr<Platform> ownPlatform_;
-  Platform* platform_ = nullptr;
   std::unique_ptr<Game> game_;
 
   PictureBox* boardPicture_ = nullptr;
-  QPushButton* loadStagesButton_ = nullptr;
   QLineEdit* dataSetNameBox_ = nullptr;
   QButtonGroup* stageOptions_ = nullptr;
   QLineEdit* stageNameBox_ = nullptr;
@@ -83,26 +81,19 @@ class MainWindow : public QWidget, private GameView {
   QGroupBox* playPanel_ = nullptr;
   QLabel* currentTurnLabel_ = nullptr;
   QLabel* lastTurnLabel_ = nullptr;
-  std::array<QPushButton*, 4> historyButtons_{};
   QComboBox* speedList_ = nullptr;
   std::array<PictureBox*, 4> directionButtons_{};
   QFrame* stageClearPanel_ = nullptr;
-  QPushButton* saveReplayButton_ = nullptr;
-  QPushButton* playReplayButton_ = nullptr;
 
   QGroupBox* editorPanel_ = nullptr;
   PictureBox* palettePicture_ = nullptr;
   PictureBox* leftTileBox_ = nullptr;
   PictureBox* rightTileBox_ = nullptr;
-  QPushButton* saveStagesButton_ = nullptr;
 
   QPushButton* editorButton_ = nullptr;
   QPushButton* stageOperationsButton_ = nullptr;
-  QPushButton* aboutButton_ = nullptr;
   QGroupBox* replayPanel_ = nullptr;
-  QPushButton* stopReplayButton_ = nullptr;
   QTimer* tickTimer_ = nullptr;
-  bool directionKeyHeld_ = false;
 };
 
 }  // namespace vantoki

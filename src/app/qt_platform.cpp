@@ -8,6 +8,11 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "dialogs/about_box.h"
+#include "dialogs/stage_operations_dialog.h"
+#include "dialogs/stage_preview.h"
+#include "view/strip_loader.h"
+
 namespace vantoki {
 namespace {
 
@@ -53,6 +58,17 @@ std::optional<std::filesystem::path> QtPlatform::chooseFileToSave(
   return chosenPath(QFileDialog::getSaveFileName(
       owner_, QString(), QString::fromStdString(initialFolder.string()), nameFilter(filter),
       nullptr, QFileDialog::DontConfirmOverwrite));
+}
+
+void QtPlatform::showAboutBox() {
+  AboutBox(*this, owner_).exec();
+}
+
+std::optional<StageOperationChoice> QtPlatform::chooseStageOperation(const StageSet& stageSet) {
+  if (!miniSpriteStrip_) {
+    miniSpriteStrip_ = loadScaledSpriteStrip(kMiniCellPixels);
+  }
+  return runStageOperationsDialog(stageSet, *this, *miniSpriteStrip_, owner_);
 }
 
 bool QtPlatform::fileExists(const std::filesystem::path& path) {

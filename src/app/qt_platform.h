@@ -1,10 +1,13 @@
-// The platform seam on the desktop, through Qt: message boxes, file dialogs, the mouse button
-// state, the browser and the event loop.
+// The platform seam on the desktop, through Qt: message boxes, file dialogs, the About box and the
+// stage operations dialog, the mouse button state, the browser and the event loop.
 #pragma once
 
 #include <QWidget>
 
+#include <optional>
+
 #include "platform/platform.h"
+#include "view/image24.h"
 
 namespace vantoki {
 
@@ -19,6 +22,8 @@ class QtPlatform : public Platform {
       const FileFilter& filter, const std::filesystem::path& initialFolder) override;
   std::optional<std::filesystem::path> chooseFileToSave(
       const FileFilter& filter, const std::filesystem::path& initialFolder) override;
+  void showAboutBox() override;
+  std::optional<StageOperationChoice> chooseStageOperation(const StageSet& stageSet) override;
   bool fileExists(const std::filesystem::path& path) override;
   bool leftMouseButtonDown() override;
   bool openAddress(const std::string& address) override;
@@ -28,6 +33,7 @@ class QtPlatform : public Platform {
 
  private:
   QWidget* owner_;
+  std::optional<Image24> miniSpriteStrip_;  // the stage previews', made when first needed
 };
 
 }  // namespace vantoki

@@ -1,11 +1,11 @@
 #include "dialogs/about_box.h"
 
-#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QUrl>
 
-#include <algorithm>
-#include <cmath>
+#include <filesystem>
+#include <string>
 
 #include "dialogs/about_link_label.h"
 #include "dialogs/about_links.h"
@@ -20,61 +20,50 @@ namespace {
 
 const QColor kTitleColor(0, 0, 0);
 
-QString fromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QLabel* rightAlignedLabel(QWidget* parent, const QString& name, const QString& caption, int top) {
-  QLabel* control = label(parent, name, caption, 12, top, 87, 11);
+QLabel* rightAlignedLabel(LayoutBuilder& layout, std::string_view name, const QString& caption) {
+  QLabel* control = layout.label(name, caption);
   control->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   return control;
 }
 
-// The box was laid out for a shorter address than ours; a link widens to show all of its text
-// rather than cut the address off.
-void widenToText(QLabel* link) {
-  const double textWidth = QFontMetricsF(link->font()).horizontalAdvance(link->text());
-  link->resize(std::max(link->width(), static_cast<int>(std::ceil(textWidth))), link->height());
-}
-
-AboutLinkLabel* link(QWidget* parent, const QString& name, std::string_view address, int top,
-                     int width) {
-  auto* control = place(new AboutLinkLabel(fromView(address), parent), name, 104, top, width, 15);
-  widenToText(control);
-  return control;
+// The help page's file: address as the desktop reads it: every character of the folder's name
+// that an address may not carry as it is is percent-encoded.
+std::string fileAddress(const std::filesystem::path& page) {
+  return QUrl::fromLocalFile(QString::fromStdString(page.string()))
+      .toString(QUrl::FullyEncoded)
+      .toStdString();
 }
 
 }  // namespace
 
 AboutBox::AboutBox(Platform& platform, QWidget* parent) : QDialog(parent) {
-  setObjectName("frmAbout");
+  LayoutBuilder layout(this, aboutBoxLayout());
   setWindowTitle("バージョン情報");
   setModal(true);
-  setFixedSize(295, 220);
-  paintWindowBackground(this);
 
-  auto* icon = place(new PictureBox(this), "picIcon", 12, 12, 32, 32);
-  icon->setPicture(loadWindowIcon());
+  layout.add<PictureBox>("picIcon")->setPicture(loadWindowIcon());
 
-  QLabel* title =
-      label(this, "lblTitle", QString("Vantoki　Ver %1").arg(kMajorMinorVersion), 56, 20, 219, 15);
+  QLabel* title = layout.label("lblTitle", QString("Vantoki　Ver %1").arg(kMajorMinorVersion));
   title->setFont(gothicFont(11.25, true));
   QPalette titleColors = title->palette();
   titleColors.setColor(QPalette::WindowText, kTitleColor);
   title->setPalette(titleColors);
 
-  QGroupBox* maker = frame(this, "Frame1", "", 12, 68, 273, 81);
-  rightAlignedLabel(maker, "Label1", "作者　：", 16);
-  label(maker, "Label2", fromView(kMakerName), 104, 16, 103, 11);
-  rightAlignedLabel(maker, "lblDescription", "ホームページ　：", 36);
-  AboutLinkLabel* webPage = link(maker, "Label3", kMakerWebPage, 36, 75);
-  rightAlignedLabel(maker, "Label4", "メール　：", 56);
-  AboutLinkLabel* mail = link(maker, "Label5", kMakerMailAddress, 56, 59);
+  layout.frame("Frame1", "");
+  rightAlignedLabel(layout, "Label1", "作者　：");
+  layout.label("Label2", fromView(kMakerName));
+  rightAlignedLabel(layout, "lblDescription", "ホームページ　：");
+  auto* webPage = layout.add<AboutLinkLabel>("Label3", fromView(kMakerWebPage));
+  rightAlignedLabel(layout, "Label4", "メール　：");
+  auto* mail = layout.add<AboutLinkLabel>("Label5", fromView(kMakerMailAddress));
 
-  QPushButton* help = button(this, "Command2", "ヘルプ", 192, 160, 93, 21);
-  QPushButton* close = button(this, "Command1", "閉じる", 192, 188, 93, 21);
+  QPushButton* help = layout.button("Command2", "ヘルプ");
+  QPushButton* close = layout.button("Command1", "閉じる");
 
-  connect(help, &QPushButton::clicked, this, [&platform] { openHelpPage(platform); });
+  connect(help, &QPushButton::clicked, this, [&platform] {
+    const std::filesystem::path page = helpPagePath(platform.programFolder());
+    openHelpPage(platform, page, fileAddress(page));
+  });
   connect(webPage, &AboutLinkLabel::clicked, this, [&platform] { openMakerWebPage(platform); });
   connect(mail, &AboutLinkLabel::clicked, this, [&platform] { writeMailToMaker(platform); });
   connect(close, &QPushButton::clicked, this, &QDialog::reject);

@@ -17,10 +17,9 @@ inline constexpr std::string_view kMakerWebPage = "https://vantoki.example.org/"
 inline constexpr std::string_view kMakerMailAddress = "vantoki@example.org";
 inline constexpr std::string_view kHelpPageFileName = "help.html";
 
-// The file: address of help.html in `programFolder`, with one separator before the name however
-// the folder ends. Every byte an address may not carry as it is is percent-encoded, so a folder
-// whose name holds spaces, '#', '%' or Japanese still names the same file.
-std::string helpPageAddress(const std::filesystem::path& programFolder);
+// help.html in `programFolder`, as an absolute path with one separator before the name however
+// the folder ends.
+std::filesystem::path helpPagePath(const std::filesystem::path& programFolder);
 
 // "mailto:" and the maker's address, which the desktop hands to the mail program.
 std::string makerMailLink();
@@ -28,9 +27,11 @@ std::string makerMailLink();
 // Hands `address` to the desktop; when no program takes it, says so. Returns whether it opened.
 bool openInBrowser(Platform& platform, const std::string& address);
 
-// A help page missing beside the program is reported before any browser is started, since a
-// browser given a missing file may show nothing at all.
-void openHelpPage(Platform& platform);
+// Opens the help page at `page` by its file: address, which the shell makes from the path. A
+// missing page is reported before any browser is started, since a browser given a missing file
+// may show nothing at all.
+void openHelpPage(Platform& platform, const std::filesystem::path& page,
+                  const std::string& pageAddress);
 void openMakerWebPage(Platform& platform);
 void writeMailToMaker(Platform& platform);
 

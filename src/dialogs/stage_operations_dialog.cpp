@@ -14,10 +14,6 @@
 namespace vantoki {
 namespace {
 
-constexpr int kTargetFrameLefts[2] = {8, 224};
-constexpr int kTargetFrameTop = 8;
-constexpr int kStageOptionsPerRow = 5;
-
 struct OperationOption {
   const char* name;
   const char* caption;
@@ -36,42 +32,39 @@ const OperationOption kOperationOptions[] = {
 
 }  // namespace
 
-StageOperationsDialog::StageOperationsDialog(StageSet& stageSet, Platform& platform,
+StageOperationsDialog::StageOperationsDialog(const StageSet& stageSet, Platform& platform,
                                              const Image24& miniStrip, QWidget* parent)
     : QDialog(parent), model_(stageSet, platform, miniStrip) {
-  setObjectName("Form2");
+  LayoutBuilder layout(this, stageOperationsLayout());
   setWindowTitle("ステージデータ操作");
   setModal(true);
-  setFixedSize(443, 501);
-  paintWindowBackground(this);
 
-  buildTargetFrame(kTargetA);
-  buildTargetFrame(kTargetB);
-  buildOperationFrame();
-  QPushButton* execute = button(this, "Command1", "実行", 8, 468, 209, 25);
-  QPushButton* close = button(this, "Command2", "閉じる", 224, 468, 209, 25);
+  buildTargetFrame(layout, kTargetA);
+  buildTargetFrame(layout, kTargetB);
+  buildOperationFrame(layout);
+  QPushButton* execute = layout.button("Command1", "実行");
+  QPushButton* close = layout.button("Command2", "閉じる");
 
   connect(execute, &QPushButton::clicked, this, [this] {
-    if (model_.execute()) {
+    chosen_ = model_.execute();
+    if (chosen_) {
       accept();
     }
   });
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void StageOperationsDialog::buildTargetFrame(int side) {
+void StageOperationsDialog::buildTargetFrame(LayoutBuilder& layout, int side) {
   const bool sideA = side == kTargetA;
   QGroupBox* targetFrame =
-      frame(this, sideA ? "Frame1" : "Frame2", sideA ? "ターゲットＡ" : "ターゲットＢ",
-            kTargetFrameLefts[side], kTargetFrameTop, 209, 329);
+      layout.frame(sideA ? "Frame1" : "Frame2", sideA ? "ターゲットＡ" : "ターゲットＢ");
   // One group per frame, so each side keeps its own choice.
   auto* options = new QButtonGroup(targetFrame);
   options->setExclusive(true);
   for (int stage = 0; stage < kStageCount; ++stage) {
     const int option = side * kStageCount + stage;
-    QPushButton* stageOption = button(
-        targetFrame, arrayName("Option1", option), QString("%1").arg(stage + 1, 2, 10, QChar('0')),
-        8 + 40 * (stage % kStageOptionsPerRow), 20 + 28 * (stage / kStageOptionsPerRow), 33, 25);
+    QPushButton* stageOption = layout.button(arrayName("Option1", option),
+                                             QString("%1").arg(stage + 1, 2, 10, QChar('0')));
     stageOption->setCheckable(true);
     options->addButton(stageOption, option);
   }
@@ -81,33 +74,23 @@ void StageOperationsDialog::buildTargetFrame(int side) {
     }
   });
 
-  label(targetFrame, sideA ? "Label1" : "Label2", "ステージ名", 8, 84, 61, 13);
-  nameBoxes_[side] = nameBox(targetFrame, arrayName("Text1", side), 8, 96, 193, 22);
+  layout.label(sideA ? "Label1" : "Label2", "ステージ名");
+  nameBoxes_[side] = layout.nameBox(arrayName("Text1", side));
 
-  // Preview A stands on the dialog itself, in front of its frame; preview B inside its frame.
-  // Both land on the same spot of their frames.
-  QWidget* previewParent = sideA ? static_cast<QWidget*>(this) : targetFrame;
-  const QPoint previewPlace = sideA ? QPoint(16, 132) : QPoint(8, 124);
-  previews_[side] =
-      place(new PictureBox(previewParent), arrayName("Picture1", side), previewPlace.x(),
-            previewPlace.y(), kStagePreviewPixels, kStagePreviewPixels);
+  previews_[side] = layout.add<PictureBox>(arrayName("Picture1", side));
   QPalette ground = previews_[side]->palette();
   ground.setColor(QPalette::Window, QColor::fromRgb(kStagePreviewGround));
   previews_[side]->setPalette(ground);
-  if (sideA) {
-    previews_[side]->raise();
-  }
+  // Preview A stands on the dialog itself, in front of its frame.
+  previews_[side]->raise();
 }
 
-void StageOperationsDialog::buildOperationFrame() {
-  QGroupBox* operationFrame = frame(this, "Frame3", "動作", 8, 344, 425, 117);
+void StageOperationsDialog::buildOperationFrame(LayoutBuilder& layout) {
+  QGroupBox* operationFrame = layout.frame("Frame3", "動作");
   auto* operations = new QButtonGroup(operationFrame);
-  int top = 20;
   for (const OperationOption& option : kOperationOptions) {
-    auto* radio =
-        place(new QRadioButton(option.caption, operationFrame), option.name, 12, top, 397, 21);
-    operations->addButton(radio, static_cast<int>(option.operation));
-    top += 24;
+    operations->addButton(layout.add<QRadioButton>(option.name, option.caption),
+                          static_cast<int>(option.operation));
   }
   connect(operations, &QButtonGroup::idClicked, this, [this](int operation) {
     model_.chooseOperation(static_cast<StageOperation>(operation));
@@ -117,6 +100,17 @@ void StageOperationsDialog::buildOperationFrame() {
 void StageOperationsDialog::showTarget(int side) {
   nameBoxes_[side]->setText(QString::fromStdString(model_.targetName(side)));
   previews_[side]->setPicture(toQImage(model_.targetPreview(side)));
+}
+
+std::optional<StageOperationChoice> runStageOperationsDialog(const StageSet& stageSet,
+                                                             Platform& platform,
+                                                             const Image24& miniStrip,
+                                                             QWidget* owner) {
+  StageOperationsDialog dialog(stageSet, platform, miniStrip, owner);
+  if (dialog.exec() != QDialog::Accepted) {
+    return std::nullopt;
+  }
+  return dialog.chosenOperation();
 }
 
 }  // namespace vantoki

@@ -1,6 +1,5 @@
 #include "dialogs/stage_operations_model.h"
 
-#include "dialogs/stage_operations.h"
 #include "dialogs/stage_preview.h"
 
 namespace vantoki {
@@ -10,10 +9,10 @@ const char* const kLineBreak = "\r\n";
 const char* const kAskToGoOn = "よろしいですか？";
 
 // The stage numbers the user sees are 1-based.
-std::string confirmationText(StageOperation operation, int a, int b) {
-  const std::string stageA = "ステージ" + std::to_string(a + 1);
-  const std::string numberB = std::to_string(b + 1);
-  switch (operation) {
+std::string confirmationText(const StageOperationChoice& choice) {
+  const std::string stageA = "ステージ" + std::to_string(choice.a + 1);
+  const std::string numberB = std::to_string(choice.b + 1);
+  switch (choice.operation) {
     case StageOperation::MoveBehind:
       return stageA + "をステージ" + numberB + "の後ろに移動させます。" + kLineBreak + kAskToGoOn;
     case StageOperation::Swap:
@@ -30,7 +29,7 @@ std::string confirmationText(StageOperation operation, int a, int b) {
 
 }  // namespace
 
-StageOperationsModel::StageOperationsModel(StageSet& stageSet, Platform& platform,
+StageOperationsModel::StageOperationsModel(const StageSet& stageSet, Platform& platform,
                                            const Image24& miniStrip)
     : stageSet_(stageSet), platform_(platform), miniStrip_(miniStrip) {}
 
@@ -46,17 +45,17 @@ std::optional<int> StageOperationsModel::chooseTarget(int option) {
   return side;
 }
 
-bool StageOperationsModel::execute() {
+std::optional<StageOperationChoice> StageOperationsModel::execute() {
   if (const std::optional<std::string> reason = refusal()) {
     platform_.showMessage(*reason, "エラー", MessageButtons::Ok);
-    return false;
+    return std::nullopt;
   }
-  if (platform_.showMessage(confirmationText(*operation_, targets_[kTargetA], targets_[kTargetB]),
-                            "確認", MessageButtons::YesNo) != MessageAnswer::Yes) {
-    return false;
+  const StageOperationChoice choice{*operation_, targets_[kTargetA], targets_[kTargetB]};
+  if (platform_.showMessage(confirmationText(choice), "確認", MessageButtons::YesNo) !=
+      MessageAnswer::Yes) {
+    return std::nullopt;
   }
-  perform();
-  return true;
+  return choice;
 }
 
 std::optional<std::string> StageOperationsModel::refusal() const {
@@ -78,25 +77,6 @@ std::optional<std::string> StageOperationsModel::refusal() const {
     return "『ターゲットＡ』と『ターゲットＢ』が同じですので効果がありません。";
   }
   return std::nullopt;
-}
-
-void StageOperationsModel::perform() {
-  const int a = targets_[kTargetA];
-  const int b = targets_[kTargetB];
-  switch (*operation_) {
-    case StageOperation::MoveBehind:
-      moveStageBehind(stageSet_, a, b);
-      break;
-    case StageOperation::Swap:
-      swapStages(stageSet_, a, b);
-      break;
-    case StageOperation::CopyOver:
-      copyStageOver(stageSet_, a, b);
-      break;
-    case StageOperation::Delete:
-      deleteStage(stageSet_, a);
-      break;
-  }
 }
 
 }  // namespace vantoki

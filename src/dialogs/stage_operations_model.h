@@ -1,8 +1,9 @@
 // What the stage operations dialog knows and does, free of any widget: the two targets, A and B
 // (−1 until chosen), the name and preview each side shows, the chosen operation, and executing
 // it. Executing refuses a missing or pointless choice with an error message, then asks for
-// confirmation; the stage set is changed, in place, only after the answer Yes. Each side shows
-// its stage as it was when it was chosen.
+// confirmation; after the answer Yes it hands back the operation chosen, which the game applies
+// to its stage set. The model never changes the stage set itself. Each side shows its stage as it
+// was when it was chosen.
 #pragma once
 
 #include <array>
@@ -10,13 +11,12 @@
 #include <optional>
 #include <string>
 
+#include "core/stage_operations.h"
 #include "core/stage_set.h"
 #include "platform/platform.h"
 #include "view/image24.h"
 
 namespace vantoki {
-
-enum class StageOperation { MoveBehind, Swap, CopyOver, Delete };
 
 constexpr int kTargetA = 0;
 constexpr int kTargetB = 1;
@@ -27,14 +27,15 @@ constexpr int kTargetOptionCount = 2 * kStageCount;
 class StageOperationsModel {
  public:
   // `miniStrip` is the mini sprite strip drawStagePreview reads; it must outlive the model.
-  StageOperationsModel(StageSet& stageSet, Platform& platform, const Image24& miniStrip);
+  StageOperationsModel(const StageSet& stageSet, Platform& platform, const Image24& miniStrip);
 
   // Chooses the target of option button `option` and returns its side (kTargetA or kTargetB);
   // an index no option button has chooses nothing.
   std::optional<int> chooseTarget(int option);
   void chooseOperation(StageOperation operation) { operation_ = operation; }
-  // True only when the operation was performed, which is when the dialog closes.
-  bool execute();
+  // The operation and its targets once the player confirmed them, which is when the dialog
+  // closes; empty after a refusal or a No.
+  std::optional<StageOperationChoice> execute();
 
   int target(int side) const { return targets_[side]; }
   const std::string& targetName(int side) const { return targetNames_[side]; }
@@ -44,9 +45,8 @@ class StageOperationsModel {
 
  private:
   std::optional<std::string> refusal() const;
-  void perform();
 
-  StageSet& stageSet_;
+  const StageSet& stageSet_;
   Platform& platform_;
   const Image24& miniStrip_;
   std::array<std::int16_t, 2> targets_{kNoTarget, kNoTarget};

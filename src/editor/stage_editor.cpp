@@ -1,7 +1,6 @@
 #include "editor/stage_editor.h"
 
 #include <cmath>
-#include <optional>
 
 #include "editor/palette.h"
 #include "platform/mouse_buttons.h"
@@ -38,21 +37,17 @@ bool StageEditor::pickPaletteTile(int button, double x, double y) {
   return true;
 }
 
-bool StageEditor::paintStageCell(Board& stage, BoardPainter& painter, int buttons, double x,
-                                 double y) const {
+std::optional<PaintedCell> StageEditor::paintAt(int buttons, double x, double y) const {
   if (!editMode_) {
-    return false;
+    return std::nullopt;
   }
   const std::optional<int> cx = innerCellAt(x);
   const std::optional<int> cy = innerCellAt(y);
   if (!cx || !cy || (buttons != kLeftMouseButton && buttons != kRightMouseButton)) {
-    return false;
+    return std::nullopt;
   }
   const int paletteCode = buttons == kLeftMouseButton ? leftTile_ : rightTile_;
-  stage.set(*cx, *cy, paletteStoredCode(paletteCode));
-  painter.drawPieceOnFloor(*cx, *cy, paletteCode);
-  painter.presentBoard();
-  return true;
+  return PaintedCell{*cx, *cy, paletteStoredCode(paletteCode), paletteCode};
 }
 
 }  // namespace vantoki

@@ -1,12 +1,16 @@
 // The seam between the game and the desktop: everything modal or operating-system specific that
-// the game asks for, and the way back onto the user-interface thread. The window supplies the Qt
-// implementation; tests answer from a script.
+// the game asks for (message boxes, file dialogs, the game's two dialogs, the mouse, the browser),
+// and the way back onto the user-interface thread. The window supplies the Qt implementation;
+// tests answer from a script.
 #pragma once
 
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
+
+#include "core/stage_operations.h"
+#include "core/stage_set.h"
 
 namespace vantoki {
 
@@ -31,6 +35,11 @@ class Platform {
       const FileFilter& filter, const std::filesystem::path& initialFolder) = 0;
   virtual std::optional<std::filesystem::path> chooseFileToSave(
       const FileFilter& filter, const std::filesystem::path& initialFolder) = 0;
+  // The About box, modal.
+  virtual void showAboutBox() = 0;
+  // The stage operations dialog, modal, on the stage set as it stands: the operation the player
+  // confirmed, or empty when the dialog was closed without one. The stage set is not changed.
+  virtual std::optional<StageOperationChoice> chooseStageOperation(const StageSet& stageSet) = 0;
   // A folder of that name is not a file.
   virtual bool fileExists(const std::filesystem::path& path) = 0;
   // Whether the left mouse button is down at this moment, wherever the pointer is.

@@ -9,7 +9,7 @@ namespace vantoki {
 RecordedPlay playMoveLog(const Board& stage, const MoveLog& moveLog) {
   RecordedPlay recorded{std::make_unique<Play>(), {}};
   recorded.play->restartForReplay(stage, moveLog);
-  recorded.outcome = playWholeReplay(*recorded.play);
+  recorded.outcome = playWholeMoveLog(*recorded.play);
   return recorded;
 }
 

@@ -9,7 +9,7 @@
 #include "core/board.h"
 #include "io/file_error.h"
 #include "play/play.h"
-#include "replay/replay_playback.h"
+#include "replay/logged_move_sequence.h"
 
 namespace vantoki {
 

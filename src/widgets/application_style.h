@@ -7,7 +7,7 @@
 
 namespace vantoki {
 
-// The Windows font the game was designed with first, then Gothic fonts a Linux desktop has.
+// The Windows Gothic the layout is measured in first, then Gothic fonts a Linux desktop has.
 QFont gothicFont(double pointSize, bool bold);
 
 void applyApplicationStyle(QApplication& application);

@@ -1,16 +1,49 @@
 #include "widgets/controls.h"
 
+#include <QFontMetricsF>
+
+#include <algorithm>
+#include <cmath>
+
 #include "widgets/application_style.h"
 
 namespace vantoki {
 
-QString arrayName(const char* name, int index) {
-  return QString("%1(%2)").arg(name).arg(index);
+QString fromView(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption, int left, int top,
-                    int width, int height) {
-  auto* control = place(new QPushButton(caption, parent), name, left, top, width, height);
+void widenToText(QLabel* label) {
+  const double textWidth = QFontMetricsF(label->font()).horizontalAdvance(label->text());
+  label->resize(std::max(label->width(), static_cast<int>(std::ceil(textWidth))), label->height());
+}
+
+LayoutBuilder::LayoutBuilder(QWidget* window, std::span<const ControlPlace> layout)
+    : window_(window), layout_(layout) {
+  const ControlPlace& own = layout.front();
+  window->setObjectName(fromView(own.name));
+  window->setFixedSize(own.width, own.height);
+  QPalette colors = window->palette();
+  colors.setColor(QPalette::Window, kWindowColor);
+  window->setPalette(colors);
+  window->setAutoFillBackground(true);
+}
+
+QWidget* LayoutBuilder::parentOf(const ControlPlace& place) const {
+  const QString parent = fromView(place.parent);
+  if (parent == window_->objectName()) {
+    return window_;
+  }
+  auto* frame = window_->findChild<QWidget*>(parent);
+  if (frame == nullptr) {
+    qFatal("%s stands in %s, which is not built yet", qPrintable(fromView(place.name)),
+           qPrintable(parent));
+  }
+  return frame;
+}
+
+QPushButton* LayoutBuilder::button(std::string_view name, const QString& caption) {
+  auto* control = add<QPushButton>(name, caption);
   QPalette colors = control->palette();
   colors.setColor(QPalette::Button, kButtonColor);
   control->setPalette(colors);
@@ -19,20 +52,18 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& caption
   return control;
 }
 
-QLabel* label(QWidget* parent, const QString& name, const QString& caption, int left, int top,
-              int width, int height) {
-  return place(new QLabel(caption, parent), name, left, top, width, height);
+QLabel* LayoutBuilder::label(std::string_view name, const QString& caption) {
+  return add<QLabel>(name, caption);
 }
 
-QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, int left, int top,
-                 int width, int height) {
-  auto* control = place(new QGroupBox(caption, parent), name, left, top, width, height);
+QGroupBox* LayoutBuilder::frame(std::string_view name, const QString& caption) {
+  auto* control = add<QGroupBox>(name, caption);
   control->setAutoFillBackground(true);
   return control;
 }
 
-QLineEdit* nameBox(QWidget* parent, const QString& name, int left, int top, int width, int height) {
-  auto* control = place(new QLineEdit(parent), name, left, top, width, height);
+QLineEdit* LayoutBuilder::nameBox(std::string_view name) {
+  auto* control = add<QLineEdit>(name);
   control->setFont(gothicFont(12, true));
   setNameBoxLocked(control, true);
   return control;
@@ -43,13 +74,6 @@ void setNameBoxLocked(QLineEdit* box, bool locked) {
   QPalette colors = box->palette();
   colors.setColor(QPalette::Base, locked ? kLockedTextColor : kEditableTextColor);
   box->setPalette(colors);
-}
-
-void paintWindowBackground(QWidget* window) {
-  QPalette colors = window->palette();
-  colors.setColor(QPalette::Window, kWindowColor);
-  window->setPalette(colors);
-  window->setAutoFillBackground(true);
 }
 
 }  // namespace vantoki

@@ -1,6 +1,7 @@
-// How the game's windows build their controls: each control placed at a fixed pixel position and
-// named as the game has always named it, in the game's colours (cream windows and frames, orange
-// buttons, cyan locked name boxes). Shared by the main window and the dialogs.
+// How the game's windows build their controls: each one named, placed and sized as the layout
+// table says (layout/layout_table.h), inside the window or frame the table names, in the game's
+// colours (cream windows and frames, orange buttons, cyan locked name boxes). Shared by the main
+// window and the dialogs.
 #pragma once
 
 #include <QColor>
@@ -10,6 +11,12 @@
 #include <QPushButton>
 #include <QString>
 
+#include <span>
+#include <string_view>
+#include <type_traits>
+
+#include "layout/layout_table.h"
+
 namespace vantoki {
 
 inline const QColor kWindowColor(255, 255, 192);
@@ -17,28 +24,49 @@ inline const QColor kButtonColor(255, 192, 128);
 inline const QColor kLockedTextColor(0, 192, 192);
 inline const QColor kEditableTextColor(255, 255, 255);
 
-// The object name of element `index` of a control array, e.g. "Option1(3)".
-QString arrayName(const char* name, int index);
+QString fromView(std::string_view text);
 
-template <typename Control>
-Control* place(Control* control, const QString& name, int left, int top, int width, int height) {
-  control->setObjectName(name);
-  control->setGeometry(left, top, width, height);
-  return control;
-}
+// Widens a label to the right, keeping its place and height, until its whole text shows.
+void widenToText(QLabel* label);
 
-// A graphical button in the button colour; it takes no keyboard focus, as the game's never did.
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption, int left, int top,
-                    int width, int height);
-QLabel* label(QWidget* parent, const QString& name, const QString& caption, int left, int top,
-              int width, int height);
-QGroupBox* frame(QWidget* parent, const QString& name, const QString& caption, int left, int top,
-                 int width, int height);
-// A name box in the large bold Gothic, locked.
-QLineEdit* nameBox(QWidget* parent, const QString& name, int left, int top, int width, int height);
+// Builds the controls of one window from its layout table. The window takes its object name and
+// its fixed client size from its own entry and the game's background colour. A control's parent
+// is the window or a frame built before it.
+class LayoutBuilder {
+ public:
+  LayoutBuilder(QWidget* window, std::span<const ControlPlace> layout);
+
+  // A control made with `arguments` and its parent, e.g. add<QRadioButton>("Option2", caption).
+  template <typename Control, typename... Arguments>
+  Control* add(std::string_view name, Arguments&&... arguments) {
+    const ControlPlace& place = placeOf(layout_, name);
+    auto* control = new Control(std::forward<Arguments>(arguments)..., parentOf(place));
+    control->setObjectName(fromView(name));
+    control->setGeometry(place.left, place.top, place.width, place.height);
+    if constexpr (std::is_base_of_v<QLabel, Control>) {
+      if (place.widensToText) {
+        widenToText(control);
+      }
+    }
+    return control;
+  }
+
+  // A graphical button in the button colour; it takes no keyboard focus, so a key always reaches
+  // the window's own key handling.
+  QPushButton* button(std::string_view name, const QString& caption);
+  QLabel* label(std::string_view name, const QString& caption);
+  QGroupBox* frame(std::string_view name, const QString& caption);
+  // A name box in the large bold Gothic, locked.
+  QLineEdit* nameBox(std::string_view name);
+
+ private:
+  QWidget* parentOf(const ControlPlace& place) const;
+
+  QWidget* window_;
+  std::span<const ControlPlace> layout_;
+};
+
 // Locked boxes are cyan; editable ones white.
 void setNameBoxLocked(QLineEdit* box, bool locked);
-// Fills a window or dialog with the game's background colour.
-void paintWindowBackground(QWidget* window);
 
 }  // namespace vantoki

@@ -1,5 +1,6 @@
-// Form1 under the offscreen platform: what the player sees right after start-up, where every
-// control stands, and a move made with the mouse on the direction buttons.
+// The main window under the offscreen platform, driven through its real widgets as a player
+// would: what shows right after start-up, moves by mouse and keys, the history, the editor, the
+// stage data and replay commands, the stage operations dialog and the hint.
 #include "app/main_window.h"
 
 #include <QApplication>
@@ -18,12 +19,26 @@
 
 #include "board_fixture.h"
 #include "control_lookup.h"
+#include "dialogs/stage_operations_dialog.h"
+#include "dialogs/stage_preview.h"
 #include "fake_platform.h"
 #include "io_test_files.h"
 #include "rooms.h"
+#include "view/strip_loader.h"
 #include "widgets/picture_box.h"
 
 namespace vantoki {
+
+// The scripted desktop, with the real stage operations dialog, which the tests click through.
+class WindowTestPlatform : public testing::FakePlatform {
+ public:
+  std::optional<StageOperationChoice> chooseStageOperation(const StageSet& stageSet) override {
+    return runStageOperationsDialog(stageSet, *this, miniStrip_, nullptr);
+  }
+
+ private:
+  Image24 miniStrip_ = loadScaledSpriteStrip(kMiniCellPixels);
+};
 
 class MainWindowTest : public QObject {
   Q_OBJECT
@@ -52,12 +67,12 @@ class MainWindowTest : public QObject {
 
   void waitForTheCommit() { QTRY_COMPARE_WITH_TIMEOUT(window->game().play().animating(), 0, 2000); }
 
-  testing::FakePlatform platform;
+  WindowTestPlatform platform;
   std::unique_ptr<MainWindow> window;
 
  private slots:
   void init() {
-    platform = testing::FakePlatform();
+    platform = WindowTestPlatform();
     window = std::make_unique<MainWindow>(&platform);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -89,71 +104,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(text("Label7"), QString("STAGE CLEAR!!"));
     QVERIFY(!control<PictureBox>("Picture2")->picture().isNull());
     QVERIFY(!control<PictureBox>("Picture3")->picture().isNull());
-  }
-
-  void controlsStandWhereTheLayoutPutsThem_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("parent");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QRect>("geometry");
-    const auto row = [](const char* name, const char* parent, const char* caption, QRect place) {
-      QTest::newRow(name) << QString(name) << QString(parent) << QString(caption) << place;
-    };
-    row("MapPic", "Form1", "", {8, 8, 600, 600});
-    row("Command2", "Form1", "ステージデータ　ロード", {616, 8, 209, 25});
-    row("Label4", "Form1", "データ名", {616, 44, 205, 13});
-    row("Text2", "Form1", "初期データ", {616, 56, 209, 22});
-    row("Frame1", "Form1", "", {616, 92, 209, 133});
-    row("Option1(0)", "Frame1", "01", {8, 24, 33, 25});
-    row("Option1(4)", "Frame1", "05", {168, 24, 33, 25});
-    row("Option1(5)", "Frame1", "06", {8, 52, 33, 25});
-    row("Option1(9)", "Frame1", "10", {168, 52, 33, 25});
-    row("Label1", "Frame1", "ステージ名", {8, 88, 61, 13});
-    row("Text1", "Frame1", "STAGE 1", {8, 100, 193, 22});
-    row("Frame4", "Form1", "", {616, 240, 209, 237});
-    row("Label2", "Frame4", "ターン数", {64, 20, 81, 13});
-    row("Label5", "Frame4", "000", {64, 36, 33, 13});
-    row("Label6", "Frame4", "／", {92, 36, 21, 13});
-    row("Label3", "Frame4", "000", {112, 36, 33, 13});
-    row("Command5(0)", "Frame4", "≪", {12, 20, 25, 29});
-    row("Command5(1)", "Frame4", "＜", {40, 20, 25, 29});
-    row("Command5(2)", "Frame4", "＞", {144, 20, 25, 29});
-    row("Command5(3)", "Frame4", "≫", {172, 20, 25, 29});
-    row("Label8", "Frame4", "ゲームスピード", {16, 60, 85, 13});
-    row("Combo1", "Frame4", "", {104, 56, 93, 20});
-    row("Picture4(1)", "Frame4", "", {84, 80, 40, 40});
-    row("Picture4(0)", "Frame4", "", {40, 104, 40, 40});
-    row("Picture4(2)", "Frame4", "", {128, 104, 40, 40});
-    row("Picture4(3)", "Frame4", "", {84, 128, 40, 40});
-    row("Frame7", "Frame4", "", {12, 80, 185, 93});
-    row("Label7", "Frame7", "STAGE CLEAR!!", {4, 12, 177, 73});
-    row("Command4", "Frame4", "現在のプレイをリプレイ保存する", {12, 176, 185, 25});
-    row("Command6", "Frame4", "保存してあるリプレイを再生する", {12, 204, 185, 25});
-    row("Frame5", "Form1", "", {616, 240, 209, 237});
-    row("Picture1", "Frame5", "", {4, 12, 200, 120});
-    row("Frame2", "Frame5", "", {8, 136, 89, 65});
-    row("Picture2", "Frame2", "", {24, 16, 40, 40});
-    row("Frame3", "Frame5", "", {112, 136, 89, 65});
-    row("Picture3", "Frame3", "", {24, 16, 40, 40});
-    row("Command1", "Frame5", "ステージデータ　セーブ", {8, 204, 193, 25});
-    row("Command3", "Form1", "ステージエディット", {616, 492, 209, 25});
-    row("Command9", "Form1", "ステージデータ操作", {616, 524, 209, 25});
-    row("Command7", "Form1", "バージョン情報", {616, 584, 209, 25});
-    row("Frame6", "Form1", "", {616, 4, 209, 605});
-    row("Command8", "Frame6", "リプレイ停止", {28, 36, 145, 537});
-  }
-
-  void controlsStandWhereTheLayoutPutsThem() {
-    QFETCH(QString, name);
-    QFETCH(QString, parent);
-    QFETCH(QString, caption);
-    QFETCH(QRect, geometry);
-    QWidget* widget = control(qPrintable(name));
-    QCOMPARE(widget->geometry(), geometry);
-    QCOMPARE(widget->parentWidget()->objectName(), parent);
-    if (!caption.isEmpty()) {
-      QCOMPARE(text(qPrintable(name)), caption);
-    }
   }
 
   void clickOnADirectionMovesAfterTicks() {
@@ -279,7 +229,8 @@ class MainWindowTest : public QObject {
   void replaySavedAndPlayedBackWithTheStopButton() {
     const TempDir dir;
     StageSet stages = initialStageSet();
-    stages.stageCells[0] = testing::walledBoardWith({{2, 13, code(Tile::Player)}});
+    stages.stageCells[0] =
+        testing::walledBoardWith({{2, 13, code(Tile::Player)}, {13, 13, code(Tile::Star)}});
     window->game().installStageSet(stages);
     control<QComboBox>("Combo1")->setCurrentIndex(0);
     for (int move = 0; move < 4; ++move) {
@@ -378,6 +329,10 @@ class MainWindowTest : public QObject {
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(QString, shown);
+    StageSet stages = initialStageSet();
+    stages.stageCells[0] =
+        testing::walledBoardWith({{2, 13, code(Tile::Player)}, {12, 13, code(Tile::Star)}});
+    window->game().installStageSet(stages);
     control<QComboBox>("Combo1")->setCurrentIndex(0);
     for (int move = 0; move < 3; ++move) {
       clickDirection(1);

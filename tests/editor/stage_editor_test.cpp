@@ -2,9 +2,9 @@
 // button, renaming, and the mode switch that restarts the stage, with a scripted platform.
 #include <gtest/gtest.h>
 
-#include "app/game.h"
 #include "board_fixture.h"
 #include "fake_platform.h"
+#include "game/game.h"
 #include "platform/mouse_buttons.h"
 #include "strip_fixture.h"
 
@@ -136,7 +136,7 @@ TEST_F(StageEditorTest, PaintedArrowShowsItsPaletteCellOnTheFloor) {
 
 TEST_F(StageEditorTest, ModeSwitchRestartsTheStageAsItNowStands) {
   for (int move = 0; move < 3; ++move) {
-    game.play().pressDirection(kRight);
+    game.pressDirection(kRight);
     tickUntilIdle();
   }
   EXPECT_EQ(game.currentTurnLabel(), "003");
@@ -154,7 +154,7 @@ TEST_F(StageEditorTest, ModeSwitchRestartsTheStageAsItNowStands) {
 }
 
 TEST_F(StageEditorTest, ModeSwitchDuringAMoveDropsThatMove) {
-  game.play().pressDirection(kRight);
+  game.pressDirection(kRight);
   game.tick();
   game.toggleEditor();
   for (int ticks = 0; ticks < 10; ++ticks) {

@@ -42,6 +42,16 @@ class FakePlatform : public Platform {
       const FileFilter& filter, const std::filesystem::path& folder) override {
     return choose(filter, folder);
   }
+  void showAboutBox() override { ++aboutBoxesShown; }
+  std::optional<StageOperationChoice> chooseStageOperation(const StageSet& stageSet) override {
+    stageSetsOperatedOn.push_back(stageSet);
+    if (stageOperations.empty()) {
+      return std::nullopt;
+    }
+    const std::optional<StageOperationChoice> choice = stageOperations.front();
+    stageOperations.pop_front();
+    return choice;
+  }
   bool fileExists(const std::filesystem::path& path) override {
     return std::filesystem::is_regular_file(path);
   }
@@ -78,6 +88,9 @@ class FakePlatform : public Platform {
   std::vector<FileFilter> dialogFilters;
   std::vector<std::filesystem::path> dialogFolders;
   std::vector<std::string> openedAddresses;  // asked for, whether they opened or not
+  int aboutBoxesShown = 0;
+  std::deque<std::optional<StageOperationChoice>> stageOperations;  // empty = closed
+  std::vector<StageSet> stageSetsOperatedOn;
   bool addressesOpen = true;
   bool leftButtonDown = false;
   std::filesystem::path folder = "/nonexistent/vantoki";

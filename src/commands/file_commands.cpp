@@ -1,4 +1,4 @@
-#include "io/file_commands.h"
+#include "commands/file_commands.h"
 
 #include <string>
 

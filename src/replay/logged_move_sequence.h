@@ -11,7 +11,7 @@
 
 namespace vantoki {
 
-class ReplayPlayback {
+class LoggedMoveSequence {
  public:
   // Issues the next logged move, which starts animating; false once playback has ended.
   // Call it only while no move is in progress.
@@ -33,6 +33,6 @@ struct PlaybackOutcome {
 
 // Plays the play's whole move log from its current turn, committing every move as soon as it is
 // issued.
-PlaybackOutcome playWholeReplay(Play& play);
+PlaybackOutcome playWholeMoveLog(Play& play);
 
 }  // namespace vantoki

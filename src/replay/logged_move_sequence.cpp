@@ -1,8 +1,8 @@
-#include "replay/replay_playback.h"
+#include "replay/logged_move_sequence.h"
 
 namespace vantoki {
 
-bool ReplayPlayback::issueNextMove(Play& play) {
+bool LoggedMoveSequence::issueNextMove(Play& play) {
   if (ended_ || play.moveLog()[nextMove_] == kEndOfMoves) {
     ended_ = true;
     return false;
@@ -17,9 +17,9 @@ bool ReplayPlayback::issueNextMove(Play& play) {
   return true;
 }
 
-PlaybackOutcome playWholeReplay(Play& play) {
+PlaybackOutcome playWholeMoveLog(Play& play) {
   PlaybackOutcome outcome;
-  ReplayPlayback playback;
+  LoggedMoveSequence playback;
   while (playback.issueNextMove(play)) {
     ++outcome.movesPlayed;
     if (play.finishMove().turnLimitReached) {

@@ -1,6 +1,6 @@
 // Saving and loading the stage set as the window's two buttons do, with a scripted desktop:
 // every question and message, the silent ends, and what a failed load leaves alone.
-#include "io/stage_data_commands.h"
+#include "commands/stage_data_commands.h"
 
 #include <sys/stat.h>
 

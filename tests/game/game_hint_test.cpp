@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "app/game.h"
 #include "board_fixture.h"
 #include "fake_platform.h"
+#include "game/game.h"
 #include "io/replay_file.h"
 #include "io_test_files.h"
 #include "rooms.h"
@@ -34,8 +34,8 @@ class GameHintTest : public ::testing::Test {
   }
 
   void move(int direction) {
-    game->play().pressDirection(direction);
-    game->play().releaseDirection();
+    game->pressDirection(direction);
+    game->releaseDirection();
     for (int ticks = 0; ticks < 50 && game->play().moveInProgress(); ++ticks) {
       game->tick();
     }
@@ -93,8 +93,8 @@ TEST_F(GameHintTest, AnswerForABoardNoLongerShownIsDropped) {
   const TempDir dir;
   const std::vector<std::pair<std::string, std::function<void()>>> changes = {
       {"move", [this] { move(kRight); }},
-      {"move pressed, no frame shown yet", [this] { game->play().pressDirection(kRight); }},
-      {"step back", [this] { game->play().stepThroughHistory(HistoryStep::Previous); }},
+      {"move pressed, no frame shown yet", [this] { game->pressDirection(kRight); }},
+      {"step back", [this] { game->stepThroughHistory(HistoryStep::Previous); }},
       {"another stage", [this] { game->selectStage(1); }},
       {"editor", [this] { game->toggleEditor(); }},
       {"stage set loaded", [this] { game->installStageSet(initialStageSet()); }},
@@ -148,7 +148,7 @@ TEST_F(GameHintTest, OutOfReachInTheEditorUnderTheClearPanelAndDuringAMove) {
   game->requestHint();
   game->toggleEditor();
 
-  game->play().pressDirection(kRight);
+  game->pressDirection(kRight);
   EXPECT_FALSE(game->hintReachable());
   game->requestHint();
   move(kRight);

@@ -2,9 +2,9 @@
 // desktop and real ticks of the timer.
 #include <gtest/gtest.h>
 
-#include "app/game.h"
 #include "board_fixture.h"
 #include "fake_platform.h"
+#include "game/game.h"
 #include "io/record_syntax.h"
 #include "io/replay_file.h"
 #include "io_test_files.h"
@@ -33,7 +33,9 @@ class ReplayInWindowTest : public ::testing::Test {
   void SetUp() override {
     game.startUp();
     StageSet set = initialStageSet();
-    set.stageCells[0] = walledBoardWith({{4, 13, c(Tile::Player)}, {7, 13, c(Tile::Ball)}});
+    // The star in the far corner keeps the stage from being cleared by the first move.
+    set.stageCells[0] = walledBoardWith(
+        {{4, 13, c(Tile::Player)}, {7, 13, c(Tile::Ball)}, {13, 13, c(Tile::Star)}});
     set.stageCells[1] = walledBoardWith({{9, 13, c(Tile::Player)}, {2, 13, c(Tile::Star)}});
     game.installStageSet(set);
   }
@@ -45,8 +47,8 @@ class ReplayInWindowTest : public ::testing::Test {
   }
 
   void move(int direction) {
-    game.play().pressDirection(direction);
-    game.play().releaseDirection();
+    game.pressDirection(direction);
+    game.releaseDirection();
     tickUntilIdle();
   }
 
@@ -84,12 +86,12 @@ TEST_F(ReplayInWindowTest, SavedRecordHoldsTheRecordedLine) {
   for (const int direction : {kLeft, kUp, kRight, kDown}) {
     move(direction);
   }
-  game.play().stepThroughHistory(HistoryStep::Previous);
-  game.play().stepThroughHistory(HistoryStep::Previous);
+  game.stepThroughHistory(HistoryStep::Previous);
+  game.stepThroughHistory(HistoryStep::Previous);
   EXPECT_EQ(savedMoveRecord(), "0123" + nines(497));
 
   // A different move from turn 2, saved while it still animates, is not part of the line yet.
-  game.play().pressDirection(kLeft);
+  game.pressDirection(kLeft);
   EXPECT_EQ(savedMoveRecord(), "0123" + nines(497));
   tickUntilIdle();
   EXPECT_EQ(savedMoveRecord(), "010" + nines(498));
@@ -210,7 +212,7 @@ TEST_F(ReplayInWindowTest, StopDuringTheThirdMoveEndsWithFourMoves) {
 
 TEST_F(ReplayInWindowTest, MoveInProgressWhenPlaybackStartsNeverLands) {
   writeReplay(replay, "STAGE 1", "" + nines(501) + "");
-  game.play().pressDirection(kLeft);
+  game.pressDirection(kLeft);
   game.tick();
   platform.files = {replay};
   game.startReplay();

@@ -1,22 +1,25 @@
-// The main window's model: it wires the stage set, the play of the current stage, the modes and
-// what the window shows that is not derived from them (turn labels, the stage-clear panel, the
-// board and palette pictures). It listens to the play and tells its view what changed. The
-// commands of the window that go beyond the play each get a unit of their own; this class only
-// connects them. Nothing here depends on Qt widgets, so a test drives the whole game with a
-// scripted platform.
+// The game model both shells drive, and their one entry into the game: every press, hold,
+// release, step, selection, paint, stage operation and command goes through here. It owns the
+// stage set and is its one writer, the play of the current stage, the editor, the modes, and what
+// the window shows that is not derived from them (turn labels, the stage-clear panel, the board
+// and palette pictures). It decides once, for the mouse and the keys alike, which controls the
+// player can reach, and ignores what is out of reach. It listens to the play and tells its view
+// what changed. Nothing here depends on Qt, so a test drives the whole game with a scripted
+// platform.
 #pragma once
 
 #include <filesystem>
 #include <memory>
 #include <string>
 
-#include "app/game_view.h"
-#include "app/hint_search.h"
+#include "commands/replay_playback_command.h"
+#include "core/history_step.h"
 #include "core/stage_set.h"
 #include "editor/stage_editor.h"
+#include "game/game_view.h"
+#include "game/hint_search.h"
 #include "platform/platform.h"
 #include "play/play.h"
-#include "replay/replay_player.h"
 #include "view/board_painter.h"
 #include "view/image24.h"
 #include "view/picture_strips.h"
@@ -26,7 +29,7 @@ namespace vantoki {
 // The turn counters as the labels show them: three digits with leading zeros.
 std::string formatTurn(int turn);
 
-class Game : private PlayListener, private ReplayPlayerHost {
+class Game : private PlayListener, private ReplayPlaybackHost {
  public:
   Game(const PictureStrips& strips, Platform& platform);
 
@@ -36,27 +39,40 @@ class Game : private PlayListener, private ReplayPlayerHost {
   // The window's start-up: the initial stage set, speed "標準", stage 1, the palette and the
   // two editor tiles.
   void startUp();
+  // One tick of the 50 ms timer.
+  void tick();
+
   // Starts a fresh play of a stage. A move still being animated is dropped with the old play.
   void selectStage(int stage);
   // Takes a whole new stage set, as a stage data load does, and starts its first stage afresh.
   void installStageSet(StageSet stageSet);
-  // One tick of the 50 ms timer.
-  void tick();
-  // While a direction key is held, the held-button repeat goes on as for a held mouse button.
-  void setDirectionKeyHeld(bool held) { directionKeyHeld_ = held; }
-  // Whether the controls a key stands for can be reached now: the direction buttons lie in the
-  // play panel under the stage-clear panel and the replay panel; the history buttons refuse while
-  // a move is animated.
-  bool directionButtonsReachable() const;
-  bool historyButtonsReachable() const;
-  // A hint is for a board the player can move from, between moves.
-  bool hintReachable() const;
+
+  // The direction buttons. A press with the left mouse button moves, unless a move is under way,
+  // and repeats while the button stays down; a press with another button only arms the repeat.
+  // An arrow key stands for the left button, held until the key is released. Each returns false,
+  // doing nothing, when the direction buttons are out of reach.
+  bool pressDirection(int direction);
+  bool holdDirection(int direction);
+  void releaseDirection();
+  bool pressDirectionKey(int direction);
+  // Returns false when no direction key was held.
+  bool releaseDirectionKey();
+  bool directionKeyHeld() const { return directionKeyHeld_; }
+  // The history buttons; false, doing nothing, when they are out of reach.
+  bool stepThroughHistory(HistoryStep step);
   // Looks for a hint on the board shown, off the user-interface thread, and shows it in a
   // message when it comes, unless the board shown has changed by then: a move, a step through
   // the history, another stage, the editor, a load or a playback drops it. While one is being
-  // looked for, another request is ignored.
-  void requestHint();
+  // looked for, another request is ignored. False, doing nothing, when a hint is out of reach.
+  bool requestHint();
   void selectSpeed(int speedIndex);
+
+  // Whether the controls can be reached now: the direction buttons lie in the play panel under
+  // the stage-clear panel and the replay panel; the history buttons refuse while a move is
+  // animated; a hint is for a board the player can move from, between moves.
+  bool directionsReachable() const;
+  bool historyReachable() const;
+  bool hintReachable() const;
 
   // Switches between play and editor mode and restarts the current stage as it now stands. A
   // move still being animated is dropped with the old play, as a stage selection drops it.
@@ -76,15 +92,13 @@ class Game : private PlayListener, private ReplayPlayerHost {
   void saveReplay();
   // Plays a saved replay on the current stage; the stop panel shows while replayRunning().
   void startReplay();
-  void stopReplay() { replayPlayer_.requestStop(); }
-  bool replayRunning() const { return replayPlayer_.running(); }
-  // The stage set as the stage operations dialog changes it in place; the window selects the
-  // first stage afterwards.
-  StageSet& stageSetForOperations() { return stageSet_; }
+  void stopReplay() { replayPlayback_.requestStop(); }
+  bool replayRunning() const { return replayPlayback_.running(); }
+  // The stage operations dialog; the operation confirmed there is applied to the stage set, and
+  // the first stage is selected afresh.
+  void operateOnStages();
+  void showAbout() { platform_.showAboutBox(); }
 
-  // Direction presses and history steps go straight to the play; what they change comes back
-  // through its notifications.
-  Play& play() { return *play_; }
   const Play& play() const { return *play_; }
   const StageSet& stageSet() const { return stageSet_; }
   int currentStage() const { return currentStage_; }
@@ -137,7 +151,7 @@ class Game : private PlayListener, private ReplayPlayerHost {
   bool stageClearShown_ = false;
   Image24 boardImage_;
   BoardPainter painter_;
-  ReplayPlayer replayPlayer_;
+  ReplayPlaybackCommand replayPlayback_;
   HintSearch hintSearch_;  // last: its thread is joined before the rest of the game goes
 };
 

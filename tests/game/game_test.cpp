@@ -1,6 +1,6 @@
 // The game model as the window drives it: start-up, stage selection, moves through the timer,
 // the history buttons and the speed list, with a scripted platform.
-#include "app/game.h"
+#include "game/game.h"
 
 #include <gtest/gtest.h>
 
@@ -30,8 +30,8 @@ class GameTest : public ::testing::Test {
   }
 
   void move(int direction) {
-    game.play().pressDirection(direction);
-    game.play().releaseDirection();
+    game.pressDirection(direction);
+    game.releaseDirection();
     for (int ticks = 0; ticks < 50 && game.play().animating() != 0; ++ticks) {
       game.tick();
     }
@@ -80,7 +80,7 @@ TEST_F(GameTest, MoveChangesTheBoardPicture) {
 
 TEST_F(GameTest, SelectingAStageDropsTheMoveInProgress) {
   installStage(walledBoardWith({{7, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}}));
-  game.play().pressDirection(kRight);
+  game.pressDirection(kRight);
   game.tick();
   game.selectStage(3);
   for (int ticks = 0; ticks < 10; ++ticks) {
@@ -94,8 +94,8 @@ TEST_F(GameTest, SelectingAStageDropsTheMoveInProgress) {
 TEST_F(GameTest, HistoryButtonsWaitForTheMove) {
   installStage(walledBoardWith({{7, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}}));
   move(kRight);
-  game.play().pressDirection(kRight);
-  game.play().stepThroughHistory(HistoryStep::First);
+  game.pressDirection(kRight);
+  game.stepThroughHistory(HistoryStep::First);
   EXPECT_EQ(game.play().currentTurn(), 1);
   for (int ticks = 0; ticks < 4; ++ticks) {
     game.tick();
@@ -110,7 +110,7 @@ TEST_F(GameTest, SteppingBackAndMovingOnRewritesTheLine) {
     move(kRight);
   }
   for (int back = 0; back < 7; ++back) {
-    game.play().stepThroughHistory(HistoryStep::Previous);
+    game.stepThroughHistory(HistoryStep::Previous);
   }
   EXPECT_EQ(game.currentTurnLabel(), "005");
   EXPECT_EQ(game.lastTurnLabel(), "012");
@@ -126,10 +126,10 @@ TEST_F(GameTest, HistoryRedrawsTheTurnShown) {
   move(kRight);
   EXPECT_TRUE(game.stageClearShown());
   const Image24 cleared = game.boardImage();
-  game.play().stepThroughHistory(HistoryStep::First);
+  game.stepThroughHistory(HistoryStep::First);
   EXPECT_EQ(game.boardImage(), start);
   EXPECT_FALSE(game.stageClearShown());
-  game.play().stepThroughHistory(HistoryStep::Last);
+  game.stepThroughHistory(HistoryStep::Last);
   EXPECT_EQ(game.boardImage(), cleared);
   EXPECT_TRUE(game.stageClearShown());
 }
@@ -154,7 +154,7 @@ TEST_F(GameTest, TurnLimitMessageOncePerMovePast500) {
 
 TEST_F(GameTest, SpeedChangesOnlyBetweenMoves) {
   installStage(walledBoardWith({{7, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}}));
-  game.play().pressDirection(kRight);
+  game.pressDirection(kRight);
   game.selectSpeed(0);
   EXPECT_EQ(game.animStep(), 10);
   move(kRight);

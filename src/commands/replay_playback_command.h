@@ -15,23 +15,23 @@
 #include "core/board.h"
 #include "platform/platform.h"
 #include "play/play.h"
-#include "replay/replay_playback.h"
+#include "replay/logged_move_sequence.h"
 
 namespace vantoki {
 
 // What playback needs from the window.
-class ReplayPlayerHost {
+class ReplayPlaybackHost {
  public:
-  virtual ~ReplayPlayerHost() = default;
+  virtual ~ReplayPlaybackHost() = default;
   // Draws a stage as a stage selection draws it.
   virtual void drawStage(const Board& stage) = 0;
   virtual void replayRunningChanged() = 0;
 };
 
-class ReplayPlayer : private PlayListener {
+class ReplayPlaybackCommand : private PlayListener {
  public:
   // Listens to the play from here on; play and host must outlive the player.
-  ReplayPlayer(Platform& platform, Play& play, ReplayPlayerHost& host);
+  ReplayPlaybackCommand(Platform& platform, Play& play, ReplayPlaybackHost& host);
 
   // Plays a replay file the user picks on the current stage, named and drawn as given. A
   // cancelled dialog, a path with no file or a No to the name question ends it silently; a file
@@ -49,8 +49,8 @@ class ReplayPlayer : private PlayListener {
 
   Platform& platform_;
   Play& play_;
-  ReplayPlayerHost& host_;
-  std::optional<ReplayPlayback> playback_;
+  ReplayPlaybackHost& host_;
+  std::optional<LoggedMoveSequence> playback_;
   bool running_ = false;
 };
 

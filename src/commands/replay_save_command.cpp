@@ -1,6 +1,6 @@
-#include "replay/replay_saving.h"
+#include "commands/replay_save_command.h"
 
-#include "io/file_commands.h"
+#include "commands/file_commands.h"
 #include "io/replay_file.h"
 
 namespace vantoki {

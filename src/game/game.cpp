@@ -1,13 +1,13 @@
-#include "app/game.h"
+#include "game/game.h"
 
 #include <chrono>
 #include <cstdio>
 #include <vector>
 
-#include "app/hint_message.h"
-#include "io/stage_data_commands.h"
+#include "commands/replay_save_command.h"
+#include "commands/stage_data_commands.h"
+#include "game/hint_message.h"
 #include "platform/mouse_buttons.h"
-#include "replay/replay_saving.h"
 #include "view/game_speed.h"
 #include "view/move_drawing.h"
 
@@ -32,7 +32,7 @@ Game::Game(const PictureStrips& strips, Platform& platform)
       editor_(strips),
       boardImage_(kBoardPixels, kBoardPixels),
       painter_(strips, boardImage_, [this] { tellView(&GameView::boardPictureChanged); }),
-      replayPlayer_(platform, *play_, *this),
+      replayPlayback_(platform, *play_, *this),
       hintSearch_(platform) {
   play_->addListener(*this);
 }
@@ -63,27 +63,73 @@ void Game::tick() {
               [this] { return directionKeyHeld_ || platform_.leftMouseButtonDown(); });
 }
 
-bool Game::directionButtonsReachable() const {
+bool Game::pressDirection(int direction) {
+  if (!directionsReachable()) {
+    return false;
+  }
+  play_->pressDirection(direction);
+  return true;
+}
+
+bool Game::holdDirection(int direction) {
+  if (!directionsReachable()) {
+    return false;
+  }
+  play_->holdDirection(direction);
+  return true;
+}
+
+void Game::releaseDirection() {
+  play_->releaseDirection();
+}
+
+bool Game::pressDirectionKey(int direction) {
+  if (!pressDirection(direction)) {
+    return false;
+  }
+  directionKeyHeld_ = true;
+  return true;
+}
+
+bool Game::releaseDirectionKey() {
+  if (!directionKeyHeld_) {
+    return false;
+  }
+  directionKeyHeld_ = false;
+  play_->releaseDirection();
+  return true;
+}
+
+bool Game::stepThroughHistory(HistoryStep step) {
+  if (!historyReachable()) {
+    return false;
+  }
+  play_->stepThroughHistory(step);
+  return true;
+}
+
+bool Game::directionsReachable() const {
   return !editor_.editMode() && !replayRunning() && !stageClearShown_;
 }
 
-bool Game::historyButtonsReachable() const {
+bool Game::historyReachable() const {
   return !editor_.editMode() && !replayRunning() && !play_->moveInProgress();
 }
 
 bool Game::hintReachable() const {
-  return directionButtonsReachable() && !play_->moveInProgress();
+  return directionsReachable() && !play_->moveInProgress();
 }
 
-void Game::requestHint() {
+bool Game::requestHint() {
   if (!hintReachable()) {
-    return;
+    return false;
   }
   std::vector<Board> boards;
   for (int turn = 0; turn <= play_->currentTurn(); ++turn) {
     boards.push_back(play_->snapshot(turn));
   }
   hintSearch_.start(std::move(boards), kHintBudget, [this](const Hint& hint) { showHint(hint); });
+  return true;
 }
 
 void Game::showHint(const Hint& hint) {
@@ -110,7 +156,13 @@ void Game::pickPaletteTile(int mouseButton, double x, double y) {
 }
 
 void Game::paintStageCell(int buttons, double x, double y) {
-  editor_.paintStageCell(stageSet_.stageCells[currentStage_], painter_, buttons, x, y);
+  const std::optional<PaintedCell> cell = editor_.paintAt(buttons, x, y);
+  if (!cell) {
+    return;
+  }
+  stageSet_.stageCells[currentStage_].set(cell->x, cell->y, cell->stored);
+  painter_.drawPieceOnFloor(cell->x, cell->y, cell->paletteCode);
+  painter_.presentBoard();
 }
 
 void Game::renameStage(const std::string& name) {
@@ -140,9 +192,17 @@ void Game::saveReplay() {
                       *play_);
 }
 
+void Game::operateOnStages() {
+  if (const std::optional<StageOperationChoice> choice =
+          platform_.chooseStageOperation(stageSet_)) {
+    applyStageOperation(stageSet_, *choice);
+    selectStage(0);
+  }
+}
+
 void Game::startReplay() {
-  replayPlayer_.start(stageSet_.dataSetName, stageSet_.stageNames[currentStage_],
-                      stageSet_.stageCells[currentStage_]);
+  replayPlayback_.start(stageSet_.dataSetName, stageSet_.stageNames[currentStage_],
+                        stageSet_.stageCells[currentStage_]);
 }
 
 void Game::turnLabelsChanged(int currentTurn, int lastTurn) {

@@ -1,8 +1,8 @@
-#include "io/stage_data_commands.h"
+#include "commands/stage_data_commands.h"
 
 #include <optional>
 
-#include "io/file_commands.h"
+#include "commands/file_commands.h"
 #include "io/stage_data_file.h"
 
 namespace vantoki {

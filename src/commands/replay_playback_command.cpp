@@ -1,20 +1,21 @@
-#include "replay/replay_player.h"
+#include "commands/replay_playback_command.h"
 
 #include <filesystem>
 
-#include "io/file_commands.h"
+#include "commands/file_commands.h"
+#include "commands/replay_save_command.h"
 #include "io/replay_file.h"
-#include "replay/replay_saving.h"
 
 namespace vantoki {
 
-ReplayPlayer::ReplayPlayer(Platform& platform, Play& play, ReplayPlayerHost& host)
+ReplayPlaybackCommand::ReplayPlaybackCommand(Platform& platform, Play& play,
+                                             ReplayPlaybackHost& host)
     : platform_(platform), play_(play), host_(host) {
   play_.addListener(*this);
 }
 
-void ReplayPlayer::start(const std::string& dataSetName, const std::string& stageName,
-                         const Board& stage) {
+void ReplayPlaybackCommand::start(const std::string& dataSetName, const std::string& stageName,
+                                  const Board& stage) {
   const std::optional<std::filesystem::path> path =
       chooseExistingFile(platform_, replayFilter(), replayFolder(platform_));
   if (!path) {
@@ -47,26 +48,26 @@ void ReplayPlayer::start(const std::string& dataSetName, const std::string& stag
   issueNextMove();
 }
 
-void ReplayPlayer::requestStop() {
+void ReplayPlaybackCommand::requestStop() {
   if (playback_) {
     playback_->requestStop();
   }
 }
 
-void ReplayPlayer::turnCommitted() {
+void ReplayPlaybackCommand::turnCommitted() {
   if (running_) {
     issueNextMove();
   }
 }
 
-void ReplayPlayer::issueNextMove() {
+void ReplayPlaybackCommand::issueNextMove() {
   if (!playback_->issueNextMove(play_) || playback_->ended()) {
     playback_.reset();
     setRunning(false);
   }
 }
 
-void ReplayPlayer::setRunning(bool running) {
+void ReplayPlaybackCommand::setRunning(bool running) {
   running_ = running;
   host_.replayRunningChanged();
 }

@@ -1,4 +1,4 @@
-#include "app/hint_search.h"
+#include "game/hint_search.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "dialogs/stage_operations.h"
+#include "core/stage_operations.h"
 
 #include <algorithm>
 #include <utility>
@@ -57,6 +57,23 @@ void deleteStage(StageSet& stageSet, int a) {
     for (int x = 1; x < kBoardSize - 1; ++x) {
       cells.set(x, y, code(Tile::Empty));
     }
+  }
+}
+
+void applyStageOperation(StageSet& stageSet, const StageOperationChoice& choice) {
+  switch (choice.operation) {
+    case StageOperation::MoveBehind:
+      moveStageBehind(stageSet, choice.a, choice.b);
+      break;
+    case StageOperation::Swap:
+      swapStages(stageSet, choice.a, choice.b);
+      break;
+    case StageOperation::CopyOver:
+      copyStageOver(stageSet, choice.a, choice.b);
+      break;
+    case StageOperation::Delete:
+      deleteStage(stageSet, choice.a);
+      break;
   }
 }
 

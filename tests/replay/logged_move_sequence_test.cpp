@@ -1,5 +1,5 @@
 // Playback of a logged line of moves: where it ends, and what a stop does.
-#include "replay/replay_playback.h"
+#include "replay/logged_move_sequence.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,7 @@ class ReplayPlaybackTest : public ::testing::Test {
 
 TEST_F(ReplayPlaybackTest, PlaysUpToTheEndMark) {
   logMoves({2, 2, 0});
-  const PlaybackOutcome outcome = playWholeReplay(*state);
+  const PlaybackOutcome outcome = playWholeMoveLog(*state);
   EXPECT_EQ(outcome.movesPlayed, 3);
   EXPECT_EQ(outcome.turnLimitMessages, 0);
   EXPECT_EQ(state->currentTurn(), 3);
@@ -45,14 +45,14 @@ TEST_F(ReplayPlaybackTest, PlaysUpToTheEndMark) {
 }
 
 TEST_F(ReplayPlaybackTest, EndMarkFirstPlaysNothing) {
-  const PlaybackOutcome outcome = playWholeReplay(*state);
+  const PlaybackOutcome outcome = playWholeMoveLog(*state);
   EXPECT_EQ(outcome.movesPlayed, 0);
   EXPECT_EQ(state->lastTurn(), 0);
 }
 
 TEST_F(ReplayPlaybackTest, DigitsBeyondTheDirectionsAreMovesThatWalkNobody) {
   logMoves({5, 8, 4});
-  playWholeReplay(*state);
+  playWholeMoveLog(*state);
   EXPECT_EQ(state->lastTurn(), 3);
   EXPECT_EQ(state->currentBoard(), state->snapshot(0));
 }
@@ -62,7 +62,7 @@ TEST_F(ReplayPlaybackTest, LogWithoutEndMarkPlaysAll501MovesIntoTurn500) {
     log[turn] = static_cast<std::int16_t>(turn % 2 == 0 ? 0 : 2);
   }
   state->restartForReplay(stage, log);
-  const PlaybackOutcome outcome = playWholeReplay(*state);
+  const PlaybackOutcome outcome = playWholeMoveLog(*state);
   EXPECT_EQ(outcome.movesPlayed, 501);
   EXPECT_EQ(outcome.turnLimitMessages, 1);
   EXPECT_EQ(state->currentTurn(), 500);
@@ -71,7 +71,7 @@ TEST_F(ReplayPlaybackTest, LogWithoutEndMarkPlaysAll501MovesIntoTurn500) {
 
 TEST_F(ReplayPlaybackTest, StopTakesEffectAfterTheNextMove) {
   logMoves({2, 2, 2, 2, 2, 2});
-  ReplayPlayback playback;
+  LoggedMoveSequence playback;
   for (int move = 0; move < 3; ++move) {
     ASSERT_TRUE(playback.issueNextMove(*state));
     if (move < 2) {
@@ -89,7 +89,7 @@ TEST_F(ReplayPlaybackTest, StopTakesEffectAfterTheNextMove) {
 
 TEST_F(ReplayPlaybackTest, StopBeforeTheEndMarkIssuesNothingMore) {
   logMoves({2});
-  ReplayPlayback playback;
+  LoggedMoveSequence playback;
   ASSERT_TRUE(playback.issueNextMove(*state));
   playback.requestStop();
   state->finishMove();

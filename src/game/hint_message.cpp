@@ -1,4 +1,4 @@
-#include "app/hint_message.h"
+#include "game/hint_message.h"
 
 #include <array>
 

@@ -1,0 +1,89 @@
+// The game's three windows against the layout table they are built from: every control of the
+// table exists under its object name, stands in the window or frame the table names, at the place
+// and size it gives (a link may only grow to the right to show its whole text), and every window
+// has the client size of its own entry. The main window's buttons carry the captions and key
+// tooltips of the command table.
+#include <QAbstractButton>
+#include <QTest>
+
+#include <memory>
+
+#include "app/main_window.h"
+#include "control_lookup.h"
+#include "dialogs/about_box.h"
+#include "dialogs/stage_operations_dialog.h"
+#include "dialogs/stage_preview.h"
+#include "fake_platform.h"
+#include "layout/command_table.h"
+#include "layout/layout_table.h"
+#include "view/strip_loader.h"
+#include "widgets/controls.h"
+
+namespace vantoki {
+
+class WindowLayoutTest : public QObject {
+  Q_OBJECT
+
+ private:
+  void checkAgainstTable(const QWidget* window, std::span<const ControlPlace> layout) {
+    const ControlPlace& own = layout.front();
+    QCOMPARE(window->objectName(), fromView(own.name));
+    QCOMPARE(window->size(), QSize(own.width, own.height));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    for (const ControlPlace& place : layout.subspan(1)) {
+      const QString name = fromView(place.name);
+      const QWidget* control = testing::findControl(window, name);
+      QCOMPARE(control->parentWidget()->objectName(), fromView(place.parent));
+      const QRect geometry = control->geometry();
+      QCOMPARE(geometry.topLeft(), QPoint(place.left, place.top));
+      QCOMPARE(geometry.height(), place.height);
+      if (place.widensToText) {
+        QVERIFY2(geometry.width() >= place.width, qPrintable(name));
+        QVERIFY2(geometry.right() < control->parentWidget()->width(), qPrintable(name));
+      } else {
+        QVERIFY2(geometry.width() == place.width, qPrintable(name));
+      }
+    }
+  }
+
+  testing::FakePlatform platform;
+
+ private slots:
+  void mainWindow() {
+    MainWindow window(&platform);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    checkAgainstTable(&window, mainWindowLayout());
+    for (const Command& command : mainWindowCommands()) {
+      if (command.name.empty()) {
+        continue;
+      }
+      const QWidget* control = testing::findControl(&window, fromView(command.name));
+      QCOMPARE(control->toolTip(), fromView(keyTooltip(command)));
+      if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        QCOMPARE(button->text(), fromView(command.caption));
+      }
+    }
+  }
+
+  void stageOperationsDialog() {
+    const StageSet stageSet = initialStageSet();
+    const Image24 miniStrip = loadScaledSpriteStrip(kMiniCellPixels);
+    StageOperationsDialog dialog(stageSet, platform, miniStrip);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    checkAgainstTable(&dialog, stageOperationsLayout());
+  }
+
+  void aboutBox() {
+    AboutBox box(platform, nullptr);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    checkAgainstTable(&box, aboutBoxLayout());
+  }
+};
+
+}  // namespace vantoki
+
+QTEST_MAIN(vantoki::WindowLayoutTest)
+#include "window_layout_test.moc"
