@@ -223,33 +223,5 @@ TEST_F(ReplayInWindowTest, MoveInProgressWhenPlaybackStartsNeverLands) {
   EXPECT_EQ(game.play().currentBoard(), game.stageSet().stageCells[0]);
 }
 
-class FailedReplaySaveTest : public ReplayInWindowTest,
-                             public ::testing::WithParamInterface<SaveFailure> {};
-
-// Out of room or of permission, an overwrite is reported and the old replay stays byte for byte.
-TEST_P(FailedReplaySaveTest, IsReportedAndLeavesTheOldFileByteForByte) {
-  writeReplay(replay, "STAGE 1", "0123" + nines(497));
-  const std::string before = readBytes(replay);
-  move(kLeft);
-  platform.files = {replay};
-  platform.answers = {MessageAnswer::Yes};
-  const std::optional<bool> reported = succeedsWhenSavingFails(GetParam(), dir.path(), [&] {
-    game.saveReplay();
-    return platform.messages.size() == 2 &&
-           platform.messages[1].text ==
-               "原因不明のエラーで、" + replay.string() + "をデータセーブできませんでした";
-  });
-  if (!reported) {
-    GTEST_SKIP() << "run as root, and no child can be made to run as the user nobody";
-  }
-  EXPECT_TRUE(*reported);
-  EXPECT_EQ(readBytes(replay), before);
-  EXPECT_EQ(dir.entries(), std::set<std::string>{"saved.vkrp"});
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, FailedReplaySaveTest,
-                         ::testing::Values(SaveFailure::DiskFull, SaveFailure::NoWriteAccess),
-                         ::testing::PrintToStringParamName());
-
 }  // namespace
 }  // namespace vantoki

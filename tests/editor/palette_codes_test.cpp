@@ -1,5 +1,5 @@
 // The editor's palette: which code a position picks, what painting a code stores, and the
-// pictures of the palette and of one tile, checked against sprite cells placed here by hand.
+// pictures of one tile and of the whole palette, read pixel by pixel.
 #include "editor/palette.h"
 
 #include <gtest/gtest.h>
@@ -10,11 +10,6 @@ namespace vantoki {
 namespace {
 
 using testing::gameStrips;
-
-void copySpriteCell(Image24& target, int cell, int left, int top) {
-  transferBlock(target, left, top, gameStrips().sprites,
-                {cell * kCellPixels, 0, kCellPixels, kCellPixels}, RasterOp::Copy);
-}
 
 TEST(PaletteTest, StoredCodeKeepsPlainTilesAndGivesArrowBlocksAFreshCountdown) {
   // Empty, Wall, Ladder, Player, Bomb, Star, Ball, then the arrow blocks left, up, right, down.
@@ -60,24 +55,39 @@ TEST(PaletteTest, CodeAtPicksTheRowThenTheColumnAndNothingOutside) {
   }
 }
 
-TEST(PaletteTest, PictureShowsTheSpriteCellOfEachPaletteCell) {
-  constexpr int kCells[kPaletteRows][kPaletteColumns] = {
-      {0, 0, 0, 0, 0}, {1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}};
-  Image24 expected(kPaletteWidth, kPaletteHeight);
-  for (int row = 0; row < kPaletteRows; ++row) {
-    for (int column = 0; column < kPaletteColumns; ++column) {
-      copySpriteCell(expected, kCells[row][column], column * kCellPixels, row * kCellPixels);
+// Read pixel by pixel off the strip: palette code k shows sprite cell k.
+TEST(PaletteTest, EachTileShowsTheSpriteCellOfItsOwnNumber) {
+  const Image24& sprites = gameStrips().sprites;
+  for (int paletteCode = 0; paletteCode <= 10; ++paletteCode) {
+    const Image24 tile = drawPaletteTile(gameStrips(), paletteCode);
+    ASSERT_EQ(tile.width(), kCellPixels);
+    for (int y = 0; y < kCellPixels; ++y) {
+      for (int x = 0; x < kCellPixels; ++x) {
+        ASSERT_EQ(tile.pixel(x, y), sprites.pixel(paletteCode * kCellPixels + x, y))
+            << "palette code " << paletteCode << " at " << x << ", " << y;
+      }
     }
   }
-  EXPECT_TRUE(drawPalette(gameStrips()) == expected);
 }
 
-TEST(PaletteTest, TilePictureIsTheSpriteCellOfItsCode) {
-  for (int paletteCode = 0; paletteCode <= 10; ++paletteCode) {
-    Image24 expected(kCellPixels, kCellPixels);
-    copySpriteCell(expected, paletteCode, 0, 0);
-    EXPECT_TRUE(drawPaletteTile(gameStrips(), paletteCode) == expected)
-        << "palette code " << paletteCode;
+// What the player sees under the pointer is what a press there picks.
+TEST(PaletteTest, EveryCellShowsTheTileAPressThereSelects) {
+  const Image24 palette = drawPalette(gameStrips());
+  ASSERT_EQ(palette.width(), kPaletteWidth);
+  ASSERT_EQ(palette.height(), kPaletteHeight);
+  for (int row = 0; row < kPaletteRows; ++row) {
+    for (int column = 0; column < kPaletteColumns; ++column) {
+      const int left = column * kCellPixels;
+      const int top = row * kCellPixels;
+      const int picked = *paletteCodeAt(left + kCellPixels / 2, top + kCellPixels / 2);
+      const Image24 tile = drawPaletteTile(gameStrips(), picked);
+      for (int y = 0; y < kCellPixels; ++y) {
+        for (int x = 0; x < kCellPixels; ++x) {
+          ASSERT_EQ(palette.pixel(left + x, top + y), tile.pixel(x, y))
+              << "cell " << column << ", " << row << " at " << x << ", " << y;
+        }
+      }
+    }
   }
 }
 

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "board_fixture.h"
 #include "editor/palette.h"
 #include "fake_platform.h"
@@ -164,6 +167,78 @@ TEST_F(GameTest, SpeedChangesOnlyBetweenMoves) {
   EXPECT_EQ(game.animStep(), 2);
   game.selectSpeed(0);
   EXPECT_EQ(game.animStep(), 40);
+}
+
+// The direction buttons lie under the stage-clear panel and in the play panel, which the editor
+// hides; the history buttons refuse while a move is animated; a hint wants a board to move from.
+// Out of reach, the mouse and the keys alike do nothing.
+TEST(GameReachTest, ControlsOutOfReachDoNothing) {
+  struct Case {
+    const char* state;
+    Board stage;
+    std::function<void(Game&)> enter;
+    bool directions;
+    bool history;
+  };
+  const Board room = walledBoardWith({{7, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}});
+  const std::vector<Case> cases = {
+      {"stage cleared", walledEmptyBoard(),
+       [](Game& game) {
+         game.pressDirection(kUp);
+         game.releaseDirection();
+         while (game.play().moveInProgress()) {
+           game.tick();
+         }
+       },
+       false, true},
+      {"editor", room, [](Game& game) { game.toggleEditor(); }, false, false},
+      {"move under way", room, [](Game& game) { game.pressDirection(kRight); }, true, false},
+  };
+  for (const Case& reach : cases) {
+    SCOPED_TRACE(reach.state);
+    testing::FakePlatform platform;
+    Game game{testing::gameStrips(), platform};
+    game.startUp();
+    StageSet set = initialStageSet();
+    set.stageCells[0] = reach.stage;
+    game.installStageSet(set);
+    reach.enter(game);
+    const int turn = game.play().currentTurn();
+    const int lastTurn = game.play().lastTurn();
+    const bool moving = game.play().moveInProgress();
+    EXPECT_FALSE(game.requestHint());
+    EXPECT_EQ(game.pressDirection(kLeft), reach.directions);
+    EXPECT_EQ(game.holdDirection(kLeft), reach.directions);
+    EXPECT_EQ(game.pressDirectionKey(kLeft), reach.directions);
+    EXPECT_EQ(game.directionKeyHeld(), reach.directions);
+    EXPECT_EQ(game.play().heldButton(), reach.directions ? kLeft + 1 : 0);
+    EXPECT_EQ(game.play().moveInProgress(), moving);
+    EXPECT_EQ(game.play().lastTurn(), lastTurn);
+    EXPECT_EQ(game.stepThroughHistory(HistoryStep::First), reach.history);
+    EXPECT_EQ(game.play().currentTurn(), reach.history ? 0 : turn);
+    EXPECT_TRUE(platform.messages.empty());
+  }
+}
+
+TEST_F(GameTest, StageOperationChosenInTheDialogIsAppliedAndTheFirstStageShown) {
+  StageSet set = initialStageSet();
+  set.stageCells[1] = walledBoardWith({{7, 13, c(Tile::Player)}});
+  game.installStageSet(set);
+  game.toggleEditor();
+  game.selectStage(4);
+  platform.stageOperations = {std::nullopt, StageOperationChoice{StageOperation::Swap, 0, 1}};
+
+  game.operateOnStages();
+  EXPECT_EQ(game.stageSet(), set) << "a dialog closed without an operation changes nothing";
+  EXPECT_EQ(game.currentStage(), 4);
+
+  game.operateOnStages();
+  ASSERT_EQ(platform.stageSetsOperatedOn.size(), 2u);
+  EXPECT_EQ(platform.stageSetsOperatedOn[1], set);
+  EXPECT_EQ(game.stageSet().stageNames[0], "STAGE 2");
+  EXPECT_EQ(game.stageSet().stageCells[0], set.stageCells[1]);
+  EXPECT_EQ(game.currentStage(), 0);
+  EXPECT_EQ(game.play().currentBoard(), set.stageCells[1]);
 }
 
 TEST_F(GameTest, PaletteRowsSelectTheirCodes) {

@@ -191,25 +191,6 @@ TEST_F(PlayTickTest, EditorNeverRepeatsAHeldButton) {
   EXPECT_EQ(state->animating(), 0);
 }
 
-TEST_F(PlayTickTest, MovesPastTurn500ShowTheMessageEachTime) {
-  start(walledBoardWith({{7, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}}));
-  animStep = animStepForSpeed(0);
-  for (int turn = 0; turn < 500; ++turn) {
-    press(turn % 2 == 0 ? kRight : kLeft);
-    ticksToCommit();
-  }
-  EXPECT_EQ(listener.turnLimitMessages, 0);
-  EXPECT_EQ(listener.labels, "500/500");
-  for (int extra = 1; extra <= 2; ++extra) {
-    press(kRight);
-    ticksToCommit();
-    EXPECT_EQ(listener.turnLimitMessages, extra);
-    EXPECT_EQ(listener.labels, "501/501");
-    EXPECT_EQ(state->currentTurn(), 500);
-    EXPECT_EQ(state->lastTurn(), 500);
-  }
-}
-
 TEST_F(PlayTickTest, TicksWhileTheLimitMessageIsOpenAreSkipped) {
   start(walledBoardWith({{7, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}}));
   animStep = animStepForSpeed(0);

@@ -1,6 +1,6 @@
-// The frames of a move and the cells its commit settles, checked against board pictures put
-// together here from strip cells named by hand, so a wrong picture, ground, digit jiggle, burst
-// or drawing order shows as a pixel that differs.
+// The frames of a move and the cells its commit settles, drawn from made-up strips of solid
+// shapes and checked against board pictures worked out here from the cells named by hand, so a
+// wrong picture, ground, digit jiggle, burst or drawing order shows as a pixel that differs.
 #include "view/move_drawing.h"
 
 #include <gtest/gtest.h>
@@ -9,22 +9,55 @@
 #include <vector>
 
 #include "board_fixture.h"
-#include "strip_fixture.h"
 
 namespace vantoki {
 namespace {
 
-using testing::gameStrips;
 using testing::motionWith;
 using testing::walledBoardWith;
 
 constexpr int kAnimStep = 4;
-// Not the colour of any whole strip cell, so whatever is drawn into a cell shows.
+// Not the colour of any strip cell, so whatever is drawn into a cell shows.
 constexpr Rgb kUntouched = 0x123456;
+constexpr Rgb kWhite = 0xFFFFFF;
 constexpr MotionCode kUp = 2, kRight = 3, kDown = 4;
+// Every made-up picture fills the left columns of its cell, fewer the later the cell, so a piece
+// drawn over a ground leaves a stripe of that ground showing; its mask is white there and black
+// to the right, where the picture is white, as the strips' mask rule has it.
+constexpr int shapeWidth(int cell) {
+  return 30 - cell;
+}
 
-// One transfer of the expected picture at a board pixel position: a plain copy of a sprite cell,
-// a sprite cell through its mask, or an explosion frame through its mask.
+constexpr Rgb spriteColour(int cell) {
+  return 0x200000 + 0x000101 * static_cast<Rgb>(cell + 1);
+}
+constexpr Rgb burstColour(int frame) {
+  return 0xA00000 + 0x000010 * static_cast<Rgb>(frame + 1);
+}
+
+Image24 madeUpStrip(int cells, Rgb (*colour)(int), bool mask) {
+  Image24 strip(cells * kCellPixels, kCellPixels);
+  for (int x = 0; x < strip.width(); ++x) {
+    const bool inShape = x % kCellPixels < shapeWidth(x / kCellPixels);
+    for (int y = 0; y < kCellPixels; ++y) {
+      strip.setPixel(x, y,
+                     mask ? (inShape ? kWhite : 0) : (inShape ? colour(x / kCellPixels) : kWhite));
+    }
+  }
+  return strip;
+}
+
+const PictureStrips& madeUpStrips() {
+  static const PictureStrips strips{madeUpStrip(kSpriteCellCount, spriteColour, false),
+                                    madeUpStrip(kSpriteCellCount, spriteColour, true),
+                                    madeUpStrip(kExplosionFrameCount, burstColour, false),
+                                    madeUpStrip(kExplosionFrameCount, burstColour, true)};
+  return strips;
+}
+
+// What one drawing leaves at a board pixel position: a plain copy of a sprite cell (its shape
+// and the white beside it), a sprite cell through its mask, or an explosion frame through its
+// mask (only the shape).
 struct Draw {
   enum Kind { Copy, Masked, Burst } kind;
   int cell;
@@ -32,20 +65,23 @@ struct Draw {
   int top;
 };
 
+void fill(Image24& image, int left, int right, int top, Rgb colour) {
+  for (int y = top; y < top + kCellPixels; ++y) {
+    for (int x = left; x < right; ++x) {
+      image.setPixel(x, y, colour);
+    }
+  }
+}
+
 Image24 expectedBoard(const std::vector<Draw>& draws) {
-  const PictureStrips& strips = gameStrips();
   Image24 image(kBoardPixels, kBoardPixels, kUntouched);
   for (const Draw& draw : draws) {
-    const BlockArea area{draw.cell * kCellPixels, 0, kCellPixels, kCellPixels};
-    const bool burst = draw.kind == Draw::Burst;
+    const int shapeRight = draw.left + shapeWidth(draw.cell);
     if (draw.kind == Draw::Copy) {
-      transferBlock(image, draw.left, draw.top, strips.sprites, area, RasterOp::Copy);
-      continue;
+      fill(image, shapeRight, draw.left + kCellPixels, draw.top, kWhite);
     }
-    transferBlock(image, draw.left, draw.top, burst ? strips.burstMask : strips.spriteMask, area,
-                  RasterOp::Paint);
-    transferBlock(image, draw.left, draw.top, burst ? strips.bursts : strips.sprites, area,
-                  RasterOp::And);
+    const Rgb colour = draw.kind == Draw::Burst ? burstColour(draw.cell) : spriteColour(draw.cell);
+    fill(image, draw.left, shapeRight, draw.top, colour);
   }
   return image;
 }
@@ -77,7 +113,7 @@ void expectFrames(const std::vector<FrameCase>& cases) {
   for (const FrameCase& frameCase : cases) {
     SCOPED_TRACE(frameCase.name);
     Image24 image(kBoardPixels, kBoardPixels, kUntouched);
-    BoardPainter painter(gameStrips(), image);
+    BoardPainter painter(madeUpStrips(), image);
     drawMoveFrame(painter, frameCase.before, frameCase.after, frameCase.motion, kAnimStep,
                   frameCase.frame);
     EXPECT_TRUE(sameImage(image, expectedBoard(frameCase.expected)));
@@ -200,7 +236,7 @@ TEST(CommittedCellsTest, ExplosionsTurnToFloorAndPiecesAreDrawnOnTheirGround) {
   for (const CommitCase& commitCase : cases) {
     SCOPED_TRACE(commitCase.name);
     Image24 image(kBoardPixels, kBoardPixels, kUntouched);
-    BoardPainter painter(gameStrips(), image);
+    BoardPainter painter(madeUpStrips(), image);
     drawCommittedCells(painter, commitCase.resolved, commitCase.committed);
     EXPECT_TRUE(sameImage(image, expectedBoard(commitCase.expected)));
   }
