@@ -22,17 +22,6 @@ constexpr double centreOf(int cell) {
   return cell * kCellPixels + kCellPixels / 2.0;
 }
 
-// A board cell as painting leaves it: the floor, then sprite cell `picture` through its mask.
-Image24 paintedCell(int picture) {
-  const PictureStrips& strips = testing::gameStrips();
-  const BlockArea area{picture * kCellPixels, 0, kCellPixels, kCellPixels};
-  Image24 cell(kCellPixels, kCellPixels);
-  transferBlock(cell, 0, 0, strips.sprites, {0, 0, kCellPixels, kCellPixels}, RasterOp::Copy);
-  transferBlock(cell, 0, 0, strips.spriteMask, area, RasterOp::Paint);
-  transferBlock(cell, 0, 0, strips.sprites, area, RasterOp::And);
-  return cell;
-}
-
 Image24 boardCell(const Image24& board, int x, int y) {
   Image24 cell(kCellPixels, kCellPixels);
   transferBlock(cell, 0, 0, board, {x * kCellPixels, y * kCellPixels, kCellPixels, kCellPixels},
@@ -122,16 +111,24 @@ TEST_F(StageEditorTest, PaintingNeedsEditorModeOneButtonAndAnInnerCell) {
   EXPECT_EQ(stage().at(13, 13), 26) << "palette 7 stores a fresh left arrow block";
 }
 
-// A fresh block's countdown of 16 has no digit picture, so the stage drawn again shows code 26
-// just as the palette cell was painted.
-TEST_F(StageEditorTest, PaintedArrowShowsItsPaletteCellOnTheFloor) {
+// Painting shows at once what the stage shows when it is drawn again: for every palette code,
+// and for an arrow block, whose fresh countdown of 16 has no digit picture.
+TEST_F(StageEditorTest, PaintedCellShowsWhatTheStageShowsDrawnAgain) {
   game.toggleEditor();
-  game.pickPaletteTile(kLeftMouseButton, 80, 80);
-  game.paintStageCell(kLeftMouseButton, centreOf(4), centreOf(6));
-  EXPECT_EQ(stage().at(4, 6), 46);
-  EXPECT_TRUE(boardCell(game.boardImage(), 4, 6) == paintedCell(8));
-  game.toggleEditor();
-  EXPECT_TRUE(boardCell(game.boardImage(), 4, 6) == paintedCell(8));
+  const Image24 floor = boardCell(game.boardImage(), 4, 6);
+  for (int paletteCode = 0; paletteCode <= 10; ++paletteCode) {
+    SCOPED_TRACE(paletteCode);
+    const int row = paletteCode == 0 ? 0 : paletteCode <= 5 ? 1 : 2;
+    const int column = row == 0 ? 0 : row == 1 ? paletteCode - 1 : paletteCode - 6;
+    game.pickPaletteTile(kLeftMouseButton, centreOf(column), centreOf(row));
+    ASSERT_EQ(game.leftTile(), paletteCode);
+    game.paintStageCell(kLeftMouseButton, centreOf(4), centreOf(6));
+    const Image24 painted = boardCell(game.boardImage(), 4, 6);
+    EXPECT_EQ(painted == floor, paletteCode == 0);
+    game.selectStage(0);
+    EXPECT_TRUE(boardCell(game.boardImage(), 4, 6) == painted);
+  }
+  EXPECT_EQ(stage().at(4, 6), 86);
 }
 
 TEST_F(StageEditorTest, ModeSwitchRestartsTheStageAsItNowStands) {
