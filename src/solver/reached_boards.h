@@ -46,7 +46,7 @@ class ReachedBoards {
  public:
   enum class End {
     Cleared,       // a search until cleared met a move that clears the stage
-    Exhausted,     // every reachable board was explored
+    Exhausted,     // no board reached is left to explore
     TurnLimit,     // every line of maxTurns moves was tried
     BoardLimit,    // one board more than maxStates was stored
     MemoryLimit,   // storing one more board would have taken more than maxMemoryBytes
