@@ -1,14 +1,14 @@
 // Everything a stage designer wants to know about a stage beyond its shortest solution: how many
 // boards a player can reach from it, and how many of those are traps, boards from which no line
-// of moves clears the stage any more. Found by storing every reachable board with its successors
-// (the moves are the game's own, core/turn_commit.h), breadth-first, so the first clearing move
-// met is a shortest solution, and then walking the stored moves backwards from the boards that
-// have a clearing move: whatever that walk never reaches is dead.
+// of moves clears the stage any more. Found by the search of every board the stage reaches
+// (solver/reached_boards.h), breadth-first, so the first clearing move met is a shortest
+// solution, and then by walking the moves it recorded backwards from the boards that have a
+// clearing move: whatever that walk never reaches is dead.
 //
-// The same cut as the solver's: a board with a star and no bomb can never be cleared, so it is
-// stored (it is reachable, and dead) but not explored. A cleared board is not stored, since the
-// play ends on it. Boards are counted without a turn limit; a shortest solution longer than a
-// play can hold is reported as it is, for the caller to refuse.
+// A board with a star and no bomb can never be cleared, so it is stored (it is reachable, and
+// dead) but not explored. A cleared board is not stored, since the play ends on it. Boards are
+// counted without a turn limit; a shortest solution longer than a play can hold is reported as
+// it is, for the caller to refuse.
 #pragma once
 
 #include <cstddef>

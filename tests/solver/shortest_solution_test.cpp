@@ -154,6 +154,44 @@ TEST(ShortestSolutionLimitsTest, TooFewStatesGiveUp) {
   EXPECT_TRUE(outcome.moves.empty());
 }
 
+// Eight arrow blocks in flight, as many as a packed key lists: seven sealed in cells of their own
+// and one that, in the 16th move, pushes the bomb into the star; no player, so every direction
+// gives the same board. Each of the first 15 moves leaves the eight codes at 31 or more: the
+// search stores the stage and one board per move, and Left 16 times is its first clear.
+constexpr std::array<std::string_view, kBoardSize> kEightBlocksInFlight = {
+    "###############", "#^#>#v#^#>#v#^#", "###############", "###############", "###############",
+    "###############", "###############", "###############", "###############", "###############",
+    "###############", "###############", "###############", "#>B*###########", "###############",
+};
+
+struct PackedLimitCase {
+  const char* name;
+  std::string_view ninthBlockRow;   // row 3: walls, or a ninth block sealed in
+  std::size_t bytesPerStoredBoard;  // the key, two table slots of 8 bytes, 5 bytes of the way back
+};
+
+void PrintTo(const PackedLimitCase& limitCase, std::ostream* out) {
+  *out << limitCase.name;
+}
+
+class PackedLimitTest : public ::testing::TestWithParam<PackedLimitCase> {};
+
+TEST_P(PackedLimitTest, BlocksInFlightUpToThePackedListAreSearchedWithPackedKeys) {
+  std::array<std::string_view, kBoardSize> rows = kEightBlocksInFlight;
+  rows[3] = GetParam().ninthBlockRow;
+  const SearchOutcome outcome = findShortestSolution(boardFromRows(rows), SearchLimits{});
+  EXPECT_EQ(outcome.result, SearchResult::Solved);
+  EXPECT_EQ(outcome.moves, std::vector<int>(16, 0));
+  EXPECT_EQ(outcome.boardsStored, 16u);
+  EXPECT_EQ(outcome.bytesPerStoredBoard, GetParam().bytesPerStoredBoard);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, PackedLimitTest,
+    ::testing::Values(PackedLimitCase{"eight_blocks_packed", "###############", 121 + 21},
+                      PackedLimitCase{"nine_blocks_narrow", "#v#############", 225 + 21}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // A search stopped from outside ends as stopped, never as a "no solution" it did not prove: the
 // walled-off room would be proved unclearable after two boards, the shelves never.
 struct StopCase {

@@ -46,6 +46,16 @@ TEST(StageAnalysisTest, AStageThatCannotBeClearedIsDeadThroughout) {
   EXPECT_EQ(analysis.deadBoards, analysis.reachableBoards);
 }
 
+// The room a new stage starts as: no star, so the first move clears it, and no bomb, which on
+// a board with a star would make it dead.
+TEST(StageAnalysisTest, AStageWithoutStarsClearsInOneMove) {
+  const StageAnalysis analysis = analyseStage(walledEmptyBoard(), 1000);
+  EXPECT_TRUE(analysis.complete);
+  EXPECT_EQ(analysis.solution, (std::vector<int>{0}));
+  EXPECT_EQ(analysis.reachableBoards, 1u);
+  EXPECT_EQ(analysis.deadBoards, 0u);
+}
+
 TEST(StageAnalysisTest, StopsIncompleteOncePastTheCap) {
   const StageAnalysis analysis = analyseStage(testing::boardFromRows(kLedgeOverPits), 5);
   EXPECT_FALSE(analysis.complete);

@@ -1,0 +1,229 @@
+#include "solver/reached_boards.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/turn_commit.h"
+
+namespace vantoki {
+namespace {
+
+constexpr std::uint32_t kNoParent = 0xFFFF'FFFFu;
+constexpr std::size_t kPathBytes = sizeof(std::uint32_t) + sizeof(std::uint8_t);
+constexpr std::size_t kFirstPathCapacity = 4096;
+// A few milliseconds of search between looks at the clock and the stop request.
+constexpr std::size_t kExpansionsBetweenStopChecks = 4096;
+
+bool canNeverClear(const Board& board) {
+  return countTiles(board, Tile::Bomb) == 0 && countTiles(board, Tile::Star) > 0;
+}
+
+// A search stores one board past the limit before it gives up, and the set's indexes are 32-bit.
+SearchLimits withStoredBoardsBounded(SearchLimits limits) {
+  limits.maxStates = std::min(limits.maxStates, BoardKeySet::kMaxSize - 1);
+  return limits;
+}
+
+}  // namespace
+
+ReachedBoards ReachedBoards::explore(const Board& stage, const SearchLimits& limits,
+                                     Exploration exploration, KeyWidth firstWidth) {
+  for (KeyWidth width = firstWidth;; width = widerThan(width)) {
+    ReachedBoards boards(limits, exploration, width);
+    boards.end_ = boards.search(stage);
+    if (boards.end_ != End::KeyTooNarrow) {
+      return boards;
+    }
+  }
+}
+
+ReachedBoards::ReachedBoards(const SearchLimits& limits, Exploration exploration, KeyWidth width)
+    : limits_(withStoredBoardsBounded(limits)),
+      exploration_(exploration),
+      width_(width),
+      boards_(keyBytes(width)),
+      successorKeys_(kDirectionCount * keyBytes(width)) {}
+
+std::size_t ReachedBoards::boardsStored() const {
+  return std::min(boards_.size(), limits_.maxStates);
+}
+
+std::vector<int> ReachedBoards::firstClearingLine() const {
+  if (!firstClearing_) {
+    return {};
+  }
+  std::vector<int> line = pathTo(firstClearing_->board);
+  line.push_back(firstClearing_->direction);
+  return line;
+}
+
+std::size_t ReachedBoards::memoryBytes() const {
+  return boards_.memoryBytes() + parents_.capacity() * sizeof(std::uint32_t) +
+         directions_.capacity();
+}
+
+std::size_t ReachedBoards::bytesPerStoredBoard() const {
+  return boards_.bytesPerKey() + kPathBytes;
+}
+
+ReachedBoards::End ReachedBoards::search(const Board& stage) {
+  const std::span<std::uint8_t> stageKey = successorKey(0);
+  if (!encodeBoardKey(stage, width_, stageKey)) {
+    return End::KeyTooNarrow;
+  }
+  if (const std::optional<End> end =
+          store(stageKey, hashKeyBytes(stageKey), kNoParent, 0, !canNeverClear(stage))) {
+    return *end;
+  }
+  std::uint32_t turnBegin = 0;
+  for (int turn = 0; turn < limits_.maxTurns; ++turn) {
+    const auto turnEnd = static_cast<std::uint32_t>(boards_.size());
+    if (turnBegin == turnEnd) {
+      return End::Exhausted;
+    }
+    // The boards after the last turn allowed are only tested, never stored.
+    const bool storeSuccessors = turn + 1 < limits_.maxTurns;
+    for (std::uint32_t index = turnBegin; index < turnEnd; ++index) {
+      if (const std::optional<End> end = expand(index, storeSuccessors)) {
+        return *end;
+      }
+    }
+    turnBegin = turnEnd;
+    turnsSearched_ = turn + 1;
+  }
+  return End::TurnLimit;
+}
+
+std::optional<ReachedBoards::End> ReachedBoards::expand(std::uint32_t index, bool storeSuccessors) {
+  // A search until cleared stores no board that can never clear but the stage, which it
+  // explores whatever it holds: its successors, all dropped, end the search.
+  if (exploration_ == Exploration::EveryBoard && !explorable_[index]) {
+    return std::nullopt;
+  }
+  if (boardsExpanded_ % kExpansionsBetweenStopChecks == 0 && stopRequested()) {
+    return End::Stopped;
+  }
+  ++boardsExpanded_;
+  const Board board = decodeBoardKey(boards_.key(index), width_);
+  int successorCount = 0;
+  for (int direction = 0; direction < kDirectionCount; ++direction) {
+    commitMove(board, direction, next_, motion_);
+    if (isStageCleared(next_)) {
+      if (!firstClearing_) {
+        firstClearing_ = Clearing{index, direction};
+      }
+      if (exploration_ == Exploration::UntilCleared) {
+        return End::Cleared;
+      }
+      if (boardsWithAClearingMove_.empty() || boardsWithAClearingMove_.back() != index) {
+        boardsWithAClearingMove_.push_back(index);
+      }
+      continue;
+    }
+    if (!storeSuccessors) {
+      continue;
+    }
+    const std::span<std::uint8_t> key = successorKey(successorCount);
+    if (!encodeBoardKey(next_, width_, key)) {
+      return End::KeyTooNarrow;
+    }
+    successorHashes_[successorCount] = hashKeyBytes(key);
+    if (sameAsEarlierSuccessor(successorCount)) {
+      continue;
+    }
+    const std::uint32_t hash = successorHashes_[successorCount++];
+    const bool explorable = !canNeverClear(next_);
+    if (!explorable && exploration_ == Exploration::UntilCleared) {
+      continue;
+    }
+    if (const std::optional<End> end = store(key, hash, index, direction, explorable)) {
+      return end;
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<ReachedBoards::End> ReachedBoards::store(std::span<const std::uint8_t> key,
+                                                       std::uint32_t hash, std::uint32_t parent,
+                                                       int direction, bool explorable) {
+  std::uint32_t index = 0;
+  if (roomForOneMoreBoard()) {
+    const BoardKeySet::Insertion insertion = boards_.insert(key, hash);
+    index = insertion.index;
+    if (insertion.inserted) {
+      remember(parent, direction, explorable);
+      if (boards_.size() > limits_.maxStates) {
+        return End::BoardLimit;
+      }
+    }
+  } else {
+    // When storing a new board would pass the memory limit, the board is looked up first: one
+    // already stored costs nothing, and the search goes on.
+    const std::optional<std::uint32_t> known = boards_.find(key, hash);
+    if (!known) {
+      return End::MemoryLimit;
+    }
+    index = *known;
+  }
+  if (exploration_ == Exploration::EveryBoard && parent != kNoParent) {
+    moves_.push_back({parent, index});
+  }
+  return std::nullopt;
+}
+
+bool ReachedBoards::stopRequested() const {
+  return limits_.stopToken.stop_requested() || std::chrono::steady_clock::now() >= limits_.deadline;
+}
+
+std::span<std::uint8_t> ReachedBoards::successorKey(int successor) {
+  const std::size_t bytes = boards_.keyBytes();
+  return {successorKeys_.data() + successor * bytes, bytes};
+}
+
+// Directions that give the same board are one successor: only the first is looked up.
+bool ReachedBoards::sameAsEarlierSuccessor(int successor) {
+  const std::span<const std::uint8_t> key = successorKey(successor);
+  for (int earlier = 0; earlier < successor; ++earlier) {
+    if (successorHashes_[earlier] == successorHashes_[successor] &&
+        std::memcmp(successorKey(earlier).data(), key.data(), key.size()) == 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The way back grows by doubling, done here rather than by push_back so that its growth is known
+// before it happens.
+std::size_t ReachedBoards::nextPathCapacity() const {
+  return std::max(2 * parents_.capacity(), kFirstPathCapacity);
+}
+
+bool ReachedBoards::roomForOneMoreBoard() const {
+  const std::size_t pathGrowth =
+      parents_.size() == parents_.capacity() ? nextPathCapacity() * kPathBytes : 0;
+  return memoryBytes() + boards_.growthBytes() + pathGrowth <= limits_.maxMemoryBytes;
+}
+
+void ReachedBoards::remember(std::uint32_t parent, int direction, bool explorable) {
+  if (parents_.size() == parents_.capacity()) {
+    const std::size_t capacity = nextPathCapacity();
+    parents_.reserve(capacity);
+    directions_.reserve(capacity);
+  }
+  parents_.push_back(parent);
+  directions_.push_back(static_cast<std::uint8_t>(direction));
+  if (exploration_ == Exploration::EveryBoard) {
+    explorable_.push_back(explorable ? 1 : 0);
+  }
+}
+
+std::vector<int> ReachedBoards::pathTo(std::uint32_t index) const {
+  std::vector<int> path;
+  for (; parents_[index] != kNoParent; index = parents_[index]) {
+    path.push_back(directions_[index]);
+  }
+  std::reverse(path.begin(), path.end());
+  return path;
+}
+
+}  // namespace vantoki

@@ -1,0 +1,132 @@
+// The boards a stage reaches, found breadth-first by the game's own moves (core/turn_commit.h):
+// the one search that the shortest solution and the stage analysis both walk, so the solver
+// knows no rule of its own and a line of moves it returns plays back in the game exactly as it
+// was searched.
+//
+// Boards are stored as keys of one width (board_key.h) in the order they are first reached, so
+// board 0 is the stage, the boards first reached in one turn are one run of indexes, and the way
+// back from a board (the board it was first reached from and the direction that led there) is a
+// shortest line of moves to it. The whole state of a play is its board, so a board reached again
+// is never explored twice, and directions that give the same board from the same board are one
+// successor. A stage counts as cleared as the game counts it: the board committed after a move
+// holds no star, so even a stage without stars takes one move; a board that clears is never
+// stored, since the play ends on it.
+//
+// A board that holds a star but no bomb can never be cleared, because only a bomb makes a star
+// explode and nothing makes a bomb. (More stars than bombs is no such case: a bomb that lands on
+// a star can be pushed off it by an arrow block in the same move, so the star explodes and the
+// bomb survives.) A search until cleared drops such a board as it reaches it; a search of every
+// board stores it, as reachable and dead, and never explores it.
+//
+// The stage alone decides a width that holds every board the rules reach from it
+// (keyWidthFor), but a search that meets a board its keys cannot hold starts over with the next
+// wider ones, and wide keys hold every board.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "core/board.h"
+#include "solver/board_key.h"
+#include "solver/board_key_set.h"
+#include "solver/search_limits.h"
+
+namespace vantoki {
+
+enum class Exploration {
+  UntilCleared,  // ends at the first move that clears the stage
+  EveryBoard,    // goes on past clearing moves and records every move between stored boards
+};
+
+class ReachedBoards {
+ public:
+  enum class End {
+    Cleared,       // a search until cleared met a move that clears the stage
+    Exhausted,     // no board reached is left to explore
+    TurnLimit,     // every line of maxTurns moves was tried
+    BoardLimit,    // one board more than maxStates was stored
+    MemoryLimit,   // storing one more board would have taken more than maxMemoryBytes
+    Stopped,       // the deadline passed or a stop was requested
+    KeyTooNarrow,  // a board did not fit the keys; explore() then starts over wider
+  };
+
+  // A move from one stored board to another, as a search of every board records it.
+  struct Move {
+    std::uint32_t from = 0;
+    std::uint32_t to = 0;
+  };
+
+  // Searches from `stage` with keys of `firstWidth`, and over again with wider keys whenever a
+  // board does not fit them, so the search returned never ends as KeyTooNarrow. The limits'
+  // memory counts the keys and the way back to each board; the moves a search of every board
+  // records are bounded by maxStates alone.
+  static ReachedBoards explore(const Board& stage, const SearchLimits& limits,
+                               Exploration exploration, KeyWidth firstWidth);
+
+  End end() const { return end_; }
+  // At most maxStates: a search that stored one board more ends there.
+  std::size_t boardsStored() const;
+  std::size_t boardsExpanded() const { return boardsExpanded_; }
+  // Every line of this many turns was tried.
+  int turnsSearched() const { return turnsSearched_; }
+  // The directions from the stage to the first clearing move met, that move included; empty
+  // when none was met.
+  std::vector<int> firstClearingLine() const;
+  // Recorded by a search of every board only: each move between two stored boards, the same
+  // board reached by two directions once, and each board with a clearing move, in index order.
+  std::span<const Move> moves() const { return moves_; }
+  std::span<const std::uint32_t> boardsWithAClearingMove() const {
+    return boardsWithAClearingMove_;
+  }
+  // Held for the keys and the way back to each board.
+  std::size_t memoryBytes() const;
+  // What one more board costs once the search is large: its key, the way back to it and its
+  // table share.
+  std::size_t bytesPerStoredBoard() const;
+
+ private:
+  struct Clearing {
+    std::uint32_t board = 0;
+    int direction = 0;
+  };
+
+  ReachedBoards(const SearchLimits& limits, Exploration exploration, KeyWidth width);
+
+  End search(const Board& stage);
+  std::optional<End> expand(std::uint32_t index, bool storeSuccessors);
+  std::optional<End> store(std::span<const std::uint8_t> key, std::uint32_t hash,
+                           std::uint32_t parent, int direction, bool explorable);
+  bool stopRequested() const;
+  std::span<std::uint8_t> successorKey(int successor);
+  bool sameAsEarlierSuccessor(int successor);
+  std::size_t nextPathCapacity() const;
+  bool roomForOneMoreBoard() const;
+  void remember(std::uint32_t parent, int direction, bool explorable);
+  std::vector<int> pathTo(std::uint32_t index) const;
+
+  SearchLimits limits_;
+  Exploration exploration_;
+  KeyWidth width_;
+  BoardKeySet boards_;
+  // The way back, by board index.
+  std::vector<std::uint32_t> parents_;
+  std::vector<std::uint8_t> directions_;
+  // By board index, for a search of every board: whether the board may still clear.
+  std::vector<std::uint8_t> explorable_;
+  std::vector<Move> moves_;
+  std::vector<std::uint32_t> boardsWithAClearingMove_;
+  std::optional<Clearing> firstClearing_;
+  std::size_t boardsExpanded_ = 0;
+  int turnsSearched_ = 0;
+  End end_ = End::Exhausted;
+  std::vector<std::uint8_t> successorKeys_;  // one key per direction of the board expanded
+  std::array<std::uint32_t, kDirectionCount> successorHashes_{};
+  Board next_;  // the board a move leads to, as the play commits it
+  MotionGrid motion_;
+};
+
+}  // namespace vantoki

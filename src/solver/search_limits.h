@@ -1,0 +1,31 @@
+// What ends a search over reached boards before it has an answer: turns, stored boards, memory,
+// a deadline and a stop request. The shortest solution takes them from its caller; the stage
+// analysis bounds its boards alone.
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <stop_token>
+
+#include "core/move_log.h"
+
+namespace vantoki {
+
+struct SearchLimits {
+  int maxTurns = kTurnLimit;  // a replay holds at most this many moves
+  // With packed keys about 1.4 GiB of stored boards: a full search stays in memory and under a
+  // minute here.
+  std::size_t maxStates = 10'000'000;
+  // The bytes the search may hold for the boards it reached and the way back to each, counting
+  // what a growing table or array holds twice while it moves. Checked before each allocation, so
+  // a search that would need more ends with its statistics instead of running out of memory;
+  // wide keys, twice the bytes of narrow ones, reach it before maxStates.
+  std::size_t maxMemoryBytes = std::size_t{4} << 30;
+  // A search that must answer in time, or that its caller may no longer need, ends early; both
+  // are looked at every few thousand boards, so they cost nothing to the pace of the search and
+  // take effect within milliseconds.
+  std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
+  std::stop_token stopToken{};
+};
+
+}  // namespace vantoki
