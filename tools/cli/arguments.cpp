@@ -21,7 +21,8 @@ CLI::Option* addCheckedOption(CLI::App& command, const std::string& name,
 
 namespace {
 
-// A whole number from `least` to `most`, refused as `name` must be `kind` from ... to ....
+// A whole number from `least` to `most`; anything else is refused with
+// `<name> must be <kind> from <least> to <most>, not "<value>"`.
 CLI::Option* addRangedOption(CLI::App& command, const std::string& name, std::string_view kind,
                              long long least, long long most, std::function<void(long long)> keep) {
   return addCheckedOption(command, name,
