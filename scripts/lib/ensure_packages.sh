@@ -30,8 +30,8 @@ ensure_packages() {
     "${missing[@]}"
 }
 
-# What every build needs: the compiler, the build tools and Qt.
-VANTOKI_BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev)
+# What every build needs: the compiler, the build tools, Qt and CLI11 for vantoki-cli.
+VANTOKI_BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libcli11-dev)
 # What the tests and benchmarks add.
 VANTOKI_TEST_PACKAGES=(libgtest-dev libbenchmark-dev desktop-file-utils)
 # What the game needs on screen: a Japanese Gothic font for every caption.

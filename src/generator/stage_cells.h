@@ -24,7 +24,10 @@ std::vector<Cell> cellsHolding(const Board& board, Tile tile);
 
 // Drops every player, bomb and star that hangs over an Empty cell until it stands on something,
 // lowest first, so a stage never opens with pieces in the air. Balls hang where they are put,
-// as the rules let them.
+// as the rules let them. This is not the rules' gravity and must not be: a stage is the board
+// before its first move, so settling plays no move. The player takes no step, no arrow block
+// counts down, each piece drops the whole way at once, and a bomb that lands on a star stays on
+// it for the first move to blow up, rather than both being gone before the stage opens.
 void settlePieces(Board& board);
 
 // Pieces that a stage made by the generator may hold: one player, one to three stars, one to

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <atomic>
 #include <mutex>
-#include <thread>
+
+#include "generator/work_sharing.h"
 
 namespace vantoki {
 namespace {
@@ -52,33 +53,26 @@ GeneratedSet generateStageSet(const GenerationSettings& settings,
   search.threads = std::max(1, settings.search.threads / stageWorkers);
 
   std::vector<StageSearchOutcome> outcomes(settings.stages);
-  std::atomic<int> nextStage{0};
   std::atomic<int> tried{0};
   std::atomic<bool> stopped{false};
   std::mutex reporting;
-  const auto work = [&] {
-    for (int stage = nextStage++; stage < settings.stages && !stopped; stage = nextStage++) {
-      int triedHere = 0;
-      outcomes[stage] = searchStage(
-          stageSeed(settings.seed, stage), search, [&](const StageSearchProgress& progress) {
-            const int triedNow = tried += progress.candidatesTried - triedHere;
-            triedHere = progress.candidatesTried;
-            const std::lock_guard<std::mutex> lock(reporting);
-            if (!stopped && !keepGoing({stage, settings.stages, triedNow, total, progress.best})) {
-              stopped = true;
-            }
-            return !stopped;
-          });
+  shareWork(outcomes.size(), stageWorkers, [&](std::size_t index) {
+    if (stopped) {
+      return;
     }
-  };
-  if (stageWorkers == 1) {
-    work();
-  } else {
-    std::vector<std::jthread> pool;
-    for (int worker = 0; worker < stageWorkers; ++worker) {
-      pool.emplace_back(work);
-    }
-  }
+    const int stage = static_cast<int>(index);
+    int triedHere = 0;
+    outcomes[index] = searchStage(
+        stageSeed(settings.seed, stage), search, [&](const StageSearchProgress& progress) {
+          const int triedNow = tried += progress.candidatesTried - triedHere;
+          triedHere = progress.candidatesTried;
+          const std::lock_guard<std::mutex> lock(reporting);
+          if (!stopped && !keepGoing({stage, settings.stages, triedNow, total, progress.best})) {
+            stopped = true;
+          }
+          return !stopped;
+        });
+  });
 
   GeneratedSet generated;
   generated.stopped = stopped;

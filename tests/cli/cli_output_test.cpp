@@ -13,6 +13,7 @@
 #include "io/replay_file.h"
 #include "io/stage_data_file.h"
 #include "io_test_files.h"
+#include "platform/version.h"
 
 namespace vantoki {
 namespace {
@@ -53,6 +54,40 @@ TEST(CliHelpTest, PrintsTheUsageAndSucceeds) {
   EXPECT_TRUE(help.output.starts_with("usage: vantoki-cli check STAGEFILE\n")) << help.output;
   EXPECT_NE(help.output.find("--max-memory SIZE"), std::string::npos);
   EXPECT_EQ(runCliForErrors("--help").output, "");
+}
+
+TEST(CliHelpTest, EveryCommandsHelpIsTheUsageAndTheVersionIsTheProjects) {
+  for (const char* command : {"check", "replay", "render", "verify", "solve", "generate"}) {
+    const RunResult help = runCli(std::string(command) + " --help");
+    EXPECT_EQ(help.status, 0) << command;
+    EXPECT_EQ(help.output, runCli("--help").output) << command;
+  }
+  const RunResult version = runCli("--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.output, "vantoki-cli " + std::string(kVersion) + "\n");
+}
+
+// A value out of range is refused before any file is read (none of these exists), in one line
+// that names it and its range, without the whole usage.
+TEST(CliRefusalTest, AValueOutOfRangeIsOneLineNamingItsRange) {
+  const struct {
+    std::string arguments;
+    std::string line;
+  } cases[] = {
+      {"replay nothing.vkst 0 nothing.vkrp",
+       "STAGE must be a stage number from 1 to 10, not \"0\""},
+      {"render nothing.vkst 1x nothing.png",
+       "STAGE must be a stage number from 1 to 10, not \"1x\""},
+      {"solve nothing.vkst 1 --max-turns 501",
+       "--max-turns must be a number from 1 to 500, not \"501\""},
+      {"generate /nonexistent/folder/out.vkst --stages 0",
+       "--stages must be a number from 1 to 10, not \"0\""},
+  };
+  for (const auto& refusal : cases) {
+    const RunResult result = runCliForErrors(refusal.arguments);
+    EXPECT_EQ(result.status, 2) << refusal.arguments;
+    EXPECT_EQ(result.output, "vantoki-cli: " + refusal.line + "\n");
+  }
 }
 
 // Names that would clear the screen, set the window title, ring the bell and cut a C string

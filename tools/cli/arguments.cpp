@@ -1,25 +1,64 @@
 #include "arguments.h"
 
 #include <charconv>
+#include <utility>
 
 #include "commands.h"
 #include "io/stage_data_file.h"
 
 namespace vantoki::cli {
 
-std::optional<ChosenStage> chooseStage(std::string_view stageFile, std::string_view stageNumber) {
+CLI::Option* addCheckedOption(CLI::App& command, const std::string& name,
+                              std::function<std::optional<std::string>(const std::string&)> take) {
+  // CLI11 reports what a callback throws as it was thrown, with no name put before the message.
+  return command.add_option_function<std::string>(
+      name, [take = std::move(take)](const std::string& value) {
+        if (std::optional<std::string> problem = take(value)) {
+          throw RefusedValue(std::move(*problem));
+        }
+      });
+}
+
+namespace {
+
+// A whole number from `least` to `most`; anything else is refused with
+// `<name> must be <kind> from <least> to <most>, not "<value>"`.
+CLI::Option* addRangedOption(CLI::App& command, const std::string& name, std::string_view kind,
+                             long long least, long long most, std::function<void(long long)> keep) {
+  return addCheckedOption(command, name,
+                          [name, kind, least, most, keep = std::move(keep)](
+                              const std::string& value) -> std::optional<std::string> {
+                            const std::optional<long long> number = countIn(value, least, most);
+                            if (!number) {
+                              return name + " must be " + std::string(kind) + " from " +
+                                     std::to_string(least) + " to " + std::to_string(most) +
+                                     ", not \"" + value + "\"";
+                            }
+                            keep(*number);
+                            return std::nullopt;
+                          });
+}
+
+}  // namespace
+
+CLI::Option* addCountOption(CLI::App& command, const std::string& name, long long least,
+                            long long most, std::function<void(long long)> keep) {
+  return addRangedOption(command, name, "a number", least, most, std::move(keep));
+}
+
+CLI::Option* addStageArgument(CLI::App& command, int& stage) {
+  return addRangedOption(command, "STAGE", "a stage number", 1, kStageCount,
+                         [&stage](long long number) { stage = static_cast<int>(number - 1); })
+      ->required();
+}
+
+std::optional<ChosenStage> chooseStage(std::string_view stageFile, int stage) {
   Result<StageSet> stages = readStageDataFile(std::string(stageFile));
   if (!stages.ok()) {
     failWith(stages.error().message);
     return std::nullopt;
   }
-  const std::optional<long long> number = countIn(stageNumber, 1, kStageCount);
-  if (!number) {
-    failWith("STAGE must be a stage number from 1 to " + std::to_string(kStageCount) + ", not \"" +
-             std::string(stageNumber) + "\"");
-    return std::nullopt;
-  }
-  return ChosenStage{std::move(stages).value(), static_cast<int>(*number - 1)};
+  return ChosenStage{std::move(stages).value(), stage};
 }
 
 bool isTheStageFile(const std::filesystem::path& out, std::string_view stageFile) {

@@ -1,5 +1,7 @@
 // vantoki-cli check: what a stage data file holds, stage by stage.
 #include <iostream>
+#include <memory>
+#include <string>
 
 #include "commands.h"
 #include "io/stage_data_file.h"
@@ -23,13 +25,8 @@ PieceCount countPieces(const Board& board) {
   return count;
 }
 
-}  // namespace
-
-int runCheck(std::span<const std::string_view> arguments) {
-  if (arguments.size() != 1) {
-    return kExitUsage;
-  }
-  const Result<StageSet> read = readStageDataFile(std::string(arguments[0]));
+int runCheck(const std::string& stageFile) {
+  const Result<StageSet> read = readStageDataFile(stageFile);
   if (!read.ok()) {
     return failWith(read.error().message);
   }
@@ -42,6 +39,15 @@ int runCheck(std::span<const std::string_view> arguments) {
               << count.arrowBlocks << ", name " << printable(stageSet.stageNames[stage]) << "\n";
   }
   return kExitOk;
+}
+
+}  // namespace
+
+Command addCheck(CLI::App& program) {
+  CLI::App* const commandLine = program.add_subcommand("check");
+  const auto stageFile = std::make_shared<std::string>();
+  commandLine->add_option("STAGEFILE", *stageFile)->required();
+  return {commandLine, [stageFile] { return runCheck(*stageFile); }};
 }
 
 }  // namespace vantoki::cli

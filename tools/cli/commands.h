@@ -1,13 +1,17 @@
-// The commands of vantoki-cli. Each takes its own arguments (after the command name) and returns
-// the process exit status: 0 done, 1 a file could not be used or an argument is out of range,
-// 2 wrong usage. verify and solve also return 1 when a replay fails or no solution is found.
-// Whatever they print that comes from a file or a folder goes through printable() first.
+// The commands of vantoki-cli. Each declares its arguments on a subcommand of the program's
+// command line, which reads them into values the command holds, and hands back what runs once
+// the line has been read. What runs returns the process exit status: 0 done, 1 a file could
+// not be read or written (verify and solve also when a replay fails or no solution is found),
+// 2 wrong usage: an unknown command or option, an argument missing or too many, or a value that
+// is malformed or out of range, all refused before any file is touched. Whatever the commands
+// print that comes from a file or a folder goes through printable() first.
 #pragma once
 
+#include <CLI/CLI.hpp>
+
+#include <functional>
 #include <iostream>
-#include <span>
 #include <string>
-#include <string_view>
 
 #include "terminal_text.h"
 
@@ -19,16 +23,23 @@ constexpr int kExitUsage = 2;
 
 // Every command reports what stops it the same way, on standard error. Messages quote names and
 // paths, so the whole line is made printable.
-inline int failWith(const std::string& message) {
+inline int failWith(const std::string& message, int status = kExitFailure) {
   std::cerr << "vantoki-cli: " << printable(message) << "\n";
-  return kExitFailure;
+  return status;
 }
 
-int runCheck(std::span<const std::string_view> arguments);
-int runReplay(std::span<const std::string_view> arguments);
-int runRender(std::span<const std::string_view> arguments);
-int runVerify(std::span<const std::string_view> arguments);
-int runSolve(std::span<const std::string_view> arguments);
-int runGenerate(std::span<const std::string_view> arguments);
+// The values a command line is read into belong to `run`, which keeps them alive for as long as
+// the program's command line may write them.
+struct Command {
+  CLI::App* commandLine;  // the subcommand, owned by the program's command line
+  std::function<int()> run;
+};
+
+Command addCheck(CLI::App& program);
+Command addReplay(CLI::App& program);
+Command addRender(CLI::App& program);
+Command addVerify(CLI::App& program);
+Command addSolve(CLI::App& program);
+Command addGenerate(CLI::App& program);
 
 }  // namespace vantoki::cli

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <thread>
@@ -33,88 +34,14 @@ constexpr long long kMostBoards = 100'000'000;
 constexpr long long kMostSeed = 0x7FFF'FFFF'FFFF'FFFFll;
 
 struct GenerateArguments {
-  std::string_view out;
+  std::string out;
   GenerationSettings settings;
   std::optional<long long> timeLimitSeconds;
-  std::optional<std::string_view> replays;
-};
-
-struct ParsedArguments {
-  std::optional<GenerateArguments> arguments;
-  std::string problem;
+  std::optional<std::string> replays;
 };
 
 int defaultThreads() {
   return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-}
-
-ParsedArguments parse(std::span<const std::string_view> arguments) {
-  if (arguments.empty()) {
-    return {};
-  }
-  GenerateArguments parsed{arguments[0], GenerationSettings{}, std::nullopt, std::nullopt};
-  parsed.settings.search.threads = defaultThreads();
-  struct CountOption {
-    std::string_view name;
-    long long least;
-    long long most;
-  };
-  for (std::size_t next = 1; next < arguments.size(); next += 2) {
-    if (next + 1 == arguments.size()) {
-      return {};
-    }
-    const std::string_view option = arguments[next];
-    const std::string_view value = arguments[next + 1];
-    if (option == "--replays") {
-      parsed.replays = value;
-      continue;
-    }
-    const auto number = [&](long long least, long long most) -> std::optional<long long> {
-      return countIn(value, least, most);
-    };
-    const auto refuse = [&](long long least, long long most) {
-      return ParsedArguments{
-          std::nullopt, std::string(option) + " must be a number from " + std::to_string(least) +
-                            " to " + std::to_string(most) + ", not \"" + std::string(value) + "\""};
-    };
-    const auto take = [&](long long least, long long most,
-                          auto store) -> std::optional<ParsedArguments> {
-      const std::optional<long long> got = number(least, most);
-      if (!got) {
-        return refuse(least, most);
-      }
-      store(*got);
-      return std::nullopt;
-    };
-    std::optional<ParsedArguments> refused;
-    GenerationSettings& settings = parsed.settings;
-    if (option == "--seed") {
-      refused =
-          take(0, kMostSeed, [&](long long n) { settings.seed = static_cast<std::uint64_t>(n); });
-    } else if (option == "--stages") {
-      refused = take(1, kStageCount, [&](long long n) { settings.stages = static_cast<int>(n); });
-    } else if (option == "--min-turns") {
-      refused =
-          take(1, kTurnLimit, [&](long long n) { settings.search.minTurns = static_cast<int>(n); });
-    } else if (option == "--candidates") {
-      refused = take(1, kMostCandidates,
-                     [&](long long n) { settings.search.candidates = static_cast<int>(n); });
-    } else if (option == "--time-limit") {
-      refused = take(1, kMostSeconds, [&](long long n) { parsed.timeLimitSeconds = n; });
-    } else if (option == "--threads") {
-      refused = take(1, kMostThreads,
-                     [&](long long n) { settings.search.threads = static_cast<int>(n); });
-    } else if (option == "--max-boards") {
-      refused = take(kLeastBoards, kMostBoards,
-                     [&](long long n) { settings.search.maxBoards = static_cast<std::size_t>(n); });
-    } else {
-      return {};
-    }
-    if (refused) {
-      return *refused;
-    }
-  }
-  return {parsed, ""};
 }
 
 // One line on standard error, rewritten in place, when a person watches it.
@@ -193,17 +120,7 @@ void printStages(const GeneratedSet& generated) {
   }
 }
 
-}  // namespace
-
-int runGenerate(std::span<const std::string_view> arguments) {
-  const ParsedArguments parsedArguments = parse(arguments);
-  if (!parsedArguments.problem.empty()) {
-    return failWith(parsedArguments.problem);
-  }
-  if (!parsedArguments.arguments) {
-    return kExitUsage;
-  }
-  const GenerateArguments& parsed = *parsedArguments.arguments;
+int runGenerate(const GenerateArguments& parsed) {
   const auto start = std::chrono::steady_clock::now();
   ProgressLine progressLine;
   const GeneratedSet generated =
@@ -235,6 +152,38 @@ int runGenerate(std::span<const std::string_view> arguments) {
                     "; wrote those");
   }
   return kExitOk;
+}
+
+}  // namespace
+
+Command addGenerate(CLI::App& program) {
+  CLI::App* const commandLine = program.add_subcommand("generate");
+  const auto arguments = std::make_shared<GenerateArguments>();
+  GenerationSettings& settings = arguments->settings;
+  settings.search.threads = defaultThreads();
+  commandLine->add_option("OUT.vkst", arguments->out)->required();
+  addCountOption(*commandLine, "--seed", 0, kMostSeed,
+                 [&settings](long long seed) { settings.seed = static_cast<std::uint64_t>(seed); });
+  addCountOption(*commandLine, "--stages", 1, kStageCount,
+                 [&settings](long long stages) { settings.stages = static_cast<int>(stages); });
+  addCountOption(*commandLine, "--min-turns", 1, kTurnLimit, [&settings](long long turns) {
+    settings.search.minTurns = static_cast<int>(turns);
+  });
+  addCountOption(*commandLine, "--candidates", 1, kMostCandidates, [&settings](long long count) {
+    settings.search.candidates = static_cast<int>(count);
+  });
+  addCountOption(
+      *commandLine, "--time-limit", 1, kMostSeconds,
+      [&timeLimit = arguments->timeLimitSeconds](long long seconds) { timeLimit = seconds; });
+  commandLine->add_option("--replays", arguments->replays);
+  addCountOption(*commandLine, "--threads", 1, kMostThreads, [&settings](long long threads) {
+    settings.search.threads = static_cast<int>(threads);
+  });
+  addCountOption(*commandLine, "--max-boards", kLeastBoards, kMostBoards,
+                 [&settings](long long boards) {
+                   settings.search.maxBoards = static_cast<std::size_t>(boards);
+                 });
+  return {commandLine, [arguments] { return runGenerate(*arguments); }};
 }
 
 }  // namespace vantoki::cli

@@ -5,7 +5,9 @@
 #include <QByteArray>
 
 #include <filesystem>
+#include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "arguments.h"
@@ -17,15 +19,20 @@
 
 namespace vantoki::cli {
 
-int runRender(std::span<const std::string_view> arguments) {
-  if (arguments.size() != 3) {
-    return kExitUsage;
-  }
-  const std::filesystem::path out(arguments[2]);
-  if (isTheStageFile(out, arguments[0])) {
+namespace {
+
+struct RenderArguments {
+  std::string stageFile;
+  int stage = 0;
+  std::string out;
+};
+
+int runRender(const RenderArguments& arguments) {
+  const std::filesystem::path out(arguments.out);
+  if (isTheStageFile(out, arguments.stageFile)) {
     return kExitFailure;
   }
-  const std::optional<ChosenStage> chosen = chooseStage(arguments[0], arguments[1]);
+  const std::optional<ChosenStage> chosen = chooseStage(arguments.stageFile, arguments.stage);
   if (!chosen) {
     return kExitFailure;
   }
@@ -41,6 +48,17 @@ int runRender(std::span<const std::string_view> arguments) {
     return failWith(problem->message);
   }
   return kExitOk;
+}
+
+}  // namespace
+
+Command addRender(CLI::App& program) {
+  CLI::App* const commandLine = program.add_subcommand("render");
+  const auto arguments = std::make_shared<RenderArguments>();
+  commandLine->add_option("STAGEFILE", arguments->stageFile)->required();
+  addStageArgument(*commandLine, arguments->stage);
+  commandLine->add_option("OUT.png", arguments->out)->required();
+  return {commandLine, [arguments] { return runRender(*arguments); }};
 }
 
 }  // namespace vantoki::cli

@@ -1,7 +1,9 @@
 // vantoki-cli replay: plays a replay file on one stage of a stage data file, exactly as the
 // game's replay playback does, and reports how the play ends.
 #include <iostream>
+#include <memory>
 #include <optional>
+#include <string>
 
 #include "arguments.h"
 #include "commands.h"
@@ -18,20 +20,21 @@ void printBoard(const Board& board) {
   }
 }
 
-}  // namespace
+struct ReplayArguments {
+  std::string stageFile;
+  int stage = 0;
+  std::string replayFile;
+  bool printBoards = false;
+};
 
-int runReplay(std::span<const std::string_view> arguments) {
-  const bool printBoards = arguments.size() == 4 && arguments[3] == "--boards";
-  if (arguments.size() != 3 && !printBoards) {
-    return kExitUsage;
-  }
-  const std::optional<ChosenStage> chosen = chooseStage(arguments[0], arguments[1]);
+int runReplay(const ReplayArguments& arguments) {
+  const std::optional<ChosenStage> chosen = chooseStage(arguments.stageFile, arguments.stage);
   if (!chosen) {
     return kExitFailure;
   }
   const StageSet& stageSet = chosen->stageSet;
   const int stage = chosen->stage;
-  const Result<ReplayRecords> replay = readReplayFile(std::string(arguments[2]));
+  const Result<ReplayRecords> replay = readReplayFile(arguments.replayFile);
   if (!replay.ok()) {
     return failWith(replay.error().message);
   }
@@ -47,11 +50,11 @@ int runReplay(std::span<const std::string_view> arguments) {
   const Result<RecordedPlay> recorded =
       playMoveRecord(stageSet.stageCells[stage], replay.value().moveRecord);
   if (!recorded.ok()) {
-    return failWith(std::string(arguments[2]) + ": " + recorded.error().message);
+    return failWith(arguments.replayFile + ": " + recorded.error().message);
   }
   const Play& play = *recorded.value().play;
 
-  if (printBoards) {
+  if (arguments.printBoards) {
     for (int turn = 0; turn <= play.lastTurn(); ++turn) {
       std::cout << "turn " << turn << "\n";
       printBoard(play.snapshot(turn));
@@ -61,6 +64,18 @@ int runReplay(std::span<const std::string_view> arguments) {
   std::cout << "turn=" << play.currentTurn() << " last=" << play.lastTurn() << " stars=" << stars
             << " cleared=" << (recorded.value().cleared() ? "yes" : "no") << "\n";
   return kExitOk;
+}
+
+}  // namespace
+
+Command addReplay(CLI::App& program) {
+  CLI::App* const commandLine = program.add_subcommand("replay");
+  const auto arguments = std::make_shared<ReplayArguments>();
+  commandLine->add_option("STAGEFILE", arguments->stageFile)->required();
+  addStageArgument(*commandLine, arguments->stage);
+  commandLine->add_option("REPLAYFILE", arguments->replayFile)->required();
+  commandLine->add_flag("--boards", arguments->printBoards);
+  return {commandLine, [arguments] { return runReplay(*arguments); }};
 }
 
 }  // namespace vantoki::cli

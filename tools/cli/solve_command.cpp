@@ -6,6 +6,7 @@
 #include <array>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -48,61 +49,11 @@ std::optional<long long> mebibytesIn(std::string_view text, long long most) {
 }
 
 struct SolveArguments {
-  std::string_view stageFile;
-  std::string_view stage;
+  std::string stageFile;
+  int stage = 0;
   SearchLimits limits;
-  std::optional<std::string_view> out;
+  std::optional<std::string> out;
 };
-
-// Either the arguments, or a problem to report, or neither when the usage is wrong.
-struct ParsedArguments {
-  std::optional<SolveArguments> arguments;
-  std::string problem;
-};
-
-ParsedArguments parse(std::span<const std::string_view> arguments) {
-  if (arguments.size() < 2) {
-    return {};
-  }
-  SolveArguments parsed{arguments[0], arguments[1], SearchLimits{}, std::nullopt};
-  const long long machine = machineMebibytes();
-  parsed.limits.maxMemoryBytes =
-      std::min(parsed.limits.maxMemoryBytes, static_cast<std::size_t>(machine) * kMebibyte);
-  for (std::size_t next = 2; next < arguments.size(); next += 2) {
-    if (next + 1 == arguments.size()) {
-      return {};
-    }
-    const std::string_view option = arguments[next];
-    const std::string_view value = arguments[next + 1];
-    if (option == "--out") {
-      parsed.out = value;
-    } else if (option == "--max-turns") {
-      const std::optional<long long> turns = countIn(value, 1, kTurnLimit);
-      if (!turns) {
-        return {std::nullopt,
-                "--max-turns must be a number from 1 to " + std::to_string(kTurnLimit)};
-      }
-      parsed.limits.maxTurns = static_cast<int>(*turns);
-    } else if (option == "--max-states") {
-      const std::optional<long long> states = countIn(value, 1, kMostStates);
-      if (!states) {
-        return {std::nullopt,
-                "--max-states must be a number from 1 to " + std::to_string(kMostStates)};
-      }
-      parsed.limits.maxStates = static_cast<std::size_t>(*states);
-    } else if (option == "--max-memory") {
-      const std::optional<long long> mebibytes = mebibytesIn(value, machine);
-      if (!mebibytes) {
-        return {std::nullopt, "--max-memory must be a size from 1M to " + std::to_string(machine) +
-                                  "M (this machine's memory), such as 512M or 4G"};
-      }
-      parsed.limits.maxMemoryBytes = static_cast<std::size_t>(*mebibytes) * kMebibyte;
-    } else {
-      return {};
-    }
-  }
-  return {parsed, ""};
-}
 
 void printOutcome(const SearchOutcome& outcome, const SearchLimits& limits) {
   switch (outcome.result) {
@@ -143,39 +94,59 @@ void printOutcome(const SearchOutcome& outcome, const SearchLimits& limits) {
             << outcome.bytesPerStoredBoard << " bytes per stored board\n";
 }
 
-}  // namespace
-
-int runSolve(std::span<const std::string_view> arguments) {
-  const ParsedArguments parsedArguments = parse(arguments);
-  if (!parsedArguments.problem.empty()) {
-    return failWith(parsedArguments.problem);
-  }
-  const std::optional<SolveArguments>& parsed = parsedArguments.arguments;
-  if (!parsed) {
-    return kExitUsage;
-  }
-  if (parsed->out && isTheStageFile(std::filesystem::path(*parsed->out), parsed->stageFile)) {
+int runSolve(const SolveArguments& arguments) {
+  if (arguments.out && isTheStageFile(std::filesystem::path(*arguments.out), arguments.stageFile)) {
     return kExitFailure;
   }
-  const std::optional<ChosenStage> chosen = chooseStage(parsed->stageFile, parsed->stage);
+  const std::optional<ChosenStage> chosen = chooseStage(arguments.stageFile, arguments.stage);
   if (!chosen) {
     return kExitFailure;
   }
   const StageSet& stageSet = chosen->stageSet;
   const int stage = chosen->stage;
-  const SearchOutcome outcome = findShortestSolution(stageSet.stageCells[stage], parsed->limits);
-  printOutcome(outcome, parsed->limits);
+  const SearchOutcome outcome = findShortestSolution(stageSet.stageCells[stage], arguments.limits);
+  printOutcome(outcome, arguments.limits);
   if (outcome.result != SearchResult::Solved) {
     return kExitFailure;
   }
-  if (parsed->out) {
+  if (arguments.out) {
     if (const std::optional<FileError> problem = writeReplayFile(
-            std::filesystem::path(*parsed->out), stageSet.dataSetName, stageSet.stageNames[stage],
+            std::filesystem::path(*arguments.out), stageSet.dataSetName, stageSet.stageNames[stage],
             moveLogOf(outcome.moves), static_cast<int>(outcome.moves.size()))) {
       return failWith(problem->message);
     }
   }
   return kExitOk;
+}
+
+}  // namespace
+
+Command addSolve(CLI::App& program) {
+  CLI::App* const commandLine = program.add_subcommand("solve");
+  const auto arguments = std::make_shared<SolveArguments>();
+  const long long machine = machineMebibytes();
+  SearchLimits& limits = arguments->limits;
+  limits.maxMemoryBytes =
+      std::min(limits.maxMemoryBytes, static_cast<std::size_t>(machine) * kMebibyte);
+  commandLine->add_option("STAGEFILE", arguments->stageFile)->required();
+  addStageArgument(*commandLine, arguments->stage);
+  addCountOption(*commandLine, "--max-turns", 1, kTurnLimit,
+                 [&limits](long long turns) { limits.maxTurns = static_cast<int>(turns); });
+  addCountOption(*commandLine, "--max-states", 1, kMostStates, [&limits](long long states) {
+    limits.maxStates = static_cast<std::size_t>(states);
+  });
+  addCheckedOption(*commandLine, "--max-memory",
+                   [&limits, machine](const std::string& value) -> std::optional<std::string> {
+                     const std::optional<long long> mebibytes = mebibytesIn(value, machine);
+                     if (!mebibytes) {
+                       return "--max-memory must be a size from 1M to " + std::to_string(machine) +
+                              "M (this machine's memory), such as 512M or 4G";
+                     }
+                     limits.maxMemoryBytes = static_cast<std::size_t>(*mebibytes) * kMebibyte;
+                     return std::nullopt;
+                   });
+  commandLine->add_option("--out", arguments->out);
+  return {commandLine, [arguments] { return runSolve(*arguments); }};
 }
 
 }  // namespace vantoki::cli

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "commands.h"
@@ -84,18 +86,18 @@ void verifyOne(const StageSet& stageSet, const std::filesystem::path& path, Tall
   ++tally.cleared;
 }
 
-}  // namespace
+struct VerifyArguments {
+  std::string stageFile;
+  std::vector<std::string> replays;
+};
 
-int runVerify(std::span<const std::string_view> arguments) {
-  if (arguments.size() < 2) {
-    return kExitUsage;
-  }
-  const Result<StageSet> stages = readStageDataFile(std::string(arguments[0]));
+int runVerify(const VerifyArguments& arguments) {
+  const Result<StageSet> stages = readStageDataFile(arguments.stageFile);
   if (!stages.ok()) {
     return failWith(stages.error().message);
   }
   Tally tally;
-  for (const std::string_view argument : arguments.subspan(1)) {
+  for (const std::string& argument : arguments.replays) {
     const ReplayArgument expanded = expand(std::filesystem::path(argument));
     for (const std::filesystem::path& replay : expanded.replays) {
       verifyOne(stages.value(), replay, tally);
@@ -106,6 +108,16 @@ int runVerify(std::span<const std::string_view> arguments) {
   }
   std::cout << "verified: " << tally.cleared << " cleared, " << tally.failed << " failed\n";
   return tally.failed > 0 ? kExitFailure : kExitOk;
+}
+
+}  // namespace
+
+Command addVerify(CLI::App& program) {
+  CLI::App* const commandLine = program.add_subcommand("verify");
+  const auto arguments = std::make_shared<VerifyArguments>();
+  commandLine->add_option("STAGEFILE", arguments->stageFile)->required();
+  commandLine->add_option("REPLAY", arguments->replays)->required();
+  return {commandLine, [arguments] { return runVerify(*arguments); }};
 }
 
 }  // namespace vantoki::cli
