@@ -61,15 +61,6 @@ TEST_F(GameTest, StartsOnTheFirstEmptyStage) {
   EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(GameTest, EmptyRoomIsClearedByTheFirstMove) {
-  move(kUp);
-  EXPECT_EQ(game.currentTurnLabel(), "001");
-  EXPECT_TRUE(game.stageClearShown());
-  game.selectStage(0);
-  EXPECT_EQ(game.currentTurnLabel(), "000");
-  EXPECT_FALSE(game.stageClearShown());
-}
-
 TEST_F(GameTest, MoveChangesTheBoardPicture) {
   installStage(walledBoardWith({{7, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}}));
   const Image24 before = game.boardImage();
@@ -92,34 +83,6 @@ TEST_F(GameTest, SelectingAStageDropsTheMoveInProgress) {
   EXPECT_EQ(game.play().lastTurn(), 0);
   EXPECT_EQ(game.play().currentBoard(), walledEmptyBoard());
   EXPECT_EQ(game.currentTurnLabel(), "000");
-}
-
-TEST_F(GameTest, HistoryButtonsWaitForTheMove) {
-  installStage(walledBoardWith({{7, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}}));
-  move(kRight);
-  game.pressDirection(kRight);
-  game.stepThroughHistory(HistoryStep::First);
-  EXPECT_EQ(game.play().currentTurn(), 1);
-  for (int ticks = 0; ticks < 4; ++ticks) {
-    game.tick();
-  }
-  EXPECT_EQ(game.currentTurnLabel(), "002");
-  EXPECT_EQ(game.play().currentBoard().at(9, 13), c(Tile::Player));
-}
-
-TEST_F(GameTest, SteppingBackAndMovingOnRewritesTheLine) {
-  installStage(walledBoardWith({{2, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}}));
-  for (int turn = 0; turn < 12; ++turn) {
-    move(kRight);
-  }
-  for (int back = 0; back < 7; ++back) {
-    game.stepThroughHistory(HistoryStep::Previous);
-  }
-  EXPECT_EQ(game.currentTurnLabel(), "005");
-  EXPECT_EQ(game.lastTurnLabel(), "012");
-  move(kLeft);
-  EXPECT_EQ(game.currentTurnLabel(), "006");
-  EXPECT_EQ(game.lastTurnLabel(), "006");
 }
 
 TEST_F(GameTest, HistoryRedrawsTheTurnShown) {
