@@ -90,7 +90,7 @@ TEST_F(StageOperationsModelTest, ChoosingATargetShowsItsStageOnItsSideAsItWasThe
     if (stage != kNoTarget) {
       // The stage changes before every choice; a side keeps what it showed when it was chosen.
       stageSet.stageCells[stage].set(1 + step++, 1, code(Tile::Bomb));
-      shown[side] = {stage, "S" + std::to_string(stage),
+      shown[side] = {stage, std::string("S").append(std::to_string(stage)),
                      drawStagePreview(stageSet.stageCells[stage], miniStrip)};
     }
     EXPECT_EQ(model->chooseTarget(option), stage == kNoTarget ? std::nullopt : std::optional(side));
