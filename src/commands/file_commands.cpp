@@ -11,6 +11,16 @@ void reportFailure(Platform& platform, const std::filesystem::path& path, const 
 
 }  // namespace
 
+std::filesystem::path withFilterExtension(const std::filesystem::path& path,
+                                          const FileFilter& filter) {
+  if (path.has_extension() || !filter.pattern.starts_with("*.")) {
+    return path;
+  }
+  std::filesystem::path named = path;
+  named += filter.pattern.substr(1);
+  return named;
+}
+
 std::filesystem::path folderBesideProgram(Platform& platform, const char* name) {
   return platform.programFolder() / name;
 }
@@ -18,17 +28,18 @@ std::filesystem::path folderBesideProgram(Platform& platform, const char* name) 
 void saveThroughDialog(
     Platform& platform, const FileFilter& filter, const std::filesystem::path& folder,
     const std::function<std::optional<FileError>(const std::filesystem::path&)>& write) {
-  const std::optional<std::filesystem::path> path = platform.chooseFileToSave(filter, folder);
-  if (!path) {
+  const std::optional<std::filesystem::path> chosen = platform.chooseFileToSave(filter, folder);
+  if (!chosen) {
     return;
   }
-  if (platform.fileExists(*path) &&
+  const std::filesystem::path path = withFilterExtension(*chosen, filter);
+  if (platform.fileExists(path) &&
       platform.showMessage("同名のファイルが存在します。上書きしますか？", "確認",
                            MessageButtons::YesNo) != MessageAnswer::Yes) {
     return;
   }
-  if (write(*path)) {
-    reportFailure(platform, *path, "をデータセーブできませんでした");
+  if (write(path)) {
+    reportFailure(platform, path, "をデータセーブできませんでした");
     return;
   }
   platform.showMessage("データセーブが完了しました", "メッセージ", MessageButtons::Ok);

@@ -15,7 +15,13 @@ namespace vantoki {
 // A folder of that name beside the program, where the dialogs of the file commands open.
 std::filesystem::path folderBesideProgram(Platform& platform, const char* name);
 
-// Asks for a file to save, asks before overwriting one, writes it with `write` and says how it
+// A name typed without an extension gets the filter's, so the load dialog's filter shows the file
+// saved; one with any extension is kept as it was typed.
+std::filesystem::path withFilterExtension(const std::filesystem::path& path,
+                                          const FileFilter& filter);
+
+// Asks for a file to save (adding the filter's extension to a name without one), asks before
+// overwriting one, writes it with `write` and says how it
 // went. A cancelled dialog or a No ends the command without a word.
 void saveThroughDialog(
     Platform& platform, const FileFilter& filter, const std::filesystem::path& folder,

@@ -2,6 +2,8 @@
 // every question and message, the silent ends, and what a failed load leaves alone.
 #include "commands/stage_data_commands.h"
 
+#include "commands/file_commands.h"
+
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
@@ -163,6 +165,28 @@ TEST_F(StageDataCommandsTest, LoadOfAFifoOrAnEndlessLineIsReportedAtOnce) {
                                         "エラー: 原因不明のエラーで、" + endless.string() +
                                             "をデータロードできませんでした"};
   }));
+}
+
+// A name typed without an extension is saved with the filter's, so the load dialog shows it; the
+// question before overwriting asks about the file that would really be replaced.
+TEST_F(StageDataCommandsTest, SaveAddsTheExtensionToANameTypedWithoutOne) {
+  ASSERT_FALSE(writeStageDataFile(dir / "kept.vkst", initialStageSet()));
+  struct Case {
+    const char* typed;
+    const char* written;
+  };
+  for (const Case& save : {Case{"set", "set.vkst"}, Case{"notes.txt", "notes.txt"},
+                           Case{"my.set", "my.set"}, Case{"kept", "kept.vkst"}}) {
+    platform.messages.clear();
+    platform.files = {dir / save.typed};
+    platform.answers = {MessageAnswer::Yes};
+    saveStageData(platform, sampleSet());
+    EXPECT_EQ(readStageDataFile(dir / save.written).value(), sampleSet()) << save.typed;
+    EXPECT_EQ(platform.messages.size(), std::string_view(save.typed) == "kept" ? 2u : 1u)
+        << save.typed;
+  }
+  EXPECT_EQ(dir.entries(), (std::set<std::string>{"kept.vkst", "my.set", "notes.txt", "set.vkst"}));
+  EXPECT_EQ(withFilterExtension("replay", FileFilter{"", "*.vkrp"}), "replay.vkrp");
 }
 
 class FailedSaveTest : public StageDataCommandsTest,
