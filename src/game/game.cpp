@@ -59,6 +59,7 @@ void Game::installStageSet(StageSet stageSet) {
 }
 
 void Game::tick() {
+  takeUpChosenSpeed();
   play_->tick(kCellPixels / animStep_, editor_.editMode(),
               [this] { return directionKeyHeld_ || platform_.leftMouseButtonDown(); });
 }
@@ -67,6 +68,7 @@ bool Game::pressDirection(int direction) {
   if (!directionsReachable()) {
     return false;
   }
+  takeUpChosenSpeed();
   play_->pressDirection(direction);
   return true;
 }
@@ -140,7 +142,15 @@ void Game::showHint(const Hint& hint) {
 }
 
 void Game::selectSpeed(int speedIndex) {
-  selectGameSpeed(animStep_, speedIndex, play_->moveInProgress());
+  chosenAnimStep_ = animStepForSpeed(speedIndex);
+  takeUpChosenSpeed();
+}
+
+void Game::takeUpChosenSpeed() {
+  if (chosenAnimStep_ && !play_->moveInProgress()) {
+    animStep_ = *chosenAnimStep_;
+    chosenAnimStep_.reset();
+  }
 }
 
 void Game::toggleEditor() {
@@ -238,6 +248,8 @@ void Game::turnLimitReached() {
 void Game::moveCommitted(const Board& resolved, const Board& committed) {
   drawCommittedCells(painter_, resolved, committed);
   painter_.presentBoard();
+  // Before playback hears of the commit and issues its next move.
+  takeUpChosenSpeed();
 }
 
 void Game::drawStage(const Board& stage) {

@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "commands/replay_playback_command.h"
@@ -65,6 +66,8 @@ class Game : private PlayListener, private ReplayPlaybackHost {
   // the history, another stage, the editor, a load or a playback drops it. While one is being
   // looked for, another request is ignored. False, doing nothing, when a hint is out of reach.
   bool requestHint();
+  // A speed chosen while a move is animated takes effect when that move ends, committed or
+  // dropped: the move keeps the step it started with, since its commit counts the frames of it.
   void selectSpeed(int speedIndex);
 
   // Whether the controls can be reached now: the direction buttons lie in the play panel under
@@ -128,6 +131,8 @@ class Game : private PlayListener, private ReplayPlaybackHost {
   void replayRunningChanged() override;
 
   void showHint(const Hint& hint);
+  // Takes up the speed chosen during a move, once no move is in progress.
+  void takeUpChosenSpeed();
 
   template <typename Change>
   void tellView(Change change) {
@@ -143,6 +148,7 @@ class Game : private PlayListener, private ReplayPlaybackHost {
   std::unique_ptr<Play> play_ = std::make_unique<Play>();
   int currentStage_ = 0;
   int animStep_ = 0;
+  std::optional<int> chosenAnimStep_;  // chosen during the move in progress
   bool directionKeyHeld_ = false;
   StageEditor editor_;
 

@@ -30,21 +30,22 @@ void Play::notify(Notify&& notification) const {
 }
 
 void Play::selectStage(const Board& stage) {
-  boardHistory_[0] = stage;
   moveLog_[0] = 0;
+  restart(stage);
+}
+
+void Play::restartForReplay(const Board& stage, const MoveLog& moveLog) {
+  moveLog_ = moveLog;
+  restart(stage);
+}
+
+void Play::restart(const Board& stage) {
+  boardHistory_[0] = stage;
   currentTurn_ = 0;
   lastTurn_ = 0;
   animating_ = 0;
   notify([](PlayListener& listener) { listener.turnLabelsChanged(0, 0); });
   notify([](PlayListener& listener) { listener.stageClearChanged(false); });
-}
-
-void Play::restartForReplay(const Board& stage, const MoveLog& moveLog) {
-  boardHistory_[0] = stage;
-  moveLog_ = moveLog;
-  currentTurn_ = 0;
-  lastTurn_ = 0;
-  animating_ = 0;
 }
 
 bool Play::pressDirection(int direction) {

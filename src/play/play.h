@@ -62,10 +62,10 @@ class Play {
   bool stepThroughHistory(HistoryStep step);
 
   // Puts the play back to the start of the stage with a replay's moves in its log, as playback
-  // does before its first move; playback reads them from turn 0 on, and the moves it makes
-  // write the same values back turn by turn. Unlike a stage selection it tells no listener: the
-  // labels and the stage-clear panel keep what they show until the first replayed move commits. A
-  // move in progress is dropped, so its commit never lands in the replayed play.
+  // does before its first move; playback reads them from turn 0 on, and the moves it makes write
+  // the same values back turn by turn. The labels and the stage-clear panel are told, as a stage
+  // selection tells them, so they show the replayed play from its start. A move in progress is
+  // dropped, so its commit never lands in the replayed play.
   void restartForReplay(const Board& stage, const MoveLog& moveLog);
 
   int currentTurn() const { return currentTurn_; }
@@ -90,6 +90,8 @@ class Play {
   bool showsStageClear() const;
 
  private:
+  // Turn 0 of a fresh play of `stage`, told to the listeners.
+  void restart(const Board& stage);
   CommitOutcome commitTurn();
   template <typename Notify>
   void notify(Notify&& notification) const;

@@ -17,12 +17,4 @@ int animStepForSpeed(int speedIndex) {
   }
 }
 
-bool selectGameSpeed(int& animStep, int speedIndex, bool moveInProgress) {
-  if (moveInProgress) {
-    return false;
-  }
-  animStep = animStepForSpeed(speedIndex);
-  return true;
-}
-
 }  // namespace vantoki

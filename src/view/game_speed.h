@@ -16,8 +16,4 @@ constexpr int kStandardAnimStep = 10;
 // 0 → 40, 1 → 20, 2 → 10, 3 → 5; any other index, no selection included, → 2.
 int animStepForSpeed(int speedIndex);
 
-// A new speed takes effect only between moves: the tick's end test counts frames of the step the
-// move started with. Returns whether animStep changed.
-bool selectGameSpeed(int& animStep, int speedIndex, bool moveInProgress);
-
 }  // namespace vantoki

@@ -164,16 +164,31 @@ TEST_F(ReplayInWindowTest, NameMismatchAsksAndNoChangesNothing) {
   EXPECT_EQ(game.play().currentBoard().at(11, 13), c(Tile::Player));
 }
 
-TEST_F(ReplayInWindowTest, RecordOfNinesEndsAtOnceAtTurnZero) {
-  writeReplay(replay, "STAGE 1", "" + nines(501) + "");
-  move(kLeft);
-  platform.files = {replay};
-  game.startReplay();
-  EXPECT_FALSE(game.replayRunning());
-  EXPECT_EQ(platform.messages.back().text, kStartMessage);
-  EXPECT_EQ(game.play().currentTurn(), 0);
-  EXPECT_EQ(game.play().lastTurn(), 0);
-  EXPECT_EQ(game.currentTurnLabel(), "001") << "the labels wait for the first replayed commit";
+// Playback starts from the stage as selecting it shows it: labels at 000 / 000 and no clear
+// panel, whatever the last play showed; its commits then move them.
+TEST_F(ReplayInWindowTest, PlaybackStartsWithTheLabelsAndPanelOfAFreshPlay) {
+  StageSet set = game.stageSet();
+  set.stageCells[0] =
+      walledBoardWith({{2, 13, c(Tile::Player)}, {3, 13, c(Tile::Bomb)}, {4, 13, c(Tile::Star)}});
+  game.installStageSet(set);
+  struct Case {
+    std::string moveRecord;
+    const char* labelsAfter;
+  };
+  for (const Case& playback : {Case{nines(501), "000"}, Case{"00" + nines(499), "002"}}) {
+    move(kRight);
+    ASSERT_TRUE(game.stageClearShown());
+    writeReplay(replay, "STAGE 1", playback.moveRecord);
+    platform.files = {replay};
+    game.startReplay();
+    EXPECT_FALSE(game.stageClearShown());
+    EXPECT_EQ(game.currentTurnLabel() + "/" + game.lastTurnLabel(), "000/000");
+    tickThroughPlayback();
+    EXPECT_FALSE(game.stageClearShown());
+    EXPECT_EQ(game.currentTurnLabel(), playback.labelsAfter);
+    EXPECT_TRUE(game.directionsReachable());
+    game.selectStage(0);
+  }
 }
 
 TEST_F(ReplayInWindowTest, UnreadableRecordIsReportedAndChangesNothing) {

@@ -118,18 +118,38 @@ TEST_F(GameTest, TurnLimitMessageOncePerMovePast500) {
   EXPECT_EQ(game.play().currentTurn(), 500);
 }
 
-TEST_F(GameTest, SpeedChangesOnlyBetweenMoves) {
-  installStage(walledBoardWith({{7, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}}));
-  game.pressDirection(kRight);
-  game.selectSpeed(0);
-  EXPECT_EQ(game.animStep(), 10);
-  move(kRight);
+// A speed chosen during a move waits for the move to end, which keeps its own step; then it holds
+// for every move after.
+TEST_F(GameTest, SpeedChosenDuringAMoveTakesEffectWhenTheMoveEnds) {
+  installStage(walledBoardWith({{2, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}}));
+  const auto ticksOfAMove = [this] {
+    game.pressDirection(kRight);
+    game.releaseDirection();
+    int ticks = 0;
+    for (; ticks < 100 && game.play().moveInProgress(); ++ticks) {
+      game.tick();
+      if (ticks == 0) {
+        game.selectSpeed(0);
+      }
+    }
+    return ticks;
+  };
   game.selectSpeed(4);
+  EXPECT_EQ(ticksOfAMove(), 20) << "40 pixels at the smoothest speed's 2 a tick";
+  EXPECT_EQ(game.animStep(), 40);
+  EXPECT_EQ(ticksOfAMove(), 1);
+  EXPECT_EQ(game.play().lastTurn(), 2);
+
+  // A move dropped by a stage selection ends too.
+  game.selectSpeed(4);
+  game.pressDirection(kRight);
+  game.selectSpeed(1);
   EXPECT_EQ(game.animStep(), 2);
+  game.selectStage(0);
+  game.tick();
+  EXPECT_EQ(game.animStep(), 20);
   game.selectSpeed(-1);
   EXPECT_EQ(game.animStep(), 2);
-  game.selectSpeed(0);
-  EXPECT_EQ(game.animStep(), 40);
 }
 
 // The direction buttons lie under the stage-clear panel and in the play panel, which the editor
