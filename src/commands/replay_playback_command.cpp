@@ -4,6 +4,7 @@
 
 #include "commands/file_commands.h"
 #include "commands/replay_save_command.h"
+#include "io/cp932.h"
 #include "io/replay_file.h"
 
 namespace vantoki {
@@ -26,7 +27,10 @@ void ReplayPlaybackCommand::start(const std::string& dataSetName, const std::str
     reportLoadFailure(platform_, *path);
     return;
   }
-  if ((replay.value().stageName != stageName || replay.value().dataSetName != dataSetName) &&
+  // Compared as the files hold them: a name typed with a character code page 932 writes as
+  // another (or as "?") reads back from the replay as that other character.
+  if ((!writtenAlike(replay.value().stageName, stageName) ||
+       !writtenAlike(replay.value().dataSetName, dataSetName)) &&
       platform_.showMessage(
           "リプレイデータと現在のステージが一致しませんが、強制的に再生しますか？", "確認",
           MessageButtons::YesNo) != MessageAnswer::Yes) {

@@ -200,4 +200,12 @@ std::string Cp932Decoder::convert(std::string_view cp932) {
   return convertLossy(handle_.get(), cp932, keptBytes, undecodableCp932Length);
 }
 
+bool writtenAlike(std::string_view a, std::string_view b) {
+  if (a == b) {
+    return true;
+  }
+  Result<Cp932Encoder> encoder = Cp932Encoder::open();
+  return encoder.ok() && encoder.value().convert(a) == encoder.value().convert(b);
+}
+
 }  // namespace vantoki

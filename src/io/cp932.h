@@ -61,4 +61,10 @@ class Cp932Encoder {
   Cp932Decoder decoder_;
 };
 
+// Whether two texts are written to a file as the same bytes: a typed name and the name a file
+// read back to, which differ as text wherever code page 932 has one code for two characters (a
+// typed "〜" reads back as "～") or none (both are written as "?"). Without code page 932 support
+// only equal texts are the same.
+bool writtenAlike(std::string_view a, std::string_view b);
+
 }  // namespace vantoki

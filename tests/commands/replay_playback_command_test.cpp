@@ -164,6 +164,23 @@ TEST_F(ReplayInWindowTest, NameMismatchAsksAndNoChangesNothing) {
   EXPECT_EQ(game.play().currentBoard().at(11, 13), c(Tile::Player));
 }
 
+// A replay saved a moment ago matches its stage, whatever characters its names were typed with:
+// "〜" (U+301C, what an input method types) is written as the code of "～", and a character code
+// page 932 lacks as "?".
+TEST_F(ReplayInWindowTest, ReplayJustSavedMatchesNamesTypedWithAnyCharacters) {
+  game.toggleEditor();
+  game.renameStage("星〜テスト");
+  game.renameDataSet("セット🎮");
+  game.toggleEditor();
+  move(kRight);
+  savedMoveRecord();
+  platform.messages.clear();
+  platform.files = {dir / "play.vkrp"};
+  game.startReplay();
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].text, kStartMessage);
+}
+
 // Playback starts from the stage as selecting it shows it: labels at 000 / 000 and no clear
 // panel, whatever the last play showed; its commits then move them.
 TEST_F(ReplayInWindowTest, PlaybackStartsWithTheLabelsAndPanelOfAFreshPlay) {
