@@ -1,5 +1,6 @@
 #include "app/qt_platform.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -73,6 +74,10 @@ std::optional<StageOperationChoice> QtPlatform::chooseStageOperation(const Stage
 
 bool QtPlatform::fileExists(const std::filesystem::path& path) {
   return QFileInfo(QString::fromStdString(path.string())).isFile();
+}
+
+bool QtPlatform::modalDialogOpen() {
+  return QApplication::activeModalWidget() != nullptr;
 }
 
 bool QtPlatform::leftMouseButtonDown() {

@@ -25,6 +25,7 @@ class QtPlatform : public Platform {
   void showAboutBox() override;
   std::optional<StageOperationChoice> chooseStageOperation(const StageSet& stageSet) override;
   bool fileExists(const std::filesystem::path& path) override;
+  bool modalDialogOpen() override;
   bool leftMouseButtonDown() override;
   bool openAddress(const std::string& address) override;
   std::filesystem::path programFolder() override;

@@ -60,6 +60,11 @@ void Game::installStageSet(StageSet stageSet) {
 
 void Game::tick() {
   takeUpChosenSpeed();
+  if (waitingHint_ && !platform_.modalDialogOpen()) {
+    const Hint hint = *waitingHint_;
+    waitingHint_.reset();
+    showHint(hint);
+  }
   play_->tick(kCellPixels / animStep_, editor_.editMode(),
               [this] { return directionKeyHeld_ || platform_.leftMouseButtonDown(); });
 }
@@ -135,10 +140,19 @@ bool Game::requestHint() {
 }
 
 void Game::showHint(const Hint& hint) {
+  if (platform_.modalDialogOpen()) {
+    waitingHint_ = hint;
+    return;
+  }
   // A move pressed since the request has not committed yet, so nothing dropped the answer.
   if (hintReachable()) {
     platform_.showMessage(hintMessage(hint), "メッセージ", MessageButtons::Ok);
   }
+}
+
+void Game::dropHint() {
+  hintSearch_.drop();
+  waitingHint_.reset();
 }
 
 void Game::selectSpeed(int speedIndex) {
@@ -218,7 +232,7 @@ void Game::startReplay() {
 void Game::turnLabelsChanged(int currentTurn, int lastTurn) {
   // A commit, a stage selection and a step through the history all come this way: the board a
   // hint was looked for on is no longer shown.
-  hintSearch_.drop();
+  dropHint();
   currentTurnLabel_ = formatTurn(currentTurn);
   lastTurnLabel_ = formatTurn(lastTurn);
   tellView(&GameView::turnLabelsChanged);
@@ -258,7 +272,7 @@ void Game::drawStage(const Board& stage) {
 
 void Game::replayRunningChanged() {
   // Playback starts the play anew from the stage without a word to the labels.
-  hintSearch_.drop();
+  dropHint();
   tellView(&GameView::replayRunningChanged);
 }
 

@@ -63,8 +63,10 @@ class Game : private PlayListener, private ReplayPlaybackHost {
   bool stepThroughHistory(HistoryStep step);
   // Looks for a hint on the board shown, off the user-interface thread, and shows it in a
   // message when it comes, unless the board shown has changed by then: a move, a step through
-  // the history, another stage, the editor, a load or a playback drops it. While one is being
-  // looked for, another request is ignored. False, doing nothing, when a hint is out of reach.
+  // the history, another stage, the editor, a load or a playback drops it. An answer that comes
+  // while a dialog is open waits for it to close, so it never covers what the player is typing
+  // into. While one is being looked for, another request is ignored. False, doing nothing, when
+  // a hint is out of reach.
   bool requestHint();
   // A speed chosen while a move is animated takes effect when that move ends, committed or
   // dropped: the move keeps the step it started with, since its commit counts the frames of it.
@@ -131,6 +133,7 @@ class Game : private PlayListener, private ReplayPlaybackHost {
   void replayRunningChanged() override;
 
   void showHint(const Hint& hint);
+  void dropHint();
   // Takes up the speed chosen during a move, once no move is in progress.
   void takeUpChosenSpeed();
 
@@ -158,7 +161,8 @@ class Game : private PlayListener, private ReplayPlaybackHost {
   Image24 boardImage_;
   BoardPainter painter_;
   ReplayPlaybackCommand replayPlayback_;
-  HintSearch hintSearch_;  // last: its thread is joined before the rest of the game goes
+  std::optional<Hint> waitingHint_;  // came while a dialog was open
+  HintSearch hintSearch_;            // last: its thread is joined before the rest of the game goes
 };
 
 }  // namespace vantoki

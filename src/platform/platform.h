@@ -42,6 +42,9 @@ class Platform {
   virtual std::optional<StageOperationChoice> chooseStageOperation(const StageSet& stageSet) = 0;
   // A folder of that name is not a file.
   virtual bool fileExists(const std::filesystem::path& path) = 0;
+  // Whether a modal dialog or message box is open now, which a message of the game's own would
+  // cover and take the keyboard from.
+  virtual bool modalDialogOpen() = 0;
   // Whether the left mouse button is down at this moment, wherever the pointer is.
   virtual bool leftMouseButtonDown() = 0;
   // Opens a web or file: address in the browser or a mailto: address in the mail program; false

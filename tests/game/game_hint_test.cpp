@@ -132,6 +132,29 @@ TEST_F(GameHintTest, AnswerForABoardNoLongerShownIsDropped) {
   }
 }
 
+// An answer that comes while a dialog is open waits for it to close, and is dropped if the board
+// changed meanwhile.
+TEST_F(GameHintTest, AnswerWaitsForAnOpenDialogToClose) {
+  for (const bool moveMeanwhile : {false, true}) {
+    SCOPED_TRACE(moveMeanwhile ? "moved meanwhile" : "board unchanged");
+    platform.messages.clear();
+    installStage(kPit);
+    game->requestHint();
+    platform.dialogOpen = true;
+    EXPECT_EQ(platform.runCallsHandedOver(), 1);
+    game->tick();
+    EXPECT_TRUE(platform.messages.empty());
+    if (moveMeanwhile) {
+      move(kRight);
+    }
+    platform.dialogOpen = false;
+    game->tick();
+    EXPECT_EQ(messageTexts(), moveMeanwhile
+                                  ? std::vector<std::string>{}
+                                  : std::vector<std::string>{"次の一手：→（あと4手でクリア）"});
+  }
+}
+
 TEST_F(GameHintTest, SecondRequestWhileSearchingIsIgnored) {
   installStage(kPit);
   game->requestHint();

@@ -55,6 +55,7 @@ class FakePlatform : public Platform {
   bool fileExists(const std::filesystem::path& path) override {
     return std::filesystem::is_regular_file(path);
   }
+  bool modalDialogOpen() override { return dialogOpen; }
   bool leftMouseButtonDown() override { return leftButtonDown; }
   bool openAddress(const std::string& address) override {
     openedAddresses.push_back(address);
@@ -93,6 +94,7 @@ class FakePlatform : public Platform {
   std::vector<StageSet> stageSetsOperatedOn;
   bool addressesOpen = true;
   bool leftButtonDown = false;
+  bool dialogOpen = false;
   std::filesystem::path folder = "/nonexistent/vantoki";
 
  private:
