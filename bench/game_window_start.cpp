@@ -4,10 +4,12 @@
 #include <QWindow>
 
 #include "app/main_window.h"
+#include "app/toolkit_start.h"
 #include "widgets/application_style.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  vantoki::installToolkitTranslations(application);
   vantoki::applyApplicationStyle(application);
   vantoki::MainWindow window;
   window.show();

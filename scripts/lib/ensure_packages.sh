@@ -34,5 +34,6 @@ ensure_packages() {
 VANTOKI_BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libcli11-dev)
 # What the tests and benchmarks add.
 VANTOKI_TEST_PACKAGES=(libgtest-dev libbenchmark-dev desktop-file-utils)
-# What the game needs on screen: a Japanese Gothic font for every caption.
-VANTOKI_RUN_PACKAGES=(fonts-ipafont-gothic)
+# What the game needs on screen: a Japanese Gothic font for every caption, and the toolkit's
+# own words (file dialogs, a text box's menu) in Japanese.
+VANTOKI_RUN_PACKAGES=(fonts-ipafont-gothic qt6-translations-l10n)

@@ -6,13 +6,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QUrl>
 
 #include "dialogs/about_box.h"
 #include "dialogs/stage_operations_dialog.h"
 #include "dialogs/stage_preview.h"
 #include "view/strip_loader.h"
+#include "widgets/message_dialog.h"
 
 namespace vantoki {
 namespace {
@@ -37,14 +37,7 @@ QtPlatform::QtPlatform(QWidget* owner) : owner_(owner) {}
 
 MessageAnswer QtPlatform::showMessage(const std::string& text, const std::string& title,
                                       MessageButtons buttons) {
-  QMessageBox box(
-      QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(text),
-      buttons == MessageButtons::Ok ? QMessageBox::Ok : QMessageBox::Yes | QMessageBox::No, owner_);
-  const int answer = box.exec();
-  if (buttons == MessageButtons::Ok) {
-    return MessageAnswer::Ok;
-  }
-  return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+  return showMessageDialog(owner_, text, title, buttons);
 }
 
 std::optional<std::filesystem::path> QtPlatform::chooseFileToOpen(

@@ -1,0 +1,19 @@
+// The game's message box: a text, a title, and an OK button or はい and いいえ, with no icon,
+// modal to its owner. The buttons are the game's own words, so they are Japanese whether or not
+// the toolkit's translations are installed. A line of the text is never broken inside a word: the
+// box grows to the widest line, and wraps only a line wider than the screen (a very long path).
+#pragma once
+
+#include <QWidget>
+
+#include <string>
+
+#include "platform/platform.h"
+
+namespace vantoki {
+
+// はい is the default button and Escape answers いいえ; with OK alone, both answer OK.
+MessageAnswer showMessageDialog(QWidget* owner, const std::string& text, const std::string& title,
+                                MessageButtons buttons);
+
+}  // namespace vantoki
