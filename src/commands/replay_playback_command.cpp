@@ -23,7 +23,7 @@ void ReplayPlaybackCommand::start(const std::string& dataSetName, const std::str
   }
   const Result<ReplayRecords> replay = readReplayFile(*path);
   if (!replay.ok()) {
-    reportLoadFailure(platform_, *path);
+    reportLoadFailure(platform_, *path, replay.error());
     return;
   }
   if ((replay.value().stageName != stageName || replay.value().dataSetName != dataSetName) &&
@@ -33,8 +33,8 @@ void ReplayPlaybackCommand::start(const std::string& dataSetName, const std::str
     return;
   }
   MoveLog moves{};
-  if (decodeMoveRecord(replay.value().moveRecord, moves)) {
-    reportLoadFailure(platform_, *path);
+  if (const std::optional<FileError> error = decodeMoveRecord(replay.value().moveRecord, moves)) {
+    reportLoadFailure(platform_, *path, *error);
     return;
   }
   host_.drawStage(stage);
