@@ -90,9 +90,10 @@ void removeAbandonedTempFiles(const std::filesystem::path& folderPath, int folde
 }
 
 // A failed step of the save: what could not be done, in English and in a player's words, and the
-// errno that says why.
+// errno that says why. Only literals are held, so making one allocates nothing that could change
+// errno before it is read.
 struct Failure {
-  std::string what;
+  std::string_view what;
   std::string_view cause;
   int error;
 };
@@ -238,7 +239,7 @@ std::optional<FileError> writeFileAtomically(const std::filesystem::path& path,
     failure = temp.renameOver(target.filename().string());
   }
   if (failure) {
-    return fileError(path, failure->what + ": " + systemReason(failure->error),
+    return fileError(path, std::string(failure->what) + ": " + systemReason(failure->error),
                      systemCause(failure->error, FileUse::Writing, failure->cause));
   }
   // The rename is only on the disk once the folder is; a file system that cannot flush a folder
