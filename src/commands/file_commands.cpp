@@ -5,8 +5,11 @@
 namespace vantoki {
 namespace {
 
-void reportFailure(Platform& platform, const std::filesystem::path& path, const char* what) {
-  platform.showMessage("原因不明のエラーで、" + path.string() + what, "エラー", MessageButtons::Ok);
+// The fixed first line names the file; the second says the cause in the player's words.
+void reportFailure(Platform& platform, const std::filesystem::path& path, const char* what,
+                   const FileError& error) {
+  platform.showMessage("原因不明のエラーで、" + path.string() + what + "\r\n" + error.cause,
+                       "エラー", MessageButtons::Ok);
 }
 
 }  // namespace
@@ -38,8 +41,8 @@ void saveThroughDialog(
                            MessageButtons::YesNo) != MessageAnswer::Yes) {
     return;
   }
-  if (write(path)) {
-    reportFailure(platform, path, "をデータセーブできませんでした");
+  if (const std::optional<FileError> error = write(path)) {
+    reportFailure(platform, path, "をデータセーブできませんでした", *error);
     return;
   }
   platform.showMessage("データセーブが完了しました", "メッセージ", MessageButtons::Ok);
@@ -55,8 +58,9 @@ std::optional<std::filesystem::path> chooseExistingFile(Platform& platform,
   return path;
 }
 
-void reportLoadFailure(Platform& platform, const std::filesystem::path& path) {
-  reportFailure(platform, path, "をデータロードできませんでした");
+void reportLoadFailure(Platform& platform, const std::filesystem::path& path,
+                       const FileError& error) {
+  reportFailure(platform, path, "をデータロードできませんでした", error);
 }
 
 }  // namespace vantoki

@@ -1,6 +1,6 @@
 // What every file command of the window shares: the file dialog on a folder beside the program,
 // the question before overwriting, and the fixed messages for a finished save and for a failure,
-// which carry the full path the user chose.
+// which carry the full path the user chose; a failure's second line says its cause.
 #pragma once
 
 #include <filesystem>
@@ -33,6 +33,8 @@ std::optional<std::filesystem::path> chooseExistingFile(Platform& platform,
                                                         const FileFilter& filter,
                                                         const std::filesystem::path& folder);
 
-void reportLoadFailure(Platform& platform, const std::filesystem::path& path);
+// The fixed failure message for the full path, with the cause on a line of its own.
+void reportLoadFailure(Platform& platform, const std::filesystem::path& path,
+                       const FileError& error);
 
 }  // namespace vantoki

@@ -24,7 +24,7 @@ void ReplayPlaybackCommand::start(const std::string& dataSetName, const std::str
   }
   const Result<ReplayRecords> replay = readReplayFile(*path);
   if (!replay.ok()) {
-    reportLoadFailure(platform_, *path);
+    reportLoadFailure(platform_, *path, replay.error());
     return;
   }
   // Compared as the files hold them: a name typed with a character code page 932 writes as
@@ -37,8 +37,8 @@ void ReplayPlaybackCommand::start(const std::string& dataSetName, const std::str
     return;
   }
   MoveLog moves{};
-  if (decodeMoveRecord(replay.value().moveRecord, moves)) {
-    reportLoadFailure(platform_, *path);
+  if (const std::optional<FileError> error = decodeMoveRecord(replay.value().moveRecord, moves)) {
+    reportLoadFailure(platform_, *path, *error);
     return;
   }
   host_.drawStage(stage);

@@ -34,7 +34,7 @@ bool loadStageDataFrom(Platform& platform, const std::filesystem::path& path,
                        const std::function<void(StageSet)>& install) {
   Result<StageSet> loaded = readStageDataFile(path);
   if (!loaded.ok()) {
-    reportLoadFailure(platform, path);
+    reportLoadFailure(platform, path, loaded.error());
     return false;
   }
   install(std::move(loaded).value());

@@ -23,6 +23,9 @@ constexpr int kMaxLinkHops = 40;
 // Every temporary name starts so, which is how a later save recognises one left by a killed save.
 constexpr std::string_view kTempPrefix = ".vantoki-save.";
 
+constexpr std::string_view kCannotFollowLink = "シンボリックリンクをたどれません";
+constexpr std::string_view kCannotCreate = "フォルダーにファイルを作れません";
+
 // The file that a write to `path` really lands in: symbolic links followed, a dangling one
 // included, because that is what opening the path for writing would create.
 Result<std::filesystem::path> resolveLinks(const std::filesystem::path& path) {
@@ -34,11 +37,13 @@ Result<std::filesystem::path> resolveLinks(const std::filesystem::path& path) {
     }
     const std::filesystem::path target = std::filesystem::read_symlink(current, error);
     if (error) {
-      return fileError(path, "cannot follow the symbolic link: " + error.message());
+      return fileError(path, "cannot follow the symbolic link: " + error.message(),
+                       systemCause(error.value(), FileUse::Writing, kCannotFollowLink));
     }
     current = current.parent_path() / target;
   }
-  return fileError(path, "cannot follow the symbolic link: " + systemReason(ELOOP));
+  return fileError(path, "cannot follow the symbolic link: " + systemReason(ELOOP),
+                   systemCause(ELOOP, FileUse::Writing, kCannotFollowLink));
 }
 
 mode_t currentUmask() {
@@ -84,8 +89,12 @@ void removeAbandonedTempFiles(const std::filesystem::path& folderPath, int folde
   }
 }
 
+// A failed step of the save: what could not be done, in English and in a player's words, and the
+// errno that says why. Only literals are held, so making one allocates nothing that could change
+// errno before it is read.
 struct Failure {
-  std::string what;
+  std::string_view what;
+  std::string_view cause;
   int error;
 };
 
@@ -111,20 +120,20 @@ class TempFile {
       createNamed();
     }
     if (!fd_.valid()) {
-      return Failure{"cannot create a file in its folder", errno};
+      return Failure{"cannot create a file in its folder", kCannotCreate, errno};
     }
     if (flock(fd_.get(), LOCK_EX) != 0) {
-      return Failure{"cannot create a file in its folder", errno};
+      return Failure{"cannot create a file in its folder", kCannotCreate, errno};
     }
     if (fchmod(fd_.get(), mode) != 0) {
-      return Failure{"cannot set the file's permissions", errno};
+      return Failure{"cannot set the file's permissions", "ファイルの権限を設定できません", errno};
     }
     return std::nullopt;
   }
 
   std::optional<Failure> write(std::string_view bytes) {
     if (!writeAll(bytes) || fsync(fd_.get()) != 0) {
-      return Failure{"cannot write", errno};
+      return Failure{"cannot write", "ファイルに書き込めません", errno};
     }
     return std::nullopt;
   }
@@ -137,14 +146,14 @@ class TempFile {
       std::string name = freshTempName();
       while (linkat(AT_FDCWD, self.c_str(), folder_, name.c_str(), AT_SYMLINK_FOLLOW) != 0) {
         if (errno != EEXIST) {
-          return Failure{"cannot give the file a name in its folder", errno};
+          return Failure{"cannot give the file a name in its folder", kCannotCreate, errno};
         }
         name = freshTempName();
       }
       name_ = std::move(name);
     }
     if (renameat(folder_, name_.c_str(), folder_, target.c_str()) != 0) {
-      return Failure{"cannot replace the file", errno};
+      return Failure{"cannot replace the file", "ファイルを置き換えられません", errno};
     }
     name_.clear();
     return std::nullopt;
@@ -198,20 +207,25 @@ std::optional<FileError> writeFileAtomically(const std::filesystem::path& path,
   struct stat existing {};
   const bool targetExists = lstat(target.c_str(), &existing) == 0;
   if (!targetExists && errno != ENOENT) {
-    return fileError(path, "cannot look at the file: " + systemReason(errno));
+    const int error = errno;
+    return fileError(path, "cannot look at the file: " + systemReason(error),
+                     systemCause(error, FileUse::Writing, "ファイルを調べられません"));
   }
   if (targetExists && S_ISDIR(existing.st_mode)) {
-    return fileError(path, "is a folder, not a file");
+    return fileError(path, "is a folder, not a file", "同じ名前のフォルダーがあります");
   }
   if (targetExists && !S_ISREG(existing.st_mode)) {
-    return fileError(path, "is not a regular file, so it is not replaced");
+    return fileError(path, "is not a regular file, so it is not replaced",
+                     "通常のファイルではないので、置き換えません");
   }
 
   const std::filesystem::path folderPath =
       target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
   const UniqueFd folder(open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!folder.valid()) {
-    return fileError(path, "cannot create a file in its folder: " + systemReason(errno));
+    const int error = errno;
+    return fileError(path, "cannot create a file in its folder: " + systemReason(error),
+                     systemCause(error, FileUse::Writing, kCannotCreate));
   }
   removeAbandonedTempFiles(folderPath, folder.get());
 
@@ -225,13 +239,16 @@ std::optional<FileError> writeFileAtomically(const std::filesystem::path& path,
     failure = temp.renameOver(target.filename().string());
   }
   if (failure) {
-    return fileError(path, failure->what + ": " + systemReason(failure->error));
+    return fileError(path, std::string(failure->what) + ": " + systemReason(failure->error),
+                     systemCause(failure->error, FileUse::Writing, failure->cause));
   }
   // The rename is only on the disk once the folder is; a file system that cannot flush a folder
   // says EINVAL, and there nothing more can be done.
   if (fsync(folder.get()) != 0 && errno != EINVAL) {
-    return fileError(path, "was replaced, but its folder could not be flushed to the disk: " +
-                               systemReason(errno));
+    return fileError(
+        path,
+        "was replaced, but its folder could not be flushed to the disk: " + systemReason(errno),
+        "ファイルは置き換えましたが、ディスクへの書き込みを確かめられませんでした");
   }
   return std::nullopt;
 }

@@ -12,8 +12,9 @@ namespace {
 Result<IconvHandle> openIconv(const char* toCode, const char* fromCode) {
   const iconv_t descriptor = iconv_open(toCode, fromCode);
   if (descriptor == reinterpret_cast<iconv_t>(-1)) {
-    return FileError{"code page 932 conversion is not available on this system: " +
-                     systemReason(errno)};
+    return FileError(
+        "code page 932 conversion is not available on this system: " + systemReason(errno),
+        "この環境ではシフトJISの文字を変換できません");
   }
   return IconvHandle(descriptor);
 }

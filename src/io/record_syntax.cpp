@@ -81,6 +81,11 @@ class RecordCollector {
   bool emptyLineAfterLoneCr_ = false;
 };
 
+FileError cannotOpen(const std::filesystem::path& path, int error) {
+  return fileError(path, "cannot open: " + systemReason(error),
+                   systemCause(error, FileUse::Reading, "ファイルを開けません"));
+}
+
 // Nothing in a record is escaped, so a line break inside a name would split it into two records
 // and shift every record after it; it is written as a space instead.
 std::string withoutLineBreaks(std::string text) {
@@ -95,15 +100,17 @@ std::optional<FileError> writeRecords(const std::filesystem::path& path,
                                       std::span<const std::string> texts) {
   Result<Cp932Encoder> encoder = Cp932Encoder::open();
   if (!encoder.ok()) {
-    return fileError(path, encoder.error().message);
+    return fileError(path, encoder.error().message, encoder.error().cause);
   }
   std::string bytes;
   for (std::size_t index = 0; index < texts.size(); ++index) {
     const std::string line = '"' + encoder.value().convert(withoutLineBreaks(texts[index])) + '"';
     if (line.size() > kMaxLineBytes) {
-      return fileError(path, static_cast<int>(index) + 1,
-                       "would be longer than " + std::to_string(kMaxLineBytes) +
-                           " bytes, more than a line may hold");
+      return fileError(
+          path, static_cast<int>(index) + 1,
+          "would be longer than " + std::to_string(kMaxLineBytes) +
+              " bytes, more than a line may hold",
+          "長すぎて保存できません（1行" + std::to_string(kMaxLineBytes) + "バイトまでです）");
     }
     bytes += line;
     bytes += kLineEnd;
@@ -114,28 +121,28 @@ std::optional<FileError> writeRecords(const std::filesystem::path& path,
 Result<std::vector<Record>> readRecords(const std::filesystem::path& path, std::size_t count) {
   Result<Cp932Decoder> decoder = Cp932Decoder::open();
   if (!decoder.ok()) {
-    return fileError(path, decoder.error().message);
+    return fileError(path, decoder.error().message, decoder.error().cause);
   }
   // Without O_NONBLOCK, opening a FIFO waits for a writer, for ever, before fstat could refuse it.
   const UniqueFd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (!fd.valid()) {
-    return fileError(path, "cannot open: " + systemReason(errno));
+    return cannotOpen(path, errno);
   }
   struct stat status {};
   if (fstat(fd.get(), &status) != 0) {
-    return fileError(path, "cannot open: " + systemReason(errno));
+    return cannotOpen(path, errno);
   }
   // Only a regular file ends: a device or a pipe could feed one endless line.
   if (S_ISDIR(status.st_mode)) {
-    return fileError(path, "is a folder, not a file");
+    return fileError(path, "is a folder, not a file", "フォルダーです。ファイルを選んでください");
   }
   if (!S_ISREG(status.st_mode)) {
-    return fileError(path, "is not a regular file");
+    return fileError(path, "is not a regular file", "通常のファイルではありません");
   }
   // A file on a share with mandatory locks could refuse a non-blocking read with EAGAIN.
   const int flags = fcntl(fd.get(), F_GETFL);
   if (flags < 0 || fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
-    return fileError(path, "cannot open: " + systemReason(errno));
+    return cannotOpen(path, errno);
   }
 
   RecordCollector collector(std::move(decoder).value(), count);
@@ -146,7 +153,9 @@ Result<std::vector<Record>> readRecords(const std::filesystem::path& path, std::
       continue;
     }
     if (got < 0) {
-      return fileError(path, "cannot read: " + systemReason(errno));
+      const int error = errno;
+      return fileError(path, "cannot read: " + systemReason(error),
+                       systemCause(error, FileUse::Reading, "ファイルを読み込めません"));
     }
     if (got == 0) {
       break;
@@ -155,14 +164,17 @@ Result<std::vector<Record>> readRecords(const std::filesystem::path& path, std::
     if (collector.overlong()) {
       return fileError(path, collector.currentLineNumber(),
                        "longer than " + std::to_string(kMaxLineBytes) +
-                           " bytes; no record is anywhere near that long");
+                           " bytes; no record is anywhere near that long",
+                       "長すぎます。このゲームのファイルではないようです");
     }
   }
   std::vector<Record> records = std::move(collector).finish();
   if (records.size() < count) {
-    return fileError(path, "the file has " +
-                               countOf(static_cast<long long>(records.size()), "line") + ", " +
-                               std::to_string(count) + " expected");
+    return fileError(path,
+                     "the file has " + countOf(static_cast<long long>(records.size()), "line") +
+                         ", " + std::to_string(count) + " expected",
+                     "ファイルが途中で終わっています（" + std::to_string(records.size()) +
+                         "行しかありません。" + std::to_string(count) + "行のはずです）");
   }
   return records;
 }
@@ -177,7 +189,8 @@ std::optional<FileError> strayCrError(const std::filesystem::path& path,
   // The line before the empty one is where the stray CR sits; lines count from 1.
   return fileError(path, static_cast<int>(stray - records.begin()),
                    "ends in CR CR LF; the extra CR ends a line of its own and moves every "
-                   "later line down by one");
+                   "later line down by one",
+                   "行末が CR CR LF なので、後の行がすべて1行ずつずれています");
 }
 
 Field readField(std::string_view line) {

@@ -10,6 +10,8 @@ namespace vantoki {
 namespace {
 
 constexpr std::size_t kReplayRecordCount = 3;
+// The move record is the last record, so a player is pointed at this line for what is wrong in it.
+constexpr int kMoveRecordLine = static_cast<int>(kReplayRecordCount);
 
 }  // namespace
 
@@ -27,16 +29,21 @@ std::string encodeMoveRecord(const MoveLog& moveLog, int lastTurn) {
 
 std::optional<FileError> decodeMoveRecord(std::string_view record, MoveLog& moveLog) {
   if (record.size() < kSnapshotCount) {
-    return FileError{"the move record has " +
-                     countOf(static_cast<long long>(record.size()), "character") + ", " +
-                     std::to_string(kSnapshotCount) + " expected"};
+    return FileError(
+        "the move record has " + countOf(static_cast<long long>(record.size()), "character") +
+            ", " + std::to_string(kSnapshotCount) + " expected",
+        causeAtLine(kMoveRecordLine, "手順の記録が" + std::to_string(record.size()) +
+                                         "文字しかありません（" + std::to_string(kSnapshotCount) +
+                                         "文字のはずです）"));
   }
   MoveLog decoded{};
   for (std::size_t turn = 0; turn < decoded.size(); ++turn) {
     const char digit = record[turn];
     if (digit < '0' || digit > '9') {
-      return FileError{"character " + std::to_string(turn + 1) +
-                       " of the move record is not a digit"};
+      const std::string character = std::to_string(turn + 1);
+      return FileError(
+          "character " + character + " of the move record is not a digit",
+          causeAtLine(kMoveRecordLine, "手順の記録の" + character + "文字目が数字ではありません"));
     }
     decoded[turn] = static_cast<std::int16_t>(digit - '0');
   }

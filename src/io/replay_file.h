@@ -30,7 +30,8 @@ std::string encodeMoveRecord(const MoveLog& moveLog, int lastTurn);
 
 // Takes the first 501 characters, each a decimal digit, as the move log; characters after them
 // are ignored. Fails when the record is shorter or holds anything else there, and then leaves
-// the move log as it was.
+// the move log as it was; the failure names no file, and its cause points at line 3, where a
+// replay file holds the record.
 [[nodiscard]] std::optional<FileError> decodeMoveRecord(std::string_view record, MoveLog& moveLog);
 
 [[nodiscard]] std::optional<FileError> writeReplayFile(const std::filesystem::path& path,

@@ -21,17 +21,30 @@ int rowRecord(int stage, int y) {
   return stageNameRecord(stage) + 1 + y;
 }
 
+// What is wrong with a row, in English to follow "row R of stage S " and in Japanese to follow
+// "ステージSのR段目".
+struct RowProblem {
+  std::string english;
+  std::string japanese;
+};
+
 // Stores the 15 cells of one row record into row y of the board. On failure, says what is wrong
-// with the row, to follow "row R of stage S".
-std::optional<std::string> readRow(std::string_view text, int y, Board& board) {
+// with the row.
+std::optional<RowProblem> readRow(std::string_view text, int y, Board& board) {
+  const std::string expected = std::to_string(kBoardSize);
   for (int x = 0; x < kBoardSize; ++x) {
     const std::size_t comma = text.find(',');
     if (comma == std::string_view::npos) {
-      return "has " + countOf(x, "comma") + ", " + std::to_string(kBoardSize) + " expected";
+      return RowProblem{
+          "has " + countOf(x, "comma") + ", " + expected + " expected",
+          (x == 0 ? "にカンマがありません" : "にカンマが" + std::to_string(x) + "個あります") +
+              "（" + expected + "個のはずです）"};
     }
     const std::optional<TileCode> code = parseTileCode(text.substr(0, comma));
     if (!code) {
-      return "has a number outside -32768 to 32767 in cell " + std::to_string(x + 1);
+      const std::string cell = std::to_string(x + 1);
+      return RowProblem{"has a number outside -32768 to 32767 in cell " + cell,
+                        "の左から" + cell + "マス目の数が -32768～32767 の範囲を超えています"};
     }
     board.set(x, y, *code);
     text.remove_prefix(comma + 1);
@@ -76,7 +89,7 @@ Result<StageSet> readStageDataFile(const std::filesystem::path& path) {
     stageSet.stageNames[stage] = records[stageNameRecord(stage)].value;
     for (int y = 0; y < kBoardSize; ++y) {
       const int record = rowRecord(stage, y);
-      std::optional<std::string> problem =
+      std::optional<RowProblem> problem =
           readRow(records[record].value, y, stageSet.stageCells[stage]);
       if (!problem) {
         continue;
@@ -87,11 +100,14 @@ Result<StageSet> readStageDataFile(const std::filesystem::path& path) {
         return *std::move(strayCr);
       }
       if (records[record].unquoted) {
-        problem = "does not begin with a double quote, so it ends at its first comma";
+        problem = RowProblem{"does not begin with a double quote, so it ends at its first comma",
+                             "が「\"」で始まっていないので、最初のカンマで切れています"};
       }
+      const std::string row = std::to_string(y + 1);
+      const std::string stageNumber = std::to_string(stage + 1);
       return fileError(path, record + 1,
-                       "row " + std::to_string(y + 1) + " of stage " + std::to_string(stage + 1) +
-                           " " + *problem);
+                       "row " + row + " of stage " + stageNumber + " " + problem->english,
+                       "ステージ" + stageNumber + "の" + row + "段目" + problem->japanese);
     }
   }
   return stageSet;

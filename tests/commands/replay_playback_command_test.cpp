@@ -219,9 +219,13 @@ TEST_F(ReplayInWindowTest, UnreadableRecordIsReportedAndChangesNothing) {
   game.startReplay();
   ASSERT_EQ(platform.messages.size(), 2u);
   EXPECT_EQ(platform.messages[0].text,
-            "原因不明のエラーで、" + replay.string() + "をデータロードできませんでした");
+            "原因不明のエラーで、" + replay.string() +
+                "をデータロードできませんでした\r\n3 行目: "
+                "手順の記録が300文字しかありません（501文字のはずです）");
   EXPECT_EQ(platform.messages[1].text,
-            "原因不明のエラーで、" + cut.string() + "をデータロードできませんでした");
+            "原因不明のエラーで、" + cut.string() +
+                "をデータロードできませんでした\r\n"
+                "ファイルが途中で終わっています（1行しかありません。3行のはずです）");
   EXPECT_EQ(game.play().lastTurn(), 1);
   EXPECT_EQ(game.play().moveLog(), log);
   EXPECT_FALSE(game.replayRunning());

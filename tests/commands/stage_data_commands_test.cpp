@@ -27,6 +27,16 @@ StageSet sampleSet() {
   return set;
 }
 
+// A failure as the window shows it: the fixed line with the full path, then the cause.
+std::string loadFailure(const std::filesystem::path& path, const std::string& cause) {
+  return "エラー: 原因不明のエラーで、" + path.string() + "をデータロードできませんでした\r\n" +
+         cause;
+}
+std::string saveFailure(const std::filesystem::path& path, const std::string& cause) {
+  return "エラー: 原因不明のエラーで、" + path.string() + "をデータセーブできませんでした\r\n" +
+         cause;
+}
+
 class StageDataCommandsTest : public ::testing::Test {
  protected:
   // Loads through the command; the installed set, if any, lands in `installed`.
@@ -99,10 +109,9 @@ TEST_F(StageDataCommandsTest, FailedSaveNamesTheFullPath) {
   platform.files = {missingFolder, folder};
   saveStageData(platform, sampleSet());
   saveStageData(platform, sampleSet());
-  const std::string failed = "をデータセーブできませんでした";
   EXPECT_EQ(messageTexts(), (std::vector<std::string>{
-                                "エラー: 原因不明のエラーで、" + missingFolder.string() + failed,
-                                "エラー: 原因不明のエラーで、" + folder.string() + failed}));
+                                saveFailure(missingFolder, "保存先のフォルダーが見つかりません"),
+                                saveFailure(folder, "同じ名前のフォルダーがあります")}));
   EXPECT_EQ(platform.messages.front().buttons, MessageButtons::Ok);
   EXPECT_TRUE(std::filesystem::is_directory(folder));
 }
@@ -124,8 +133,8 @@ TEST_F(StageDataCommandsTest, CutOffFileReportsTheFailureAndInstallsNothing) {
   load();
   EXPECT_EQ(installs, 0);
   EXPECT_EQ(messageTexts(),
-            (std::vector<std::string>{"エラー: 原因不明のエラーで、" + path.string() +
-                                      "をデータロードできませんでした"}));
+            (std::vector<std::string>{loadFailure(
+                path, "ファイルが途中で終わっています（81行しかありません。161行のはずです）")}));
 }
 
 // A stage file named on the command line loads as the load button loads one, without the
@@ -142,9 +151,27 @@ TEST_F(StageDataCommandsTest, LoadFromAGivenPathReportsOnlyFailures) {
   EXPECT_EQ(installed, sampleSet());
   EXPECT_FALSE(loadStageDataFrom(platform, dir / "missing.vkst", install));
   EXPECT_EQ(installs, 1);
-  EXPECT_EQ(messageTexts(), (std::vector<std::string>{"エラー: 原因不明のエラーで、" +
-                                                      (dir / "missing.vkst").string() +
-                                                      "をデータロードできませんでした"}));
+  EXPECT_EQ(
+      messageTexts(),
+      (std::vector<std::string>{loadFailure(dir / "missing.vkst", "ファイルが見つかりません")}));
+}
+
+// What is wrong with a file is said under the fixed line: for a file with a bad row, its line.
+TEST_F(StageDataCommandsTest, FailedLoadSaysTheCause) {
+  const std::filesystem::path rows = dir / "rows.vkst";
+  ASSERT_FALSE(writeStageDataFile(rows, sampleSet()));
+  std::vector<std::string> lines = splitCrLfLines(readBytes(rows));
+  lines.at(19) = "\"01,00,00,00,00,00,00,00,00,00,00,00,00,00,01\"";
+  writeBytes(rows, joinLines(lines, "\r\n"));
+  const auto install = [this](StageSet) { ++installs; };
+  EXPECT_FALSE(loadStageDataFrom(platform, rows, install));
+  EXPECT_FALSE(loadStageDataFrom(platform, dir.path(), install));
+  EXPECT_EQ(installs, 0);
+  EXPECT_EQ(
+      messageTexts(),
+      (std::vector<std::string>{
+          loadFailure(rows, "20 行目: ステージ2の2段目にカンマが14個あります（15個のはずです）"),
+          loadFailure(dir.path(), "フォルダーです。ファイルを選んでください")}));
 }
 
 // Named on the command line, a FIFO or a file of one endless line must not freeze the window:
@@ -160,10 +187,10 @@ TEST_F(StageDataCommandsTest, LoadOfAFifoOrAnEndlessLineIsReportedAtOnce) {
     return !loadStageDataFrom(platform, fifo, install) &&
            !loadStageDataFrom(platform, endless, install) && installs == 0 &&
            messageTexts() ==
-               std::vector<std::string>{"エラー: 原因不明のエラーで、" + fifo.string() +
-                                            "をデータロードできませんでした",
-                                        "エラー: 原因不明のエラーで、" + endless.string() +
-                                            "をデータロードできませんでした"};
+               std::vector<std::string>{
+                   loadFailure(fifo, "通常のファイルではありません"),
+                   loadFailure(endless,
+                               "1 行目: 長すぎます。このゲームのファイルではないようです")};
   }));
 }
 
@@ -202,9 +229,10 @@ TEST_P(FailedSaveTest, IsReportedAndLeavesTheOldFileByteForByte) {
   const std::optional<bool> reported = succeedsWhenSavingFails(GetParam(), dir.path(), [&] {
     saveStageData(platform, sampleSet());
     return messageTexts() ==
-           std::vector<std::string>{
-               "確認: 同名のファイルが存在します。上書きしますか？",
-               "エラー: 原因不明のエラーで、" + path.string() + "をデータセーブできませんでした"};
+           std::vector<std::string>{"確認: 同名のファイルが存在します。上書きしますか？",
+                                    saveFailure(path, GetParam() == SaveFailure::DiskFull
+                                                          ? "ディスクの空きが足りません"
+                                                          : "書き込みが許可されていません")};
   });
   if (!reported) {
     GTEST_SKIP() << "run as root, and no child can be made to run as the user nobody";

@@ -111,6 +111,7 @@ TEST(AtomicWriteTest, SymbolicLinkLoopFails) {
   EXPECT_EQ(error->message, (dir / "a").string() +
                                 ": cannot follow the symbolic link: Too many levels of symbolic "
                                 "links");
+  EXPECT_EQ(error->cause, "シンボリックリンクが循環しています");
   EXPECT_EQ(dir.entries(), (std::set<std::string>{"a", "b"}));
 }
 
@@ -119,6 +120,7 @@ TEST(AtomicWriteTest, RefusesADeviceAndLeavesItAlone) {
   const std::optional<FileError> error = writeFileAtomically("/dev/full", "data");
   ASSERT_TRUE(error.has_value());
   EXPECT_EQ(error->message, "/dev/full: is not a regular file, so it is not replaced");
+  EXPECT_EQ(error->cause, "通常のファイルではないので、置き換えません");
   EXPECT_TRUE(fs::is_character_file("/dev/full"));
   EXPECT_FALSE(hasLeftoverTempFile("/dev"));
 }
@@ -138,6 +140,7 @@ TEST(AtomicWriteTest, RefusesAFolderAndLeavesItAlone) {
   const std::optional<FileError> error = writeFileAtomically(dir / "folder.vkst", "data");
   ASSERT_TRUE(error.has_value());
   EXPECT_EQ(error->message, (dir / "folder.vkst").string() + ": is a folder, not a file");
+  EXPECT_EQ(error->cause, "同じ名前のフォルダーがあります");
   EXPECT_EQ(readBytes(dir / "folder.vkst" / "inside"), "x");
   EXPECT_EQ(dir.entries(), std::set<std::string>{"folder.vkst"});
 }
@@ -148,6 +151,7 @@ TEST(AtomicWriteTest, FailsWhenTheFolderDoesNotExist) {
   ASSERT_TRUE(error.has_value());
   EXPECT_EQ(error->message, (dir / "none" / "f.vkst").string() +
                                 ": cannot create a file in its folder: No such file or directory");
+  EXPECT_EQ(error->cause, "保存先のフォルダーが見つかりません");
   EXPECT_TRUE(dir.entries().empty());
 }
 
@@ -160,7 +164,8 @@ TEST(AtomicWriteTest, WriteFailingPartWayLeavesTheOldFileAndNoTempFile) {
     const std::optional<FileError> error =
         writeFileAtomically(dir / "f.vkst", std::string(10000, 'n'));
     return error.has_value() &&
-           error->message == (dir / "f.vkst").string() + ": cannot write: File too large";
+           error->message == (dir / "f.vkst").string() + ": cannot write: File too large" &&
+           error->cause == "ディスクの空きが足りません";
   }));
   EXPECT_EQ(readBytes(dir / "f.vkst"), oldBytes);
   EXPECT_EQ(dir.entries(), std::set<std::string>{"f.vkst"});

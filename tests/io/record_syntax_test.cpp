@@ -154,7 +154,8 @@ TEST(RecordSyntaxTest, HugeTailAfterTheNeededRecordsIsNeverRead) {
 struct Unreadable {
   std::string name;
   std::function<std::filesystem::path(const TempDir&)> make;
-  std::string what;  // the message after "path: "
+  std::string what;   // the message after "path: "
+  std::string cause;  // what the player is told
 };
 
 void PrintTo(const Unreadable& unreadable, std::ostream* out) {
@@ -176,10 +177,11 @@ TEST_P(UnreadableTest, IsRefusedWithoutWaitingOrFillingMemory) {
   EXPECT_TRUE(succeedsInChild([&] {
     const Result<std::vector<Record>> records = readRecords(path, 3);
     const std::string message = records.ok() ? "read" : records.error().message;
-    if (message != expected) {
-      std::cerr << "the child's message: " << message << "\n";
+    const std::string cause = records.ok() ? "read" : records.error().cause;
+    if (message != expected || cause != GetParam().cause) {
+      std::cerr << "the child's message: " << message << "\n" << cause << "\n";
     }
-    return message == expected;
+    return message == expected && cause == GetParam().cause;
   }));
 }
 
@@ -189,24 +191,26 @@ INSTANTIATE_TEST_SUITE_P(
     Table, UnreadableTest,
     testing::Values(
         Unreadable{"Missing", [](const TempDir& dir) { return dir / "missing.vkst"; },
-                   "cannot open: No such file or directory"},
+                   "cannot open: No such file or directory", "ファイルが見つかりません"},
         Unreadable{"Folder", [](const TempDir& dir) { return dir.path(); },
-                   "is a folder, not a file"},
+                   "is a folder, not a file", "フォルダーです。ファイルを選んでください"},
         Unreadable{"Device", [](const TempDir&) { return std::filesystem::path("/dev/zero"); },
-                   "is not a regular file"},
+                   "is not a regular file", "通常のファイルではありません"},
         // No writer ever opens it: opening it for reading would wait for ever.
         Unreadable{"Fifo",
                    [](const TempDir& dir) {
                      mkfifo((dir / "f.vkst").c_str(), 0600);
                      return dir / "f.vkst";
                    },
-                   "is not a regular file"},
+                   "is not a regular file", "通常のファイルではありません"},
         Unreadable{"LineOneByteTooLong",
                    [](const TempDir& dir) { return fileWith(dir, kLongest + "x\r\n\"b\"\r\n"); },
-                   "line 1: longer than 65536 bytes; no record is anywhere near that long"},
+                   "line 1: longer than 65536 bytes; no record is anywhere near that long",
+                   "1 行目: 長すぎます。このゲームのファイルではないようです"},
         Unreadable{"LongLineWithoutEnd",
                    [](const TempDir& dir) { return fileWith(dir, "a\nb\n" + kLongest + "x"); },
-                   "line 3: longer than 65536 bytes; no record is anywhere near that long"},
+                   "line 3: longer than 65536 bytes; no record is anywhere near that long",
+                   "3 行目: 長すぎます。このゲームのファイルではないようです"},
         // 100 MB of zero bytes without a line end, sparse, so it costs no disk.
         Unreadable{"HugeFileOfOneLine",
                    [](const TempDir& dir) {
@@ -214,8 +218,24 @@ INSTANTIATE_TEST_SUITE_P(
                      std::filesystem::resize_file(path, 100'000'000);
                      return path;
                    },
-                   "line 1: longer than 65536 bytes; no record is anywhere near that long"}),
+                   "line 1: longer than 65536 bytes; no record is anywhere near that long",
+                   "1 行目: 長すぎます。このゲームのファイルではないようです"}),
     [](const testing::TestParamInfo<Unreadable>& info) { return info.param.name; });
+
+// Root reads any file, so the reader runs as a user the file denies.
+TEST(RecordSyntaxTest, FileThePlayerMayNotReadSaysSo) {
+  const TempDir dir;
+  const std::filesystem::path path = fileWith(dir, "\"a\"\r\n");
+  std::filesystem::permissions(path, std::filesystem::perms::none);
+  const std::optional<bool> refused = succeedsWithoutWriteAccess(dir.path(), [&] {
+    const Result<std::vector<Record>> records = readRecords(path, 1);
+    return !records.ok() && records.error().cause == "読み込みが許可されていません";
+  });
+  if (!refused) {
+    GTEST_SKIP() << "run as root, and no child can be made to run as the user nobody";
+  }
+  EXPECT_TRUE(*refused);
+}
 
 // What the program writes, it can read again: a line that reading would refuse is never written.
 TEST(RecordSyntaxTest, LinesAreWrittenUpToTheLengthReadingAccepts) {
@@ -232,6 +252,7 @@ TEST(RecordSyntaxTest, LinesAreWrittenUpToTheLengthReadingAccepts) {
   EXPECT_EQ(error->message, (dir / "f").string() +
                                 ": line 2: would be longer than 65536 bytes, more than a line may "
                                 "hold");
+  EXPECT_EQ(error->cause, "2 行目: 長すぎて保存できません（1行65536バイトまでです）");
   EXPECT_EQ(readRecords(dir / "f", 2).value()[1].value, longest[1]) << "the file is left as is";
 }
 

@@ -83,6 +83,7 @@ TEST(ReplayFileTest, DecodeTakesAnyDigitAndIgnoresWhatFollowsTheFirst501) {
 struct BadRecord {
   std::string record;
   std::string message;
+  std::string cause;
 };
 
 void PrintTo(const BadRecord& bad, std::ostream* out) {
@@ -97,18 +98,24 @@ TEST_P(DecodeMoveRecordFailureTest, FailsAndLeavesTheMoveLogAlone) {
   const std::optional<FileError> error = decodeMoveRecord(GetParam().record, log);
   ASSERT_TRUE(error.has_value());
   EXPECT_EQ(error->message, GetParam().message);
+  EXPECT_EQ(error->cause, GetParam().cause);
   EXPECT_EQ(log, before);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, DecodeMoveRecordFailureTest,
     testing::Values(
-        BadRecord{"", "the move record has 0 characters, 501 expected"},
-        BadRecord{std::string(500, '2'), "the move record has 500 characters, 501 expected"},
+        BadRecord{"", "the move record has 0 characters, 501 expected",
+                  "3 行目: 手順の記録が0文字しかありません（501文字のはずです）"},
+        BadRecord{std::string(500, '2'), "the move record has 500 characters, 501 expected",
+                  "3 行目: 手順の記録が500文字しかありません（501文字のはずです）"},
         BadRecord{std::string(9, '2') + " " + std::string(491, '9'),
-                  "character 10 of the move record is not a digit"},
-        BadRecord{std::string(500, '2') + "-", "character 501 of the move record is not a digit"},
-        BadRecord{"２" + std::string(500, '9'), "character 1 of the move record is not a digit"}));
+                  "character 10 of the move record is not a digit",
+                  "3 行目: 手順の記録の10文字目が数字ではありません"},
+        BadRecord{std::string(500, '2') + "-", "character 501 of the move record is not a digit",
+                  "3 行目: 手順の記録の501文字目が数字ではありません"},
+        BadRecord{"２" + std::string(500, '9'), "character 1 of the move record is not a digit",
+                  "3 行目: 手順の記録の1文字目が数字ではありません"}));
 
 TEST(ReplayFileTest, JapaneseNamesRoundTrip) {
   const TempDir dir;

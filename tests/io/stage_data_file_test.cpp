@@ -193,6 +193,7 @@ struct BadFile {
   int lineNumber;                   // the line to replace, or the number of lines to keep
   std::optional<std::string> text;  // the new line; none to cut the file after lineNumber
   std::string message;              // after "path: "
+  std::string cause;                // what the player is told
 };
 
 void PrintTo(const BadFile& file, std::ostream* out) {
@@ -212,39 +213,53 @@ TEST_P(StageDataFailureTest, FailsWithAMessageNamingTheLine) {
   const Result<StageSet> read = readLines(dir, lines);
   ASSERT_FALSE(read.ok());
   EXPECT_EQ(read.error().message, (dir / "edited.vkst").string() + ": " + GetParam().message);
+  EXPECT_EQ(read.error().cause, GetParam().cause);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, StageDataFailureTest,
     testing::Values(
         BadFile{"FourteenCommas", 20, "\"01,00,00,00,00,00,00,00,00,00,00,00,00,00,01\"",
-                "line 20: row 2 of stage 2 has 14 commas, 15 expected"},
-        BadFile{"OneComma", 3, "\"01,\"", "line 3: row 1 of stage 1 has 1 comma, 15 expected"},
-        BadFile{"EmptyRow", 161, "\"\"", "line 161: row 15 of stage 10 has 0 commas, 15 expected"},
-        BadFile{"BlankLine", 161, "", "line 161: row 15 of stage 10 has 0 commas, 15 expected"},
+                "line 20: row 2 of stage 2 has 14 commas, 15 expected",
+                "20 行目: ステージ2の2段目にカンマが14個あります（15個のはずです）"},
+        BadFile{"OneComma", 3, "\"01,\"", "line 3: row 1 of stage 1 has 1 comma, 15 expected",
+                "3 行目: ステージ1の1段目にカンマが1個あります（15個のはずです）"},
+        BadFile{"EmptyRow", 161, "\"\"", "line 161: row 15 of stage 10 has 0 commas, 15 expected",
+                "161 行目: ステージ10の15段目にカンマがありません（15個のはずです）"},
+        BadFile{"BlankLine", 161, "", "line 161: row 15 of stage 10 has 0 commas, 15 expected",
+                "161 行目: ステージ10の15段目にカンマがありません（15個のはずです）"},
         // Unquoted, a row record ends at its first comma.
         BadFile{"UnquotedRow", 4, "01,00,00,00,00,00,00,00,00,00,00,00,00,00,01,",
                 "line 4: row 2 of stage 1 does not begin with a double quote, so it ends at its "
-                "first comma"},
+                "first comma",
+                "4 行目: ステージ1の2段目が「\"」で始まっていないので、最初のカンマで切れています"},
         BadFile{"RowWithoutOpeningQuote", 4, "  01,00,00,00,00,00,00,00,00,00,00,00,00,00,01,\"",
                 "line 4: row 2 of stage 1 does not begin with a double quote, so it ends at its "
-                "first comma"},
+                "first comma",
+                "4 行目: ステージ1の2段目が「\"」で始まっていないので、最初のカンマで切れています"},
         // A CR before the CR LF of a line ends it early and makes an empty line after it.
         BadFile{"StrayCrAfterARow", 20, "\"01,00,00,00,00,00,00,00,00,00,00,00,00,00,01,\"\r",
                 "line 20: ends in CR CR LF; the extra CR ends a line of its own and moves every "
-                "later line down by one"},
+                "later line down by one",
+                "20 行目: 行末が CR CR LF なので、後の行がすべて1行ずつずれています"},
         BadFile{"StrayCrAfterTheDataSetName", 1, "\"set\"\r",
                 "line 1: ends in CR CR LF; the extra CR ends a line of its own and moves every "
-                "later line down by one"},
+                "later line down by one",
+                "1 行目: 行末が CR CR LF なので、後の行がすべて1行ずつずれています"},
         // Commas after the closing quote are not part of the row.
         BadFile{"CommasOutsideQuotes", 4, "\"01,00\",00,00,00,00,00,00,00,00,00,00,00,00,01,",
-                "line 4: row 2 of stage 1 has 1 comma, 15 expected"},
+                "line 4: row 2 of stage 1 has 1 comma, 15 expected",
+                "4 行目: ステージ1の2段目にカンマが1個あります（15個のはずです）"},
         BadFile{"CellOutOfRange", 5, "\"01,00,00,00,00,00,40000,00,00,00,00,00,00,00,01,\"",
-                "line 5: row 3 of stage 1 has a number outside -32768 to 32767 in cell 7"},
+                "line 5: row 3 of stage 1 has a number outside -32768 to 32767 in cell 7",
+                "5 行目: ステージ1の3段目の左から7マス目の数が -32768～32767 の範囲を超えています"},
         BadFile{"HalfRoundsOutOfRange", 5, "\"32767.5,00,00,00,00,00,00,00,00,00,00,00,00,00,01,\"",
-                "line 5: row 3 of stage 1 has a number outside -32768 to 32767 in cell 1"},
-        BadFile{"CutAfter160Lines", 160, std::nullopt, "the file has 160 lines, 161 expected"},
-        BadFile{"OnlyTheDataSetName", 1, std::nullopt, "the file has 1 line, 161 expected"}),
+                "line 5: row 3 of stage 1 has a number outside -32768 to 32767 in cell 1",
+                "5 行目: ステージ1の3段目の左から1マス目の数が -32768～32767 の範囲を超えています"},
+        BadFile{"CutAfter160Lines", 160, std::nullopt, "the file has 160 lines, 161 expected",
+                "ファイルが途中で終わっています（160行しかありません。161行のはずです）"},
+        BadFile{"OnlyTheDataSetName", 1, std::nullopt, "the file has 1 line, 161 expected",
+                "ファイルが途中で終わっています（1行しかありません。161行のはずです）"}),
     [](const testing::TestParamInfo<BadFile>& info) { return info.param.name; });
 
 TEST(StageDataFileTest, ExtraLinesAfterTheLastRowAreIgnored) {
