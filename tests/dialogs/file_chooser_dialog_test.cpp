@@ -1,6 +1,6 @@
 // The game's file dialog under the offscreen platform, driven as a player does: into a folder
 // with Return and a double-click on a file whose names are code page 932, a missing name to open,
-// and a cancel.
+// and up a folder and a cancel.
 #include "dialogs/file_chooser_dialog.h"
 
 #include <QLineEdit>
@@ -98,6 +98,9 @@ class FileChooserDialogTest : public QObject {
   void cancelHandsBackNothing() {
     open(FileChooserPurpose::Save);
     QCOMPARE(dialog->windowTitle(), QString("名前を付けて保存"));
+    QTest::mouseClick(control<QPushButton>("upButton"), Qt::LeftButton);
+    QCOMPARE(control<QLineEdit>("folderLine")->text(),
+             QString::fromStdString(dir.path().parent_path().native()));
     QTest::keyClicks(control<QLineEdit>("nameBox"), "new.vkst");
     QTest::mouseClick(control<QPushButton>("cancelButton"), Qt::LeftButton);
     QCOMPARE(dialog->result(), int(QDialog::Rejected));
