@@ -3,36 +3,18 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QUrl>
 
 #include "dialogs/about_box.h"
+#include "dialogs/file_chooser_dialog.h"
 #include "dialogs/stage_operations_dialog.h"
 #include "dialogs/stage_preview.h"
 #include "view/strip_loader.h"
 #include "widgets/message_dialog.h"
 
 namespace vantoki {
-namespace {
-
-// Qt reads the patterns from the parentheses of the filter text.
-QString nameFilter(const FileFilter& filter) {
-  const QString description = QString::fromStdString(filter.description);
-  const QString patterns = "(" + QString::fromStdString(filter.pattern) + ")";
-  return description.contains(patterns) ? description : description + " " + patterns;
-}
-
-std::optional<std::filesystem::path> chosenPath(const QString& path) {
-  if (path.isEmpty()) {
-    return std::nullopt;
-  }
-  return std::filesystem::path(path.toStdString());
-}
-
-}  // namespace
-
 QtPlatform::QtPlatform(QWidget* owner) : owner_(owner) {}
 
 MessageAnswer QtPlatform::showMessage(const std::string& text, const std::string& title,
@@ -42,16 +24,12 @@ MessageAnswer QtPlatform::showMessage(const std::string& text, const std::string
 
 std::optional<std::filesystem::path> QtPlatform::chooseFileToOpen(
     const FileFilter& filter, const std::filesystem::path& initialFolder) {
-  return chosenPath(QFileDialog::getOpenFileName(
-      owner_, QString(), QString::fromStdString(initialFolder.string()), nameFilter(filter)));
+  return runFileChooserDialog(FileChooserPurpose::Open, filter, initialFolder, *this, owner_);
 }
 
 std::optional<std::filesystem::path> QtPlatform::chooseFileToSave(
     const FileFilter& filter, const std::filesystem::path& initialFolder) {
-  // The game asks before overwriting, in its own words.
-  return chosenPath(QFileDialog::getSaveFileName(
-      owner_, QString(), QString::fromStdString(initialFolder.string()), nameFilter(filter),
-      nullptr, QFileDialog::DontConfirmOverwrite));
+  return runFileChooserDialog(FileChooserPurpose::Save, filter, initialFolder, *this, owner_);
 }
 
 void QtPlatform::showAboutBox() {

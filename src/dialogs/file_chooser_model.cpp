@@ -1,0 +1,74 @@
+#include "dialogs/file_chooser_model.h"
+
+#include <algorithm>
+#include <string>
+#include <system_error>
+#include <utility>
+
+namespace vantoki {
+
+FileChooserModel::FileChooserModel(FileChooserPurpose purpose, FileFilter filter,
+                                   const std::filesystem::path& folder)
+    : purpose_(purpose), filter_(std::move(filter)) {
+  show(folder);
+}
+
+void FileChooserModel::show(const std::filesystem::path& folder) {
+  std::error_code noCurrentFolder;
+  folder_ = std::filesystem::absolute(folder, noCurrentFolder).lexically_normal();
+  if (folder_.has_relative_path() && !folder_.has_filename()) {
+    folder_ = folder_.parent_path();
+  }
+  shownFolder_ = names_.shownPath(folder_);
+  listing_ = listFolder(folder_, allFiles_ ? "*" : filter_.pattern, names_);
+}
+
+void FileChooserModel::showAllFiles(bool all) {
+  allFiles_ = all;
+  show(folder_);
+}
+
+void FileChooserModel::goUp() {
+  show(folder_.parent_path());
+}
+
+FileChoice FileChooserModel::chooseEntry(std::size_t index) {
+  const FolderEntry& entry = listing_.entries[index];
+  const std::filesystem::path path = folder_ / entry.name;
+  if (entry.isFolder) {
+    show(path);
+    return {ChoiceOutcome::EnteredFolder, folder_};
+  }
+  return {ChoiceOutcome::Chosen, path};
+}
+
+FileChoice FileChooserModel::chooseTyped(std::string_view typed) {
+  if (typed.empty()) {
+    return {};
+  }
+  // An absolute name replaces the folder.
+  const std::filesystem::path target = folder_ / std::filesystem::path(std::string(typed));
+  std::error_code unknown;
+  if (std::filesystem::is_directory(target, unknown)) {
+    show(target);
+    return {ChoiceOutcome::EnteredFolder, folder_};
+  }
+  if (!target.has_filename()) {
+    return {ChoiceOutcome::NoSuchFile, target};
+  }
+  if (!std::filesystem::exists(target, unknown)) {
+    const auto& entries = listing_.entries;
+    const auto shownAsTyped =
+        std::find_if(entries.begin(), entries.end(),
+                     [typed](const FolderEntry& entry) { return entry.shown == typed; });
+    if (shownAsTyped != entries.end()) {
+      return chooseEntry(static_cast<std::size_t>(shownAsTyped - entries.begin()));
+    }
+    if (purpose_ == FileChooserPurpose::Open) {
+      return {ChoiceOutcome::NoSuchFile, target};
+    }
+  }
+  return {ChoiceOutcome::Chosen, target};
+}
+
+}  // namespace vantoki

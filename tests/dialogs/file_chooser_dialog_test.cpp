@@ -1,0 +1,115 @@
+// The game's file dialog under the offscreen platform, driven as a player does: into a folder
+// with Return and a double-click on a file whose names are code page 932, a missing name to open,
+// and up a folder and a cancel.
+#include "dialogs/file_chooser_dialog.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+#include <string>
+
+#include "control_lookup.h"
+#include "fake_platform.h"
+#include "io_test_files.h"
+
+namespace vantoki {
+
+// "テスト.vkst" and "フォルダ" in code page 932.
+const std::string kShiftJisFile = "\x83\x65\x83\x58\x83\x67.vkst";
+const std::string kShiftJisFolder = "\x83\x74\x83\x48\x83\x8b\x83\x5f";
+
+class FileChooserDialogTest : public QObject {
+  Q_OBJECT
+
+ private:
+  template <typename Control = QWidget>
+  Control* control(const char* name) {
+    return testing::findControl<Control>(dialog.get(), name);
+  }
+
+  void open(FileChooserPurpose purpose) {
+    dialog = std::make_unique<FileChooserDialog>(
+        purpose, FileFilter{"Vantoki　ステージデータ (*.vkst)", "*.vkst"}, dir.path(), platform);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+  }
+
+  QListWidgetItem* entryShownAs(const QString& shown) {
+    const QList<QListWidgetItem*> items =
+        control<QListWidget>("entryList")->findItems(shown, Qt::MatchExactly);
+    return items.size() == 1 ? items.front() : nullptr;
+  }
+
+  TempDir dir;
+  testing::FakePlatform platform;
+  std::unique_ptr<FileChooserDialog> dialog;
+
+ private slots:
+  void initTestCase() {
+    std::filesystem::create_directory(dir / kShiftJisFolder);
+    writeBytes(dir / kShiftJisFolder / kShiftJisFile, "");
+  }
+
+  void cleanup() {
+    dialog.reset();
+    platform = testing::FakePlatform();
+  }
+
+  void aFileNamedInCodePage932IsChosenWithItsBytes() {
+    open(FileChooserPurpose::Open);
+    auto* list = control<QListWidget>("entryList");
+    QListWidgetItem* folder = entryShownAs("フォルダ");
+    QVERIFY(folder != nullptr);
+    list->setFocus();
+    list->setCurrentItem(folder);
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(control<QLineEdit>("folderLine")->text(),
+             QString::fromStdString(dir.path().native() + "/フォルダ"));
+
+    QListWidgetItem* file = entryShownAs("テスト.vkst");
+    QVERIFY(file != nullptr);
+    const QPoint place = list->visualItemRect(file).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place);
+    QCOMPARE(control<QLineEdit>("nameBox")->text(), QString("テスト.vkst"));
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, place);
+    QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    QVERIFY(dialog->chosenPath().has_value());
+    QCOMPARE(dialog->chosenPath()->native(),
+             dir.path().native() + "/" + kShiftJisFolder + "/" + kShiftJisFile);
+  }
+
+  void aMissingNameToOpenIsSaidInJapaneseAndTheDialogStays() {
+    open(FileChooserPurpose::Open);
+    auto* name = control<QLineEdit>("nameBox");
+    QTest::keyClicks(name, "missing.vkst");
+    QTest::keyClick(name, Qt::Key_Return);
+    QCOMPARE(platform.messages.size(), size_t(1));
+    QCOMPARE(platform.messages[0].text,
+             std::string("ファイルが見つかりません。ファイル名を確かめてください。"));
+    QCOMPARE(platform.messages[0].title, std::string("開く"));
+    QVERIFY(platform.messages[0].buttons == MessageButtons::Ok);
+    QVERIFY(dialog->isVisible());
+    QVERIFY(!dialog->chosenPath());
+  }
+
+  void cancelHandsBackNothing() {
+    open(FileChooserPurpose::Save);
+    QCOMPARE(dialog->windowTitle(), QString("名前を付けて保存"));
+    QTest::mouseClick(control<QPushButton>("upButton"), Qt::LeftButton);
+    QCOMPARE(control<QLineEdit>("folderLine")->text(),
+             QString::fromStdString(dir.path().parent_path().native()));
+    QTest::keyClicks(control<QLineEdit>("nameBox"), "new.vkst");
+    QTest::mouseClick(control<QPushButton>("cancelButton"), Qt::LeftButton);
+    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    QVERIFY(!dialog->chosenPath());
+    QVERIFY(platform.messages.empty());
+  }
+};
+
+}  // namespace vantoki
+
+QTEST_MAIN(vantoki::FileChooserDialogTest)
+#include "file_chooser_dialog_test.moc"
