@@ -3,9 +3,10 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QUrl>
+
+#include <system_error>
 
 #include "dialogs/about_box.h"
 #include "dialogs/file_chooser_dialog.h"
@@ -44,7 +45,9 @@ std::optional<StageOperationChoice> QtPlatform::chooseStageOperation(const Stage
 }
 
 bool QtPlatform::fileExists(const std::filesystem::path& path) {
-  return QFileInfo(QString::fromStdString(path.string())).isFile();
+  // The path's own bytes: a name that is not UTF-8 would not survive a QString.
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
 }
 
 bool QtPlatform::modalDialogOpen() {

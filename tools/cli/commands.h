@@ -13,7 +13,7 @@
 #include <iostream>
 #include <string>
 
-#include "terminal_text.h"
+#include "io/printable_text.h"
 
 namespace vantoki::cli {
 

@@ -1,8 +1,8 @@
-#include "terminal_text.h"
+#include "io/printable_text.h"
 
 #include <cstddef>
 
-namespace vantoki::cli {
+namespace vantoki {
 namespace {
 
 unsigned char byteAt(std::string_view text, std::size_t index) {
@@ -65,6 +65,17 @@ void appendEscaped(std::string& out, std::string_view bytes) {
 
 }  // namespace
 
+bool isUtf8(std::string_view text) {
+  while (!text.empty()) {
+    const std::size_t length = utf8Length(text);
+    if (length == 0) {
+      return false;
+    }
+    text.remove_prefix(length);
+  }
+  return true;
+}
+
 std::string printable(std::string_view text) {
   std::string out;
   out.reserve(text.size());
@@ -81,4 +92,4 @@ std::string printable(std::string_view text) {
   return out;
 }
 
-}  // namespace vantoki::cli
+}  // namespace vantoki
