@@ -69,6 +69,17 @@ class MainWindowTest : public QObject {
 
   void waitForTheCommit() { QTRY_COMPARE_WITH_TIMEOUT(window->game().play().animating(), 0, 2000); }
 
+  // A replay of the one turn up, saved to `dir`, and the next file dialog opens it again; the
+  // slowest speed keeps its playback going a while.
+  void saveAReplayOfOneTurn(const TempDir& dir) {
+    const std::filesystem::path file = dir / "turn.vkrp";
+    platform.files = {file, file};
+    clickDirection(1);
+    waitForTheCommit();
+    QTest::mouseClick(control<QPushButton>("Command4"), Qt::LeftButton);
+    control<QComboBox>("Combo1")->setCurrentIndex(4);
+  }
+
   void pressKey(QWidget* focused, Qt::Key key) {
     focused->setFocus(Qt::TabFocusReason);
     QTest::keyClick(focused, key);
@@ -388,12 +399,7 @@ class MainWindowTest : public QObject {
 
   void keysWaitWhileAReplayPlays() {
     const TempDir dir;
-    const std::filesystem::path file = dir / "turns.vkrp";
-    platform.files = {file, file};
-    clickDirection(1);
-    waitForTheCommit();
-    QTest::mouseClick(control<QPushButton>("Command4"), Qt::LeftButton);
-    control<QComboBox>("Combo1")->setCurrentIndex(4);
+    saveAReplayOfOneTurn(dir);
     QTest::mouseClick(control<QPushButton>("Command6"), Qt::LeftButton);
     QVERIFY(window->game().replayRunning());
     QTest::keyClick(window.get(), Qt::Key_Home);
@@ -554,12 +560,7 @@ class MainWindowTest : public QObject {
   // the button that started the playback.
   void playbackLeavesTheStopButtonInReach() {
     const TempDir dir;
-    const std::filesystem::path file = dir / "turn.vkrp";
-    platform.files = {file, file};
-    clickDirection(1);
-    waitForTheCommit();
-    QTest::mouseClick(control<QPushButton>("Command4"), Qt::LeftButton);
-    control<QComboBox>("Combo1")->setCurrentIndex(4);
+    saveAReplayOfOneTurn(dir);
     pressKey(control("Command6"), Qt::Key_Space);
     QVERIFY(window->game().replayRunning());
     QCOMPARE(window->focusWidget(), control("Command8"));

@@ -72,15 +72,6 @@ class GameStyleTest : public QObject {
   Q_OBJECT
 
  private:
-  QWidget* windowNamed(const QString& name) {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-      if (window->objectName() == name) {
-        return window;
-      }
-    }
-    qFatal("no window named %s", qPrintable(name));
-  }
-
   testing::FakePlatform platform;
   const StageSet stageSet = initialStageSet();
   const Image24 miniStrip = loadScaledSpriteStrip(kMiniCellPixels);
@@ -107,72 +98,51 @@ class GameStyleTest : public QObject {
     mainWindow.reset();
   }
 
-  void buttonFacesAreFlat_data() {
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<bool>("pressed");
-    QTest::addColumn<bool>("sunken");
-    QTest::newRow("load") << "Form1"
-                          << "Command2" << false << false;
-    QTest::newRow("stage option") << "Form1"
-                                  << "Option1(1)" << false << false;
-    QTest::newRow("checked stage option") << "Form1"
-                                          << "Option1(0)" << false << true;
-    QTest::newRow("pressed history button") << "Form1"
-                                            << "Command5(1)" << true << true;
-    QTest::newRow("tall stop button") << "Form1"
-                                      << "Command8" << false << false;
-    QTest::newRow("target option") << "Form2"
-                                   << "Option1(12)" << false << false;
-    QTest::newRow("execute") << "Form2"
-                             << "Command1" << false << false;
-    QTest::newRow("About box's close") << "frmAbout"
-                                       << "Command1" << false << false;
-  }
-
   void buttonFacesAreFlat() {
-    QFETCH(QString, window);
-    QFETCH(QString, button);
-    QFETCH(bool, pressed);
-    QFETCH(bool, sunken);
-    auto* control = testing::findControl<QPushButton>(windowNamed(window), button);
-    control->setDown(pressed);
-    const QImage face = faceOf(control);
-    control->setDown(false);
+    struct Face {
+      QWidget* window;
+      const char* button;
+      bool pressed;
+      bool sunken;
+    };
+    const Face kFaces[] = {
+        {mainWindow.get(), "Command2", false, false},
+        {mainWindow.get(), "Option1(1)", false, false},
+        {mainWindow.get(), "Option1(0)", false, true},  // checked
+        {mainWindow.get(), "Command5(1)", true, true},
+        {mainWindow.get(), "Command8", false, false},  // the tall stop button
+        {stageOperations.get(), "Option1(12)", false, false},
+        {stageOperations.get(), "Command1", false, false},
+        {aboutBox.get(), "Command1", false, false},
+    };
+    for (const auto& [window, button, pressed, sunken] : kFaces) {
+      const QString name = window->objectName() + " " + button;
+      auto* control = testing::findControl<QPushButton>(window, button);
+      control->setDown(pressed);
+      const QImage face = faceOf(control);
+      control->setDown(false);
 
-    QCOMPARE(strayPixels(face, faceArea(control), kButtonFace), 0);
-    const QColor top = face.pixelColor(face.width() / 2, 0);
-    const QColor bottom = face.pixelColor(face.width() / 2, face.height() - 1);
-    QCOMPARE(top.lightness() < bottom.lightness(), sunken);
-  }
-
-  void frameInteriorsAreFlat_data() {
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QString>("frame");
-    QTest::newRow("stage selection") << "Form1"
-                                     << "Frame1";
-    QTest::newRow("play panel") << "Form1"
-                                << "Frame4";
-    QTest::newRow("stage-clear panel") << "Form1"
-                                       << "Frame7";
-    QTest::newRow("left-click tile") << "Form1"
-                                     << "Frame2";
-    QTest::newRow("replay panel") << "Form1"
-                                  << "Frame6";
-    QTest::newRow("operations") << "Form2"
-                                << "Frame3";
-    QTest::newRow("About box") << "frmAbout"
-                               << "Frame1";
+      QVERIFY2(strayPixels(face, faceArea(control), kButtonFace) == 0, qPrintable(name));
+      const QColor top = face.pixelColor(face.width() / 2, 0);
+      const QColor bottom = face.pixelColor(face.width() / 2, face.height() - 1);
+      QVERIFY2((top.lightness() < bottom.lightness()) == sunken, qPrintable(name));
+    }
   }
 
   void frameInteriorsAreFlat() {
-    QFETCH(QString, window);
-    QFETCH(QString, frame);
-    auto* control = testing::findControl<QGroupBox>(windowNamed(window), frame);
-    const QRect border = testing::framePart(control, QStyle::SC_GroupBoxFrame);
-    QCOMPARE(strayPixels(ownPainting(control), border.adjusted(2, 2, -2, -2), kFrameInterior,
-                         testing::framePart(control, QStyle::SC_GroupBoxLabel)),
-             0);
+    const std::pair<QWidget*, const char*> kFrames[] = {
+        {mainWindow.get(), "Frame1"}, {mainWindow.get(), "Frame4"},
+        {mainWindow.get(), "Frame7"}, {mainWindow.get(), "Frame2"},
+        {mainWindow.get(), "Frame6"}, {stageOperations.get(), "Frame3"},
+        {aboutBox.get(), "Frame1"},
+    };
+    for (const auto& [window, frame] : kFrames) {
+      auto* control = testing::findControl<QGroupBox>(window, frame);
+      const QRect border = testing::framePart(control, QStyle::SC_GroupBoxFrame);
+      QVERIFY2(strayPixels(ownPainting(control), border.adjusted(2, 2, -2, -2), kFrameInterior,
+                           testing::framePart(control, QStyle::SC_GroupBoxLabel)) == 0,
+               qPrintable(window->objectName() + " " + frame));
+    }
   }
 
   void keyboardFocusShowsAFrame() {
