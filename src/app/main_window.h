@@ -3,7 +3,9 @@
 // during playback, and the 50 ms timer. It is built from the layout table and the command table
 // (layout/), so every control carries its object name there ("Command1", "Option1(3)",
 // "Picture4(2)", …). Each handler turns one event into one operation of the game model, which
-// decides what is in reach; the model then says what changed, and only that is shown again.
+// decides what is in reach; the model then says what changed, and only that is shown again. Tab
+// visits the column from top to bottom in the order its controls are built, and the keys of the
+// command table keep their meaning whatever has the focus.
 #pragma once
 
 #include <array>
