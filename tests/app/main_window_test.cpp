@@ -510,16 +510,6 @@ class MainWindowTest : public QObject {
     QVERIFY(window->game().editMode());
   }
 
-  void lockedNameBoxesTakeNoFocus() {
-    control("Command2")->setFocus();
-    QTest::mouseClick(control("Text1"), Qt::LeftButton);
-    QTest::mouseClick(control("Text2"), Qt::LeftButton);
-    QCOMPARE(window->focusWidget(), control("Command2"));
-    QTest::mouseClick(control("Command3"), Qt::LeftButton);
-    QTest::mouseClick(control("Text1"), Qt::LeftButton);
-    QCOMPARE(window->focusWidget(), control("Text1"));
-  }
-
   // In reach, the key is the command's; out of reach it does nothing, where a button would have
   // moved the focus with it and the speed list changed the speed.
   void commandKeysPassTheFocusedControlBy_data() {
@@ -527,10 +517,8 @@ class MainWindowTest : public QObject {
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("cleared");
     QTest::newRow("stage option") << "Option1(0)" << int(Qt::Key_Right) << false;
-    QTest::newRow("speed list") << "Combo1" << int(Qt::Key_Down) << false;
     QTest::newRow("stage option, stage cleared") << "Option1(0)" << int(Qt::Key_Right) << true;
     QTest::newRow("speed list, stage cleared") << "Combo1" << int(Qt::Key_Down) << true;
-    QTest::newRow("history button, stage cleared") << "Command5(1)" << int(Qt::Key_Left) << true;
   }
 
   void commandKeysPassTheFocusedControlBy() {

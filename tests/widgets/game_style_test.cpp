@@ -1,7 +1,7 @@
-// The game's style on the three real windows, as the screen shows them: every button's face and
-// every frame's interior is one flat colour of the layout table, with the button's bevel raised,
-// or sunken while pressed and while checked; a button shows a focus frame once the keyboard has
-// moved the focus to it.
+// The game's style on the real main window and stage operations dialog, as the screen shows them:
+// every button's face and every frame's interior is one flat colour of the layout table, with the
+// button's bevel raised, or sunken while pressed and while checked; a button shows a focus frame
+// once the keyboard has moved the focus to it.
 #include <QApplication>
 #include <QGroupBox>
 #include <QPushButton>
@@ -11,7 +11,6 @@
 
 #include "app/main_window.h"
 #include "control_lookup.h"
-#include "dialogs/about_box.h"
 #include "dialogs/stage_operations_dialog.h"
 #include "dialogs/stage_preview.h"
 #include "fake_platform.h"
@@ -77,25 +76,17 @@ class GameStyleTest : public QObject {
   const Image24 miniStrip = loadScaledSpriteStrip(kMiniCellPixels);
   std::unique_ptr<MainWindow> mainWindow;
   std::unique_ptr<StageOperationsDialog> stageOperations;
-  std::unique_ptr<AboutBox> aboutBox;
 
  private slots:
   void initTestCase() {
     applyApplicationStyle(*qApp);
     mainWindow = std::make_unique<MainWindow>(&platform);
     stageOperations = std::make_unique<StageOperationsDialog>(stageSet, platform, miniStrip);
-    aboutBox = std::make_unique<AboutBox>(platform, nullptr);
     for (QWidget* window :
-         std::initializer_list<QWidget*>{mainWindow.get(), stageOperations.get(), aboutBox.get()}) {
+         std::initializer_list<QWidget*>{mainWindow.get(), stageOperations.get()}) {
       window->show();
       QVERIFY(QTest::qWaitForWindowExposed(window));
     }
-  }
-
-  void cleanupTestCase() {
-    aboutBox.reset();
-    stageOperations.reset();
-    mainWindow.reset();
   }
 
   void buttonFacesAreFlat() {
@@ -113,7 +104,6 @@ class GameStyleTest : public QObject {
         {mainWindow.get(), "Command8", false, false},  // the tall stop button
         {stageOperations.get(), "Option1(12)", false, false},
         {stageOperations.get(), "Command1", false, false},
-        {aboutBox.get(), "Command1", false, false},
     };
     for (const auto& [window, button, pressed, sunken] : kFaces) {
       const QString name = window->objectName() + " " + button;
@@ -134,7 +124,6 @@ class GameStyleTest : public QObject {
         {mainWindow.get(), "Frame1"}, {mainWindow.get(), "Frame4"},
         {mainWindow.get(), "Frame7"}, {mainWindow.get(), "Frame2"},
         {mainWindow.get(), "Frame6"}, {stageOperations.get(), "Frame3"},
-        {aboutBox.get(), "Frame1"},
     };
     for (const auto& [window, frame] : kFrames) {
       auto* control = testing::findControl<QGroupBox>(window, frame);
