@@ -1,10 +1,8 @@
 #include "app/main_window.h"
 
 #include <QApplication>
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QFontMetricsF>
-#include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -73,7 +71,7 @@ void MainWindow::buildWindow() {
   stageOperationsButton_->hide();
   commandButton(layout, "Command7");
   replayPanel_ = layout.frame("Frame6", "リプレイ再生中");
-  commandButton(layout, "Command8");
+  stopButton_ = commandButton(layout, "Command8");
   replayPanel_->hide();
 
   tickTimer_ = new QTimer(this);
@@ -87,13 +85,12 @@ void MainWindow::buildStageColumn(LayoutBuilder& layout) {
   dataSetNameBox_ = layout.nameBox("Text2");
 
   layout.frame("Frame1", "ステージ選択");
-  stageOptions_ = new QButtonGroup(this);
-  stageOptions_->setExclusive(true);
+  // No button group: a group makes its options one stop of Tab, to be chosen among with the arrow
+  // keys, which move the robot here. The window checks the current stage's option itself.
   for (int index = 0; index < kStageCount; ++index) {
-    QPushButton* option =
+    stageOptions_[index] =
         layout.button(arrayName("Option1", index), QString("%1").arg(index + 1, 2, 10, QChar('0')));
-    option->setCheckable(true);
-    stageOptions_->addButton(option, index);
+    stageOptions_[index]->setCheckable(true);
   }
   layout.label("Label1", "ステージ名");
   stageNameBox_ = layout.nameBox("Text1");
@@ -118,7 +115,6 @@ void MainWindow::buildPlayPanel(LayoutBuilder& layout) {
   for (const std::string_view speed : kGameSpeedNames) {
     speedList_->addItem(fromView(speed));
   }
-  speedList_->setFocusPolicy(Qt::NoFocus);
 
   for (int index = 0; index < 4; ++index) {
     const std::string name = arrayName("Picture4", index);
@@ -126,9 +122,7 @@ void MainWindow::buildPlayPanel(LayoutBuilder& layout) {
     directionButtons_[index]->setToolTip(fromView(keyTooltip(commandNamed(name))));
   }
 
-  stageClearPanel_ = layout.add<QFrame>("Frame7");
-  stageClearPanel_->setAutoFillBackground(true);
-  stageClearPanel_->setFrameShape(QFrame::Box);
+  stageClearPanel_ = layout.frame("Frame7", "");
   QLabel* clear = layout.label("Label7", "STAGE CLEAR!!");
   clear->setAlignment(Qt::AlignCenter);
   clear->setFont(gothicFont(27.75, false));
@@ -136,7 +130,7 @@ void MainWindow::buildPlayPanel(LayoutBuilder& layout) {
   stageClearPanel_->hide();
 
   commandButton(layout, "Command4");
-  commandButton(layout, "Command6");
+  playReplayButton_ = commandButton(layout, "Command6");
 }
 
 void MainWindow::buildEditorPanel(LayoutBuilder& layout) {
@@ -197,8 +191,10 @@ void MainWindow::run(const Command& command) {
 }
 
 void MainWindow::connectHandlers() {
-  connect(stageOptions_, &QButtonGroup::idClicked, this,
-          [this](int index) { game_->selectStage(index); });
+  for (int index = 0; index < kStageCount; ++index) {
+    connect(stageOptions_[index], &QPushButton::clicked, this,
+            [this, index] { game_->selectStage(index); });
+  }
   for (int index = 0; index < 4; ++index) {
     connect(directionButtons_[index], &PictureBox::mousePressed, this,
             [this, index](int button, QPointF) {
@@ -254,19 +250,23 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
     const auto* widget = qobject_cast<QWidget*>(watched);
     if (widget != nullptr && widget->window() == this) {
-      return takeKey(static_cast<QKeyEvent*>(event));
+      auto* key = static_cast<QKeyEvent*>(event);
+      // Tab, Space and every other key are the focused control's.
+      const Command* command = commandForKey(key->key(), key->modifiers());
+      if (command == nullptr) {
+        return false;
+      }
+      // Out of reach, a command's key does nothing, except in a name box, which edits with it: a
+      // button would move the focus or select a stage with it, the speed list change the speed.
+      return takeKey(*command, key) || qobject_cast<const QLineEdit*>(widget) == nullptr;
     }
   }
   return QWidget::eventFilter(watched, event);
 }
 
-bool MainWindow::takeKey(QKeyEvent* event) {
-  const Command* command = commandForKey(event->key(), event->modifiers());
-  if (command == nullptr) {
-    return false;
-  }
+bool MainWindow::takeKey(const Command& command, QKeyEvent* event) {
   const bool press = event->type() == QEvent::KeyPress;
-  switch (command->action) {
+  switch (command.action) {
     case CommandAction::RequestHint:
       // Out of reach, the letter goes on to the control with the focus: an editor's name box.
       if (!game_->hintReachable()) {
@@ -285,13 +285,13 @@ bool MainWindow::takeKey(QKeyEvent* event) {
       if (event->isAutoRepeat()) {
         return game_->directionsReachable();
       }
-      return game_->pressDirectionKey(command->index);
+      return game_->pressDirectionKey(command.index);
     case CommandAction::StepThroughHistory:
       if (!game_->historyReachable()) {
         return false;
       }
       if (press) {
-        game_->stepThroughHistory(static_cast<HistoryStep>(command->index));
+        game_->stepThroughHistory(static_cast<HistoryStep>(command.index));
       }
       return true;
     default:
@@ -321,9 +321,8 @@ void MainWindow::stageClearChanged() {
 }
 
 void MainWindow::stageChanged() {
-  if (QAbstractButton* selected = stageOptions_->button(game_->currentStage());
-      !selected->isChecked()) {
-    selected->setChecked(true);
+  for (int index = 0; index < kStageCount; ++index) {
+    stageOptions_[index]->setChecked(index == game_->currentStage());
   }
   const StageSet& stageSet = game_->stageSet();
   stageNameBox_->setText(QString::fromStdString(stageSet.stageNames[game_->currentStage()]));
@@ -342,7 +341,16 @@ void MainWindow::editModeChanged() {
 }
 
 void MainWindow::replayRunningChanged() {
-  replayPanel_->setVisible(game_->replayRunning());
+  const bool running = game_->replayRunning();
+  // What the panel covers is as far out of the keyboard's reach as it is out of the mouse's; the
+  // focus goes to the stop button, and back to the button that starts a playback.
+  for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (control != replayPanel_ && control->geometry().intersects(replayPanel_->geometry())) {
+      control->setEnabled(!running);
+    }
+  }
+  replayPanel_->setVisible(running);
+  (running ? stopButton_ : playReplayButton_)->setFocus();
 }
 
 void MainWindow::editorTilesChanged() {

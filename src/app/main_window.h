@@ -3,7 +3,9 @@
 // during playback, and the 50 ms timer. It is built from the layout table and the command table
 // (layout/), so every control carries its object name there ("Command1", "Option1(3)",
 // "Picture4(2)", …). Each handler turns one event into one operation of the game model, which
-// decides what is in reach; the model then says what changed, and only that is shown again.
+// decides what is in reach; the model then says what changed, and only that is shown again. Tab
+// visits the column from top to bottom in the order its controls are built, and the keys of the
+// command table keep their meaning whatever has the focus.
 #pragma once
 
 #include <array>
@@ -11,16 +13,15 @@
 
 #include <QWidget>
 
+#include "core/stage_set.h"
 #include "game/game.h"
 #include "game/game_view.h"
 #include "layout/command_table.h"
 #include "platform/platform.h"
 #include "view/picture_strips.h"
 
-class QButtonGroup;
 class QKeyEvent;
 class QComboBox;
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -43,13 +44,15 @@ class MainWindow : public QWidget, private GameView {
   Game& game() { return *game_; }
 
  protected:
-  // Keys that stand for the play panel's buttons, whichever control has the focus.
+  // Keys that stand for the play panel's buttons, whichever control has the focus; the keys that
+  // move the focus and press a button are left to the controls.
   bool eventFilter(QObject* watched, QEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
-  // Returns whether the key event was taken as a command.
-  bool takeKey(QKeyEvent* event);
+  // Returns whether the key event of the command's key was taken as the command: false when the
+  // command is out of reach.
+  bool takeKey(const Command& command, QKeyEvent* event);
   void run(const Command& command);
 
   void boardPictureChanged() override;
@@ -75,7 +78,7 @@ class MainWindow : public QWidget, private GameView {
 
   PictureBox* boardPicture_ = nullptr;
   QLineEdit* dataSetNameBox_ = nullptr;
-  QButtonGroup* stageOptions_ = nullptr;
+  std::array<QPushButton*, kStageCount> stageOptions_{};
   QLineEdit* stageNameBox_ = nullptr;
 
   QGroupBox* playPanel_ = nullptr;
@@ -83,7 +86,7 @@ class MainWindow : public QWidget, private GameView {
   QLabel* lastTurnLabel_ = nullptr;
   QComboBox* speedList_ = nullptr;
   std::array<PictureBox*, 4> directionButtons_{};
-  QFrame* stageClearPanel_ = nullptr;
+  QGroupBox* stageClearPanel_ = nullptr;
 
   QGroupBox* editorPanel_ = nullptr;
   PictureBox* palettePicture_ = nullptr;
@@ -92,7 +95,9 @@ class MainWindow : public QWidget, private GameView {
 
   QPushButton* editorButton_ = nullptr;
   QPushButton* stageOperationsButton_ = nullptr;
+  QPushButton* playReplayButton_ = nullptr;
   QGroupBox* replayPanel_ = nullptr;
+  QPushButton* stopButton_ = nullptr;
   QTimer* tickTimer_ = nullptr;
 };
 

@@ -1,6 +1,6 @@
 #include "widgets/application_style.h"
 
-#include <QStyleFactory>
+#include "widgets/game_style.h"
 
 namespace vantoki {
 
@@ -13,7 +13,8 @@ QFont gothicFont(double pointSize, bool bold) {
 }
 
 void applyApplicationStyle(QApplication& application) {
-  application.setStyle(QStyleFactory::create("Fusion"));
+  // The application owns its style.
+  application.setStyle(new GameStyle);
   application.setFont(gothicFont(9, false));
 }
 

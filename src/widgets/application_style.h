@@ -1,5 +1,6 @@
-// The look the whole program shares: the Fusion style, so the window's colours show as the game
-// chose them on every desktop, and a Japanese Gothic as the default font.
+// The look the whole program shares: the game's style over Fusion (widgets/game_style.h), so the
+// window's colours show as the game chose them on every desktop, and a Japanese Gothic as the
+// default font.
 #pragma once
 
 #include <QApplication>

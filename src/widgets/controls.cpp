@@ -48,7 +48,6 @@ QPushButton* LayoutBuilder::button(std::string_view name, const QString& caption
   colors.setColor(QPalette::Button, kButtonColor);
   control->setPalette(colors);
   control->setAutoFillBackground(true);
-  control->setFocusPolicy(Qt::NoFocus);
   return control;
 }
 
@@ -71,6 +70,7 @@ QLineEdit* LayoutBuilder::nameBox(std::string_view name) {
 
 void setNameBoxLocked(QLineEdit* box, bool locked) {
   box->setReadOnly(locked);
+  box->setFocusPolicy(locked ? Qt::NoFocus : Qt::StrongFocus);
   QPalette colors = box->palette();
   colors.setColor(QPalette::Base, locked ? kLockedTextColor : kEditableTextColor);
   box->setPalette(colors);

@@ -51,8 +51,8 @@ class LayoutBuilder {
     return control;
   }
 
-  // A graphical button in the button colour; it takes no keyboard focus, so a key always reaches
-  // the window's own key handling.
+  // A graphical button in the button colour. It takes the focus from Tab and from a click, in the
+  // order the controls are built, and Space presses it.
   QPushButton* button(std::string_view name, const QString& caption);
   QLabel* label(std::string_view name, const QString& caption);
   QGroupBox* frame(std::string_view name, const QString& caption);
@@ -66,7 +66,8 @@ class LayoutBuilder {
   std::span<const ControlPlace> layout_;
 };
 
-// Locked boxes are cyan; editable ones white.
+// Locked boxes are cyan and take no focus, so neither Tab nor a click leaves a highlight in a box
+// the player cannot change; editable ones are white and take the focus where they stand.
 void setNameBoxLocked(QLineEdit* box, bool locked);
 
 }  // namespace vantoki

@@ -1,6 +1,7 @@
 // The main window under the offscreen platform, driven through its real widgets as a player
 // would: what shows right after start-up, moves by mouse and keys, the history, the editor, the
-// stage data and replay commands, the stage operations dialog and the hint.
+// stage data and replay commands, the stage operations dialog, the hint, and the keyboard's reach:
+// the order of Tab, Space on a button, and the command keys whatever has the focus.
 #include "app/main_window.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@
 #include "dialogs/stage_operations_dialog.h"
 #include "dialogs/stage_preview.h"
 #include "fake_platform.h"
+#include "focus_walk.h"
 #include "io_test_files.h"
 #include "rooms.h"
 #include "view/strip_loader.h"
@@ -66,6 +68,22 @@ class MainWindowTest : public QObject {
   }
 
   void waitForTheCommit() { QTRY_COMPARE_WITH_TIMEOUT(window->game().play().animating(), 0, 2000); }
+
+  // A replay of the one turn up, saved to `dir`, and the next file dialog opens it again; the
+  // slowest speed keeps its playback going a while.
+  void saveAReplayOfOneTurn(const TempDir& dir) {
+    const std::filesystem::path file = dir / "turn.vkrp";
+    platform.files = {file, file};
+    clickDirection(1);
+    waitForTheCommit();
+    QTest::mouseClick(control<QPushButton>("Command4"), Qt::LeftButton);
+    control<QComboBox>("Combo1")->setCurrentIndex(4);
+  }
+
+  void pressKey(QWidget* focused, Qt::Key key) {
+    focused->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(focused, key);
+  }
 
   WindowTestPlatform platform;
   std::unique_ptr<MainWindow> window;
@@ -381,12 +399,7 @@ class MainWindowTest : public QObject {
 
   void keysWaitWhileAReplayPlays() {
     const TempDir dir;
-    const std::filesystem::path file = dir / "turns.vkrp";
-    platform.files = {file, file};
-    clickDirection(1);
-    waitForTheCommit();
-    QTest::mouseClick(control<QPushButton>("Command4"), Qt::LeftButton);
-    control<QComboBox>("Combo1")->setCurrentIndex(4);
+    saveAReplayOfOneTurn(dir);
     QTest::mouseClick(control<QPushButton>("Command6"), Qt::LeftButton);
     QVERIFY(window->game().replayRunning());
     QTest::keyClick(window.get(), Qt::Key_Home);
@@ -459,6 +472,90 @@ class MainWindowTest : public QObject {
         QCOMPARE(shown.pixelColor(device), picture.pixelColor(x, y));
       }
     }
+  }
+
+  void tabReachesTheColumnInOrder_data() {
+    QTest::addColumn<bool>("editor");
+    QTest::addColumn<QStringList>("order");
+    QStringList options;
+    for (int index = 0; index < kStageCount; ++index) {
+      options << QString("Option1(%1)").arg(index);
+    }
+    QTest::newRow("play") << false
+                          << QStringList{"Command2"} + options +
+                                 QStringList{"Command5(0)", "Command5(1)", "Command5(2)",
+                                             "Command5(3)", "Combo1",      "Command4",
+                                             "Command6",    "Command3",    "Command7"};
+    QTest::newRow("editor") << true
+                            << QStringList{"Command2", "Text2"} + options +
+                                   QStringList{"Text1", "Command1", "Command3", "Command9",
+                                               "Command7"};
+  }
+
+  void tabReachesTheColumnInOrder() {
+    QFETCH(bool, editor);
+    QFETCH(QStringList, order);
+    if (editor) {
+      QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
+    }
+    testing::checkTabOrder(window.get(), order);
+  }
+
+  void spacePressesTheFocusedButton() {
+    pressKey(control("Option1(3)"), Qt::Key_Space);
+    QCOMPARE(window->game().currentStage(), 3);
+    QVERIFY(control<QPushButton>("Option1(3)")->isChecked());
+    QVERIFY(!control<QPushButton>("Option1(0)")->isChecked());
+    pressKey(control("Command3"), Qt::Key_Space);
+    QVERIFY(window->game().editMode());
+  }
+
+  // In reach, the key is the command's; out of reach it does nothing, where a button would have
+  // moved the focus with it and the speed list changed the speed.
+  void commandKeysPassTheFocusedControlBy_data() {
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("cleared");
+    QTest::newRow("stage option") << "Option1(0)" << int(Qt::Key_Right) << false;
+    QTest::newRow("stage option, stage cleared") << "Option1(0)" << int(Qt::Key_Right) << true;
+    QTest::newRow("speed list, stage cleared") << "Combo1" << int(Qt::Key_Down) << true;
+  }
+
+  void commandKeysPassTheFocusedControlBy() {
+    QFETCH(QString, focused);
+    QFETCH(int, key);
+    QFETCH(bool, cleared);
+    StageSet stages = initialStageSet();
+    stages.stageCells[0] = testing::walledBoardWith({{2, 13, code(Tile::Player)}});
+    if (!cleared) {
+      stages.stageCells[0].set(12, 13, code(Tile::Star));
+    }
+    window->game().installStageSet(stages);
+    if (cleared) {
+      window->game().pressDirection(1);
+      waitForTheCommit();
+      QVERIFY(control("Frame7")->isVisible());
+    }
+    const int speed = control<QComboBox>("Combo1")->currentIndex();
+    pressKey(control(qPrintable(focused)), Qt::Key(key));
+    QCOMPARE(window->game().play().animating(), cleared ? 0 : 1);
+    QCOMPARE(window->focusWidget()->objectName(), focused);
+    QCOMPARE(window->game().currentStage(), 0);
+    QCOMPARE(control<QComboBox>("Combo1")->currentIndex(), speed);
+  }
+
+  // Only the stop button lies outside the panel that covers the column; the focus comes back to
+  // the button that started the playback.
+  void playbackLeavesTheStopButtonInReach() {
+    const TempDir dir;
+    saveAReplayOfOneTurn(dir);
+    pressKey(control("Command6"), Qt::Key_Space);
+    QVERIFY(window->game().replayRunning());
+    QCOMPARE(window->focusWidget(), control("Command8"));
+    testing::checkTabOrder(window.get(), {"Command8"});
+    QTRY_VERIFY_WITH_TIMEOUT(!window->game().replayRunning(), 3000);
+    QCOMPARE(window->focusWidget(), control("Command6"));
+    QCOMPARE(testing::focusWalk(window.get(), 2, false), QStringList({"Command3", "Command7"}));
   }
 
   void speedListSetsTheStep() {

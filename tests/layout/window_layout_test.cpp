@@ -1,9 +1,11 @@
 // The game's three windows against the layout table they are built from: every control of the
 // table exists under its object name, stands in the window or frame the table names, at the place
-// and size it gives (a link may only grow to the right to show its whole text), and every window
-// has the client size of its own entry. The main window's buttons carry the captions of the
-// command table.
+// and size it gives (a link may only grow to the right to show its whole text), clear of its
+// frame's border and caption, and every window has the client size of its own entry. The main
+// window's buttons carry the captions of the command table. Tab visits a dialog's controls in the
+// order of the table.
 #include <QAbstractButton>
+#include <QGroupBox>
 #include <QTest>
 
 #include <memory>
@@ -14,9 +16,12 @@
 #include "dialogs/stage_operations_dialog.h"
 #include "dialogs/stage_preview.h"
 #include "fake_platform.h"
+#include "focus_walk.h"
+#include "frame_parts.h"
 #include "layout/command_table.h"
 #include "layout/layout_table.h"
 #include "view/strip_loader.h"
+#include "widgets/application_style.h"
 #include "widgets/controls.h"
 
 namespace vantoki {
@@ -43,12 +48,18 @@ class WindowLayoutTest : public QObject {
       } else {
         QVERIFY2(geometry.width() == place.width, qPrintable(name));
       }
+      if (const auto* frame = qobject_cast<const QGroupBox*>(control->parentWidget())) {
+        QVERIFY2(testing::framePart(frame, QStyle::SC_GroupBoxContents).contains(geometry),
+                 qPrintable(name));
+      }
     }
   }
 
   testing::FakePlatform platform;
 
  private slots:
+  void initTestCase() { applyApplicationStyle(*qApp); }
+
   void mainWindow() {
     MainWindow window(&platform);
     window.show();
@@ -72,6 +83,10 @@ class WindowLayoutTest : public QObject {
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     checkAgainstTable(&dialog, stageOperationsLayout());
+
+    // Each group of options is one stop, chosen among with the arrow keys.
+    testing::checkTabOrder(&dialog,
+                           {"Option1(0)", "Option1(10)", "Option2", "Command1", "Command2"});
   }
 
   void aboutBox() {
@@ -79,6 +94,7 @@ class WindowLayoutTest : public QObject {
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     checkAgainstTable(&box, aboutBoxLayout());
+    testing::checkTabOrder(&box, {"Command2", "Command1"});
   }
 };
 
