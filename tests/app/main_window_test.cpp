@@ -558,11 +558,21 @@ class MainWindowTest : public QObject {
     QCOMPARE(testing::focusWalk(window.get(), 2, false), QStringList({"Command3", "Command7"}));
   }
 
-  void speedListSetsTheStep() {
-    control<QComboBox>("Combo1")->setCurrentIndex(0);
-    QCOMPARE(window->game().animStep(), 40);
-    control<QComboBox>("Combo1")->setCurrentIndex(4);
+  // A speed chosen during a move shows in the list at once and takes effect when the move ends.
+  void speedListSetsTheStepOnceTheMoveEnds() {
+    StageSet stages = initialStageSet();
+    stages.stageCells[0] =
+        testing::walledBoardWith({{2, 13, code(Tile::Player)}, {12, 13, code(Tile::Star)}});
+    window->game().installStageSet(stages);
+    auto* speeds = control<QComboBox>("Combo1");
+    speeds->setCurrentIndex(4);
     QCOMPARE(window->game().animStep(), 2);
+    clickDirection(2);
+    speeds->setCurrentIndex(0);
+    QCOMPARE(speeds->currentText(), QString("超速い"));
+    QCOMPARE(window->game().animStep(), 2);
+    waitForTheCommit();
+    QCOMPARE(window->game().animStep(), 40);
   }
 };
 
