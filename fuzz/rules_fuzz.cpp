@@ -1,9 +1,6 @@
 // Fuzz target: the rules on any board and any line of play, through the same Play the window
-// drives, each press committed at once. An input is a board, then one action per byte:
-//   - first byte even: the board is the next 450 bytes, its 225 cells row by row, each a
-//     little-endian 16-bit code, as any stage file may carry;
-//   - first byte odd: a walled board the editor could have made; the next 169 bytes are its inner
-//     cells row by row, each picking one of the eleven palette codes by its value modulo 11;
+// drives, each press committed at once. An input is a board (fuzz_board.h), then one action per
+// byte:
 //   - an action byte below 0xC0 presses direction byte % 4; from 0xC0 to 0xEF it presses the
 //     index byte - 0xC8 (-8 to 39), mostly no direction at all; from 0xF0 it takes history step
 //     byte % 4.
@@ -21,6 +18,7 @@
 #include <span>
 #include <string>
 
+#include "fuzz_board.h"
 #include "fuzz_target.h"
 #include "move_promises.h"
 #include "play/play.h"
@@ -28,63 +26,10 @@
 namespace vantoki {
 namespace {
 
-constexpr std::array<TileCode, 11> kPaletteCodes = {
-    code(Tile::Empty), code(Tile::Wall), code(Tile::Ladder), code(Tile::Player),
-    code(Tile::Bomb),  code(Tile::Star), code(Tile::Ball),   newArrowBlock(0),
-    newArrowBlock(1),  newArrowBlock(2), newArrowBlock(3)};
-
-constexpr std::size_t kRawBoardBytes = 2 * kCellCount;
-constexpr std::size_t kInnerCellCount = (kBoardSize - 2) * (kBoardSize - 2);
 constexpr int kFirstOddPress = 0xC0;
 constexpr int kOddPressIndexBase = kFirstOddPress + 8;
 constexpr int kFirstHistoryStep = 0xF0;
 constexpr int kHistoryStepCount = 4;
-
-bool isEditorBoard(const Board& board) {
-  for (int y = 0; y < kBoardSize; ++y) {
-    for (int x = 0; x < kBoardSize; ++x) {
-      const TileCode value = board.at(x, y);
-      const bool fits = isBorderCell(x, y) ? value == code(Tile::Wall)
-                                           : std::find(kPaletteCodes.begin(), kPaletteCodes.end(),
-                                                       value) != kPaletteCodes.end();
-      if (!fits) {
-        return false;
-      }
-    }
-  }
-  return true;
-}
-
-// The board the input starts with, and the action bytes after it; nothing when it is too short.
-std::optional<Board> takeBoard(std::span<const std::uint8_t>& input) {
-  if (input.empty()) {
-    return std::nullopt;
-  }
-  const bool editorForm = (input[0] & 1) != 0;
-  input = input.subspan(1);
-  Board board;
-  if (editorForm) {
-    if (input.size() < kInnerCellCount) {
-      return std::nullopt;
-    }
-    board = walledEmptyBoard();
-    for (int y = 1; y < kBoardSize - 1; ++y) {
-      for (int x = 1; x < kBoardSize - 1; ++x) {
-        board.set(x, y, kPaletteCodes[input[0] % kPaletteCodes.size()]);
-        input = input.subspan(1);
-      }
-    }
-    return board;
-  }
-  if (input.size() < kRawBoardBytes) {
-    return std::nullopt;
-  }
-  for (TileCode& value : board.cells()) {
-    value = static_cast<TileCode>(input[0] | input[1] << 8);
-    input = input.subspan(2);
-  }
-  return board;
-}
 
 void checkTurns(const Play& play) {
   if (!(0 <= play.currentTurn() && play.currentTurn() <= play.lastTurn() &&
@@ -116,7 +61,7 @@ void pressAndCommit(Play& play, int direction, bool editorStage) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace vantoki;
   std::span<const std::uint8_t> input(data, size);
-  const std::optional<Board> stage = takeBoard(input);
+  const std::optional<Board> stage = takeFuzzBoard(input);
   if (!stage) {
     return 0;
   }
