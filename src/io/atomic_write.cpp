@@ -25,6 +25,7 @@ constexpr std::string_view kTempPrefix = ".vantoki-save.";
 
 constexpr std::string_view kCannotFollowLink = "シンボリックリンクをたどれません";
 constexpr std::string_view kCannotCreate = "フォルダーにファイルを作れません";
+constexpr std::string_view kCannotWrite = "ファイルに書き込めません";
 
 // The file that a write to `path` really lands in: symbolic links followed, a dangling one
 // included, because that is what opening the path for writing would create.
@@ -89,6 +90,20 @@ void removeAbandonedTempFiles(const std::filesystem::path& folderPath, int folde
   }
 }
 
+// The mode a replaced file keeps when the saver may not give the new one its owner or its group:
+// the file is then the saver's, or in the group a new file in the folder gets, and a set-ID bit
+// or the group's permission would speak for someone they were never meant for. The group that
+// comes in gets no more than others had, so the change of hands opens the file to no one.
+mode_t modeInOtherHands(mode_t mode, bool ownerKept, bool groupKept) {
+  if (!ownerKept) {
+    mode &= ~S_ISUID;
+  }
+  if (!groupKept) {
+    mode = (mode & ~(S_ISGID | S_IRWXG)) | (mode & mode << 3 & S_IRWXG);
+  }
+  return mode;
+}
+
 // A failed step of the save: what could not be done, in English and in a player's words, and the
 // errno that says why. Only literals are held, so making one allocates nothing that could change
 // errno before it is read.
@@ -114,7 +129,7 @@ class TempFile {
     }
   }
 
-  std::optional<Failure> create(mode_t mode) {
+  std::optional<Failure> create() {
     fd_ = UniqueFd(openat(folder_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
     if (!fd_.valid() && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
       createNamed();
@@ -125,15 +140,40 @@ class TempFile {
     if (flock(fd_.get(), LOCK_EX) != 0) {
       return Failure{"cannot create a file in its folder", kCannotCreate, errno};
     }
+    return std::nullopt;
+  }
+
+  std::optional<Failure> write(std::string_view bytes) {
+    if (!writeAll(bytes)) {
+      return Failure{"cannot write", kCannotWrite, errno};
+    }
+    return std::nullopt;
+  }
+
+  // Gives the file the owner, group and mode of the file it replaces, as far as the saver may:
+  // only root may give a file away, and others only to a group they are in. The mode comes last:
+  // a change of owner clears the set-ID bits, and so does a write by anyone but root.
+  std::optional<Failure> takeOver(const struct stat& replaced) {
+    bool ownerKept = true;
+    bool groupKept = true;
+    if (fchown(fd_.get(), replaced.st_uid, replaced.st_gid) != 0) {
+      ownerKept = replaced.st_uid == geteuid();
+      groupKept = fchown(fd_.get(), static_cast<uid_t>(-1), replaced.st_gid) == 0;
+    }
+    return setMode(modeInOtherHands(replaced.st_mode & 07777, ownerKept, groupKept));
+  }
+
+  std::optional<Failure> setMode(mode_t mode) {
     if (fchmod(fd_.get(), mode) != 0) {
       return Failure{"cannot set the file's permissions", "ファイルの権限を設定できません", errno};
     }
     return std::nullopt;
   }
 
-  std::optional<Failure> write(std::string_view bytes) {
-    if (!writeAll(bytes) || fsync(fd_.get()) != 0) {
-      return Failure{"cannot write", "ファイルに書き込めません", errno};
+  // The bytes, the owner and the mode on the disk before the file takes the target's name.
+  std::optional<Failure> flush() {
+    if (fsync(fd_.get()) != 0) {
+      return Failure{"cannot write", kCannotWrite, errno};
     }
     return std::nullopt;
   }
@@ -219,6 +259,16 @@ std::optional<FileError> writeFileAtomically(const std::filesystem::path& path,
                      "通常のファイルではないので、置き換えません");
   }
 
+  // A rename needs leave to write in the folder only, so without this a file the user made
+  // read-only, or another user's file in the user's folder, would be replaced. Asked with the
+  // ids the save writes with, as writing into the file would be: root may replace any file but
+  // one on a read-only file system or marked immutable.
+  if (targetExists && faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+    const int error = errno;
+    return fileError(path, "is not writable: " + systemReason(error),
+                     systemCause(error, FileUse::Writing, kCannotWrite));
+  }
+
   const std::filesystem::path folderPath =
       target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
   const UniqueFd folder(open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -229,11 +279,16 @@ std::optional<FileError> writeFileAtomically(const std::filesystem::path& path,
   }
   removeAbandonedTempFiles(folderPath, folder.get());
 
-  const mode_t mode = targetExists ? existing.st_mode & 07777 : 0666 & ~currentUmask();
   TempFile temp(folder.get());
-  std::optional<Failure> failure = temp.create(mode);
+  std::optional<Failure> failure = temp.create();
   if (!failure) {
     failure = temp.write(bytes);
+  }
+  if (!failure) {
+    failure = targetExists ? temp.takeOver(existing) : temp.setMode(0666 & ~currentUmask());
+  }
+  if (!failure) {
+    failure = temp.flush();
   }
   if (!failure) {
     failure = temp.renameOver(target.filename().string());

@@ -13,8 +13,20 @@
 //
 // Only regular files are ever replaced: a target that exists as a folder, a device or anything
 // else is refused untouched. A symbolic link is followed and the file it leads to is replaced,
-// so the link stays a link. A new file gets mode 0666 less the umask, a replaced one keeps its
-// mode.
+// so the link stays a link.
+//
+// A file is replaced only where the saver may write into it, as copying over it would need
+// (asked with the ids the save writes with): a file made read-only, another user's file that the
+// saver may not write, one on a read-only file system or marked immutable is refused untouched,
+// though the folder would allow the rename. Root may replace any other file.
+//
+// A new file gets mode 0666 less the umask and belongs to the saver. A replaced one keeps its
+// owner, group and mode as far as the saver may give them: root keeps all three. Anyone else may
+// give a file neither to another user nor to a group they are not in; the file is then the
+// saver's, or in the group a new file in the folder gets, its set-user-ID or set-group-ID bit is
+// dropped with the owner or group it spoke for, and the group it comes into gets no more access
+// than others had, so the change of hands opens the file to no one. Access control lists and
+// extended attributes are not carried over.
 #pragma once
 
 #include <filesystem>

@@ -1,7 +1,11 @@
 #include "io/atomic_write.h"
 
 #include <fcntl.h>
+#include <linux/audit.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
 #include <sys/file.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -9,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <iostream>
@@ -43,6 +49,24 @@ class ScopedUmask {
  private:
   mode_t previous_;
 };
+
+struct Ownership {
+  uid_t owner;
+  gid_t group;
+  mode_t mode;
+
+  friend bool operator==(const Ownership&, const Ownership&) = default;
+  friend std::ostream& operator<<(std::ostream& out, const Ownership& ownership) {
+    return out << ownership.owner << ":" << ownership.group << " " << std::oct << ownership.mode
+               << std::dec;
+  }
+};
+
+Ownership ownershipOf(const fs::path& path) {
+  struct stat status {};
+  EXPECT_EQ(stat(path.c_str(), &status), 0) << path;
+  return {status.st_uid, status.st_gid, status.st_mode & 07777};
+}
 
 bool hasLeftoverTempFile(const fs::path& folder) {
   for (const auto& entry : fs::directory_iterator(folder)) {
@@ -171,6 +195,52 @@ TEST(AtomicWriteTest, WriteFailingPartWayLeavesTheOldFileAndNoTempFile) {
   EXPECT_EQ(dir.entries(), std::set<std::string>{"f.vkst"});
 }
 
+// Who may replace which file, and whose it is afterwards: a file only its writers replace; root
+// keeps its owner, group and mode; anyone else keeps what they may give and no one gains access.
+TEST(AtomicWriteTest, ReplacesOnlyWhatTheSaverMayWriteAndKeepsTheOwnershipItMay) {
+  if (geteuid() != 0) {
+    GTEST_SKIP() << "files of other users can only be made as root";
+  }
+  struct Case {
+    const char* name;
+    bool asRoot;
+    Ownership before;
+    std::optional<Ownership> after;  // empty: refused
+  };
+  constexpr uid_t nobody = kNobodyUser;
+  constexpr gid_t nogroup = kNobodyGroup;
+  const Case cases[] = {
+      {"own-read-only", false, {nobody, nogroup, 0444}, std::nullopt},
+      {"roots-readable", false, {0, 0, 0644}, std::nullopt},
+      {"roots-group-writable", false, {0, nogroup, 0664}, Ownership{nobody, nogroup, 0664}},
+      {"own-in-roots-group", false, {nobody, 0, 0640}, Ownership{nobody, nogroup, 0600}},
+      {"nobodys-by-root", true, {nobody, nogroup, 0440}, Ownership{nobody, nogroup, 0440}},
+  };
+  const TempDir dir;
+  ASSERT_EQ(chown(dir.path().c_str(), nobody, nogroup), 0);
+  std::set<std::string> names;
+  for (const Case& row : cases) {
+    SCOPED_TRACE(row.name);
+    const fs::path path = dir / row.name;
+    names.insert(row.name);
+    writeBytes(path, "old");
+    ASSERT_EQ(chown(path.c_str(), row.before.owner, row.before.group), 0);
+    ASSERT_EQ(chmod(path.c_str(), row.before.mode), 0);
+    const auto save = [&] {
+      const std::optional<FileError> error = writeFileAtomically(path, "new");
+      return row.after ? !error
+                       : error == FileError(path.string() + ": is not writable: Permission denied",
+                                            "書き込みが許可されていません");
+    };
+    const std::optional<bool> saved = row.asRoot ? save() : succeedsAsOrdinaryUser(save);
+    ASSERT_TRUE(saved.has_value()) << "no child can be made to run as the user nobody";
+    EXPECT_TRUE(*saved);
+    EXPECT_EQ(readBytes(path), row.after ? "new" : "old");
+    EXPECT_EQ(ownershipOf(path), row.after.value_or(row.before));
+  }
+  EXPECT_EQ(dir.entries(), names);
+}
+
 // Bytes that differ at every offset from those of another seed, so a mix of two is never one.
 std::string patternOf(std::size_t size, char seed) {
   std::string bytes(size, seed);
@@ -205,14 +275,75 @@ struct Call {
   fs::path flushed;
 };
 
+// Makes every file system look to this process like one without unnamed files: opening with
+// O_TMPFILE fails with EOPNOTSUPP, as it does there. Tells whether that took effect.
+bool hideUnnamedFiles() {
+#if defined(__x86_64__)
+  constexpr std::uint32_t kArch = AUDIT_ARCH_X86_64;
+#elif defined(__aarch64__)
+  constexpr std::uint32_t kArch = AUDIT_ARCH_AARCH64;
+#else
+  // Matches no system call: the filter hides nothing and the probe below says so.
+  constexpr std::uint32_t kArch = 0;
+#endif
+  constexpr std::uint32_t kFlagsLowWord =
+      offsetof(seccomp_data, args[2]) + (__BYTE_ORDER__ == __ORDER_BIG_ENDIAN__ ? 4 : 0);
+  // O_TMPFILE includes O_DIRECTORY, which opening a folder also uses.
+  constexpr std::uint32_t kTmpFileBit = O_TMPFILE & ~O_DIRECTORY;
+  sock_filter filter[] = {
+      BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, arch)),
+      BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, kArch, 0, 5),
+      BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+      BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, SYS_openat, 0, 3),
+      BPF_STMT(BPF_LD | BPF_W | BPF_ABS, kFlagsLowWord),
+      BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, kTmpFileBit, 0, 1),
+      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EOPNOTSUPP),
+      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+  };
+  const sock_fprog program{static_cast<unsigned short>(std::size(filter)), filter};
+  if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 ||
+      prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0) {
+    return false;
+  }
+  const UniqueFd probe(openat(AT_FDCWD, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+  return !probe.valid() && errno == EOPNOTSUPP;
+}
+
+// The two ways a save's new file comes to be: unnamed where the file system allows, named from
+// the start where it has no unnamed files.
+enum class NewFile { Unnamed, NamedFromTheStart };
+
+void PrintTo(NewFile kind, std::ostream* out) {
+  *out << (kind == NewFile::Unnamed ? "Unnamed" : "NamedFromTheStart");
+}
+
+class AtomicWriteNewFileTest : public ::testing::TestWithParam<NewFile> {
+ protected:
+  void SetUp() override {
+    if (GetParam() == NewFile::NamedFromTheStart && !succeedsInChild(hideUnnamedFiles)) {
+      GTEST_SKIP() << "this system does not let a process filter its own system calls";
+    }
+  }
+
+  // Runs in the traced child, before the save.
+  void stageFileSystem() const {
+    if (GetParam() == NewFile::NamedFromTheStart) {
+      hideUnnamedFiles();
+    }
+  }
+};
+
 // Killed at each system call it makes, a save leaves the old file or the new one, whole, and at
 // most a temporary file that the next save removes.
-TEST(AtomicWriteTest, SaveKilledAtEverySystemCallLeavesTheOldOrTheNewFileWhole) {
+TEST_P(AtomicWriteNewFileTest, SaveKilledAtEverySystemCallLeavesTheOldOrTheNewFileWhole) {
   const TempDir dir;
   const fs::path target = dir / "stage.vkst";
   const std::string oldBytes = patternOf(64 << 10, 'o');
   const std::string newBytes = patternOf(256 << 10, 'n');
-  const auto save = [&] { (void)writeFileAtomically(target, newBytes); };
+  const auto save = [&] {
+    stageFileSystem();
+    (void)writeFileAtomically(target, newBytes);
+  };
   const std::optional<int> stops =
       traceChild(save, [](int, const SyscallStop&, pid_t) { return true; });
   if (!stops) {
@@ -239,6 +370,7 @@ TEST(AtomicWriteTest, SaveKilledAtEverySystemCallLeavesTheOldOrTheNewFileWhole) 
     }
   }
   EXPECT_EQ(filesLost, 0);
+  EXPECT_GT(newFiles, 0) << "the save not killed did not replace the file";
   std::cout << "kill points " << *stops + 1 << ": old file " << oldFiles << ", new file "
             << newFiles << ", temporary files left for the next save " << tempFilesLeft
             << ", files lost " << filesLost << "\n";
@@ -246,12 +378,15 @@ TEST(AtomicWriteTest, SaveKilledAtEverySystemCallLeavesTheOldOrTheNewFileWhole) 
 
 // A save reported done survives a power cut: the new bytes reach the disk before the rename
 // makes them the file, and the folder, which holds the rename, after it.
-TEST(AtomicWriteTest, FlushesTheNewBytesBeforeTheRenameAndTheFolderAfterIt) {
+TEST_P(AtomicWriteNewFileTest, FlushesTheNewBytesBeforeTheRenameAndTheFolderAfterIt) {
   const TempDir dir;
   writeBytes(dir / "f.vkst", "old");
   std::vector<Call> calls;
   const std::optional<int> stops = traceChild(
-      [&] { (void)writeFileAtomically(dir / "f.vkst", "new"); },
+      [&] {
+        stageFileSystem();
+        (void)writeFileAtomically(dir / "f.vkst", "new");
+      },
       [&](int, const SyscallStop& stop, pid_t child) {
         if (stop.op != PTRACE_SYSCALL_INFO_ENTRY) {
           return true;
@@ -283,6 +418,10 @@ TEST(AtomicWriteTest, FlushesTheNewBytesBeforeTheRenameAndTheFolderAfterIt) {
     return isFlush(call.number) && call.flushed == dir.path();
   })) << "the folder is not flushed after the rename";
 }
+
+INSTANTIATE_TEST_SUITE_P(Table, AtomicWriteNewFileTest,
+                         ::testing::Values(NewFile::Unnamed, NewFile::NamedFromTheStart),
+                         ::testing::PrintToStringParamName());
 
 // Temporary files that killed saves left are removed by the next save in the folder; one that a
 // save under way holds, anything that is not a file, and other files stay.

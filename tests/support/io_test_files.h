@@ -119,27 +119,39 @@ bool succeedsWithFileSizeLimit(rlim_t maxBytes, Work work) {
   });
 }
 
-// Runs `work` in a child process that may read `folder` but not write in it, and tells whether
-// it returned true; empty when no such child can be made here. Root may write anywhere, so as
-// root the child first becomes the user nobody.
+// The user and the group nobody, whom a child of a test run as root becomes to lose root's leave
+// to write anything.
+constexpr uid_t kNobodyUser = 65534;
+constexpr gid_t kNobodyGroup = 65534;
+
+// Runs `work` in a child process without root's leave to write anything, and tells whether it
+// returned true; empty when no such child can be made here. As root, the child first becomes the
+// user nobody, in the group nobody and no other.
+template <class Work>
+std::optional<bool> succeedsAsOrdinaryUser(Work work) {
+  constexpr int kCannotDropRoot = 77;
+  const int code = exitCodeInChild([&] {
+    if (geteuid() == 0 &&
+        (setgroups(0, nullptr) != 0 || setgid(kNobodyGroup) != 0 || setuid(kNobodyUser) != 0)) {
+      return kCannotDropRoot;
+    }
+    return work() ? 0 : 1;
+  });
+  return code == kCannotDropRoot ? std::nullopt : std::optional<bool>(code == 0);
+}
+
+// Runs `work` in a child process that may read `folder` but not write in it, as an ordinary user
+// (above), and tells whether it returned true; empty when no such child can be made here.
 template <class Work>
 std::optional<bool> succeedsWithoutWriteAccess(const std::filesystem::path& folder, Work work) {
-  constexpr int kCannotDropRoot = 77;
-  constexpr uid_t kNobody = 65534;
   namespace fs = std::filesystem;
   const fs::perms before = fs::status(folder).permissions();
   fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                               fs::perms::group_exec | fs::perms::others_read |
                               fs::perms::others_exec);
-  const int code = exitCodeInChild([&] {
-    if (geteuid() == 0 &&
-        (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
-      return kCannotDropRoot;
-    }
-    return work() ? 0 : 1;
-  });
+  const std::optional<bool> succeeded = succeedsAsOrdinaryUser(work);
   fs::permissions(folder, before);
-  return code == kCannotDropRoot ? std::nullopt : std::optional<bool>(code == 0);
+  return succeeded;
 }
 
 // The failures of a save that the user cannot foresee, each staged for real.
