@@ -22,9 +22,9 @@
 namespace vantoki {
 namespace {
 
-constexpr std::size_t kMaxBoards = 20'000;
+constexpr std::size_t kMaxBoards = 2'000;
 constexpr std::size_t kMaxMemoryBytes = std::size_t{64} << 20;
-constexpr HintBudget kHintBudget{5'000, std::chrono::seconds(2), kMaxMemoryBytes};
+constexpr HintBudget kHintBudget{1'000, std::chrono::seconds(2), kMaxMemoryBytes};
 
 SearchOutcome shortestSolution(const Board& stage) {
   SearchLimits limits;
