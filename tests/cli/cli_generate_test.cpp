@@ -7,6 +7,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include <unistd.h>
@@ -110,15 +111,15 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // A destination that cannot be written is refused before the search: the refusal is all that is
-// printed, with no summary of candidates searched, and nothing is made. In DIR are a file, a
-// folder "rd" holding an earlier replay stage01.vkrp and a folder stage02.vkrp, a link "link" to
-// "rd", and a folder "ro" that the run as the user nobody may not write in.
+// printed, with no summary of candidates searched, and nothing is made. In DIR (REL when spelt
+// relative to the working folder) are a file, a folder "rd" holding an earlier stage01.vkrp and a
+// folder stage02.vkrp, a link "link" to "rd", and a folder "ro" that nobody may write in.
 struct Destination {
   const char* name;
   std::string arguments;  // after the options of a short run, so a --stages here counts
   std::string refusal;
-  int status;
-  bool withoutWriteAccess;
+  int status = 1;
+  bool asNobody = false;
 };
 
 void PrintTo(const Destination& destination, std::ostream* out) {
@@ -133,25 +134,22 @@ class CliGenerateDestinationTest : public ::testing::TestWithParam<Destination> 
     vantoki::writeBytes(dir_ / "rd" / "stage01.vkrp", "old");
     std::filesystem::create_directory_symlink("rd", dir_ / "link");
     std::filesystem::create_directory(dir_ / "ro");
-    // The user nobody reaches "ro" through DIR.
-    std::filesystem::permissions(dir_.path(), std::filesystem::perms::all);
+    std::filesystem::permissions(dir_.path(), std::filesystem::perms::all);  // for nobody
   }
 
-  // Every path under DIR, links not followed, to show that nothing was made.
   std::set<std::string> tree() const {
     std::set<std::string> paths;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(dir_.path())) {
-      paths.insert(entry.path().lexically_relative(dir_.path()).string());
+      paths.insert(entry.path().string());
     }
     return paths;
   }
 
   std::string withDir(std::string text) const {
-    // The working folder's way to DIR, for a relative spelling.
-    const std::string relative =
-        std::filesystem::relative(dir_.path(), std::filesystem::current_path()).string();
-    for (const auto& [mark, path] :
-         {std::pair<std::string, std::string>{"REL", relative}, {"DIR", dir_.path().string()}}) {
+    const std::filesystem::path relative =
+        std::filesystem::relative(dir_.path(), std::filesystem::current_path());
+    using Mark = std::pair<std::string_view, std::string>;
+    for (const auto& [mark, path] : {Mark{"REL", relative.string()}, Mark{"DIR", dir_.path()}}) {
       for (std::size_t at = text.find(mark); at != std::string::npos;
            at = text.find(mark, at + path.size())) {
         text.replace(at, mark.size(), path);
@@ -170,14 +168,13 @@ TEST_P(CliGenerateDestinationTest, IsRefusedBeforeTheSearchAndNothingIsMade) {
       "generate --seed 5 --stages 1 --candidates 2 --min-turns 1 --max-boards 1000 " +
       withDir(destination.arguments);
   const std::string expected = "vantoki-cli: " + withDir(destination.refusal) + "\n";
-  // Standard output and error together: the refusal alone, no summary line.
   const auto refused = [&] {
     const RunResult result = runCliRedirected(arguments, "2>&1");
     EXPECT_EQ(result.output, expected);
     EXPECT_EQ(result.status, destination.status);
     return result.status == destination.status && result.output == expected;
   };
-  const std::optional<bool> done = destination.withoutWriteAccess
+  const std::optional<bool> done = destination.asNobody
                                        ? vantoki::succeedsWithoutWriteAccess(dir_ / "ro", refused)
                                        : std::optional<bool>(refused());
   if (!done) {
@@ -188,52 +185,41 @@ TEST_P(CliGenerateDestinationTest, IsRefusedBeforeTheSearchAndNothingIsMade) {
   EXPECT_EQ(readBytes(dir_ / "rd" / "stage01.vkrp"), "old");
 }
 
-constexpr const char* kNoFile = ": cannot create a file in its folder: No such file or directory";
-constexpr const char* kNoWriting = ": cannot create a file in its folder: Permission denied";
+constexpr const char* kNotRegular = ": is not a regular file, so it is not replaced";
+constexpr const char* kOtherFile = " is written; write the stage set to another file";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CliGenerateDestinationTest,
     ::testing::Values(
-        Destination{"missing_folder", "DIR/missing/set.vkst",
-                    std::string("DIR/missing/set.vkst") + kNoFile, 1, false},
-        Destination{"folder", "DIR/rd", "DIR/rd: is a folder, not a file", 1, false},
-        Destination{"full_device", "/dev/full",
-                    "/dev/full: is not a regular file, so it is not replaced", 1, false},
-        Destination{"null_device", "/dev/null",
-                    "/dev/null: is not a regular file, so it is not replaced", 1, false},
-        Destination{"empty_path", "''", "OUT.vkst must be a path, not \"\"", 2, false},
-        Destination{"folder_not_writable", "DIR/ro/set.vkst",
-                    std::string("DIR/ro/set.vkst") + kNoWriting, 1, true},
-        Destination{"replays_empty_path", "DIR/set.vkst --replays ''",
-                    "--replays must be a path, not \"\"", 2, false},
+        Destination{
+            "missing_folder", "DIR/no/set.vkst",
+            "DIR/no/set.vkst: cannot create a file in its folder: No such file or directory"},
+        Destination{"folder", "DIR/rd", "DIR/rd: is a folder, not a file"},
+        Destination{"full_device", "/dev/full", std::string("/dev/full") + kNotRegular},
+        Destination{"null_device", "/dev/null", std::string("/dev/null") + kNotRegular},
+        Destination{"empty_path", "''", "OUT.vkst must be a path, not \"\"", 2},
         Destination{"replays_a_file", "DIR/set.vkst --replays DIR/file",
-                    "DIR/file: cannot make the folder: Not a directory", 1, false},
-        Destination{"replays_under_a_file", "DIR/set.vkst --replays DIR/file/new",
-                    "DIR/file/new: cannot make the folder: Not a directory", 1, false},
+                    "DIR/file: cannot make the folder: Not a directory"},
         Destination{"replays_not_writable", "DIR/set.vkst --replays DIR/ro",
-                    std::string("DIR/ro/stage01.vkrp") + kNoWriting, 1, true},
+                    "DIR/ro/stage01.vkrp: cannot create a file in its folder: Permission denied", 1,
+                    true},
         Destination{"replays_parent_not_writable", "DIR/set.vkst --replays DIR/ro/new/deeper",
                     "DIR/ro/new/deeper: cannot make the folder: Permission denied", 1, true},
         Destination{"a_later_replay_a_folder", "DIR/set.vkst --replays DIR/rd --stages 2",
-                    "DIR/rd/stage02.vkrp: is a folder, not a file", 1, false},
-        Destination{"set_is_a_replay", "DIR/rd/stage01.vkrp --replays DIR/rd",
-                    "DIR/rd/stage01.vkrp: is where the replay of stage 1 is written; write the "
-                    "stage set to another file",
-                    1, false},
-        Destination{"set_is_a_replay_through_a_link",
-                    "DIR/link/stage03.vkrp --replays DIR/./rd/ --stages 3",
-                    "DIR/link/stage03.vkrp: is where the replay of stage 3 is written; write the "
-                    "stage set to another file",
-                    1, false},
-        Destination{"set_is_a_later_replay_spelt_relative",
-                    "REL/rd/./stage04.vkrp --replays DIR/rd --stages 4",
-                    "REL/rd/./stage04.vkrp: is where the replay of stage 4 is written; write the "
-                    "stage set to another file",
-                    1, false},
+                    "DIR/rd/stage02.vkrp: is a folder, not a file"},
         Destination{
-            "set_is_the_replays_folder_to_make", "DIR/new --replays DIR/new/sub",
-            "DIR/new: is where --replays makes its folder; write the stage set to another file", 1,
-            false}),
+            "set_is_a_replay", "DIR/rd/stage01.vkrp --replays DIR/rd",
+            std::string("DIR/rd/stage01.vkrp: is where the replay of stage 1") + kOtherFile},
+        Destination{
+            "set_is_a_replay_through_a_link",
+            "DIR/link/stage03.vkrp --replays DIR/./rd/ --stages 3",
+            std::string("DIR/link/stage03.vkrp: is where the replay of stage 3") + kOtherFile},
+        Destination{
+            "set_is_a_replay_spelt_relative", "REL/rd/./stage04.vkrp --replays DIR/rd --stages 4",
+            std::string("REL/rd/./stage04.vkrp: is where the replay of stage 4") + kOtherFile},
+        Destination{"set_is_the_replays_folder_to_make", "DIR/new --replays DIR/new/sub",
+                    "DIR/new: is where --replays makes its folder; write the stage set to "
+                    "another file"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliGenerateUsageTest, NeedsAnOutputFile) {
