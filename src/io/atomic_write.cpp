@@ -234,10 +234,22 @@ class TempFile {
   std::string name_;
 };
 
-}  // namespace
+std::optional<FileError> failedStep(const std::filesystem::path& path, const Failure& failure) {
+  return fileError(path, std::string(failure.what) + ": " + systemReason(failure.error),
+                   systemCause(failure.error, FileUse::Writing, failure.cause));
+}
 
-std::optional<FileError> writeFileAtomically(const std::filesystem::path& path,
-                                             std::string_view bytes) {
+// Where a save to `path` lands, with the folder it is made in open. Only a regular file, or a
+// name where none is yet, can be replaced.
+struct Destination {
+  std::filesystem::path target;
+  std::optional<struct stat> replaced;  // none when no file has the name yet
+  std::filesystem::path folderPath;
+  UniqueFd folder;
+};
+
+// The destination of a save to `path`, or why a save there is refused before anything is made.
+Result<Destination> openDestination(const std::filesystem::path& path) {
   const Result<std::filesystem::path> resolved = resolveLinks(path);
   if (!resolved.ok()) {
     return resolved.error();
@@ -271,39 +283,67 @@ std::optional<FileError> writeFileAtomically(const std::filesystem::path& path,
 
   const std::filesystem::path folderPath =
       target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-  const UniqueFd folder(open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  UniqueFd folder(open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!folder.valid()) {
     const int error = errno;
     return fileError(path, "cannot create a file in its folder: " + systemReason(error),
                      systemCause(error, FileUse::Writing, kCannotCreate));
   }
-  removeAbandonedTempFiles(folderPath, folder.get());
+  return Destination{target, targetExists ? std::optional<struct stat>(existing) : std::nullopt,
+                     folderPath, std::move(folder)};
+}
 
-  TempFile temp(folder.get());
+}  // namespace
+
+std::optional<FileError> writeFileAtomically(const std::filesystem::path& path,
+                                             std::string_view bytes) {
+  const Result<Destination> opened = openDestination(path);
+  if (!opened.ok()) {
+    return opened.error();
+  }
+  const Destination& destination = opened.value();
+  removeAbandonedTempFiles(destination.folderPath, destination.folder.get());
+
+  TempFile temp(destination.folder.get());
   std::optional<Failure> failure = temp.create();
   if (!failure) {
     failure = temp.write(bytes);
   }
   if (!failure) {
-    failure = targetExists ? temp.takeOver(existing) : temp.setMode(0666 & ~currentUmask());
+    failure = destination.replaced ? temp.takeOver(*destination.replaced)
+                                   : temp.setMode(0666 & ~currentUmask());
   }
   if (!failure) {
     failure = temp.flush();
   }
   if (!failure) {
-    failure = temp.renameOver(target.filename().string());
+    failure = temp.renameOver(destination.target.filename().string());
   }
   if (failure) {
-    return fileError(path, std::string(failure->what) + ": " + systemReason(failure->error),
-                     systemCause(failure->error, FileUse::Writing, failure->cause));
+    return failedStep(path, *failure);
   }
   // The rename is only on the disk once the folder is; a file system that cannot flush a folder
   // says EINVAL, and there nothing more can be done.
-  if (fsync(folder.get()) != 0 && errno != EINVAL) {
+  if (fsync(destination.folder.get()) != 0 && errno != EINVAL) {
     return fileError(
         path,
         "was replaced, but its folder could not be flushed to the disk: " + systemReason(errno),
         "ファイルは置き換えましたが、ディスクへの書き込みを確かめられませんでした");
+  }
+  return std::nullopt;
+}
+
+std::optional<FileError> checkWritable(const std::filesystem::path& path) {
+  const Result<Destination> opened = openDestination(path);
+  if (!opened.ok()) {
+    return opened.error();
+  }
+  // Making the new file's first step for real is the one sure test of the folder: its
+  // permissions, a read-only mount, a full table of files. The file has no name, or loses the
+  // one it had when `temp` goes, so nothing is left behind.
+  TempFile temp(opened.value().folder.get());
+  if (const std::optional<Failure> failure = temp.create()) {
+    return failedStep(path, *failure);
   }
   return std::nullopt;
 }

@@ -40,4 +40,10 @@ namespace vantoki {
 [[nodiscard]] std::optional<FileError> writeFileAtomically(const std::filesystem::path& path,
                                                            std::string_view bytes);
 
+// Whether a save to `path` could be made now, without making it or changing anything: the
+// error writeFileAtomically would give before its first byte, or nothing. For work that takes
+// long before it saves, so that a save bound to fail fails first. A save may still fail later,
+// when the disk fills or the folder changes in between.
+[[nodiscard]] std::optional<FileError> checkWritable(const std::filesystem::path& path);
+
 }  // namespace vantoki

@@ -1,6 +1,7 @@
 #include "io/printable_text.h"
 
 #include <cstddef>
+#include <optional>
 
 namespace vantoki {
 namespace {
@@ -53,13 +54,32 @@ bool isControl(std::string_view character) {
   return lead == 0xC2 && byteAt(character, 1) < 0xA0;
 }
 
-void appendEscaped(std::string& out, std::string_view bytes) {
+// The byte that a character read from code page 932 stands for, when it is one the decoder kept:
+// only bytes past ASCII can fail to decode, and each is kept as U+F700 + the byte, which is
+// EF 9E 80 to EF 9F BF in UTF-8.
+std::optional<unsigned char> keptByte(std::string_view character) {
+  constexpr char32_t kKeptBase = 0xF700;
+  if (character.size() != 3) {
+    return std::nullopt;
+  }
+  const char32_t codePoint = (byteAt(character, 0) & 0x0Fu) << 12 |
+                             (byteAt(character, 1) & 0x3Fu) << 6 | (byteAt(character, 2) & 0x3Fu);
+  if (codePoint < kKeptBase + 0x80 || codePoint > kKeptBase + 0xFF) {
+    return std::nullopt;
+  }
+  return static_cast<unsigned char>(codePoint - kKeptBase);
+}
+
+void appendEscapedByte(std::string& out, unsigned char byte) {
   constexpr std::string_view kHexDigits = "0123456789abcdef";
+  out += "\\x";
+  out += kHexDigits[byte >> 4];
+  out += kHexDigits[byte & 0x0F];
+}
+
+void appendEscaped(std::string& out, std::string_view bytes) {
   for (const char byte : bytes) {
-    const auto value = static_cast<unsigned char>(byte);
-    out += "\\x";
-    out += kHexDigits[value >> 4];
-    out += kHexDigits[value & 0x0F];
+    appendEscapedByte(out, static_cast<unsigned char>(byte));
   }
 }
 
@@ -84,6 +104,10 @@ std::string printable(std::string_view text) {
     const std::string_view character = text.substr(0, length == 0 ? 1 : length);
     if (length == 0 || isControl(character)) {
       appendEscaped(out, character);
+    } else if (const std::optional<unsigned char> byte = keptByte(character)) {
+      appendEscapedByte(out, *byte);
+    } else if (character == "\\") {
+      out += "\\\\";
     } else {
       out += character;
     }

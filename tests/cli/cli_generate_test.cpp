@@ -1,28 +1,28 @@
-// vantoki-cli generate as a stage designer runs it: bad values are refused before anything is
-// searched or written, a short run writes a set whose replays verify, and the same seed writes
-// the same bytes on one thread or two.
+// vantoki-cli generate as a stage designer runs it: bad values and destinations that cannot be
+// written are refused before anything is searched or written, a short run writes a set whose
+// replays verify, and the same seed writes the same bytes on one thread or two.
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
 
 #include <unistd.h>
 
 #include "cli_run.h"
+#include "io_test_files.h"
 
 namespace {
 
+using vantoki::readBytes;
 using vantoki::runCli;
 using vantoki::runCliForErrors;
+using vantoki::runCliRedirected;
 using vantoki::RunResult;
-
-std::string readBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
+using vantoki::TempDir;
 
 class CliGenerateTest : public ::testing::Test {
  protected:
@@ -108,6 +108,118 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"tiny_board_cap", " --max-boards 10", 2, "--max-boards must be a number from 1000"},
         Refusal{"unknown_option", " --size 3", 2, ""},
         Refusal{"option_without_value", " --seed", 2, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A destination that cannot be written is refused before the search: the refusal is all that is
+// printed, with no summary of candidates searched, and nothing is made. In DIR (REL when spelt
+// relative to the working folder) are a file, a folder "rd" holding an earlier stage01.vkrp and a
+// folder stage02.vkrp, a link "link" to "rd", and a folder "ro" that nobody may write in.
+struct Destination {
+  const char* name;
+  std::string arguments;  // after the options of a short run, so a --stages here counts
+  std::string refusal;
+  int status = 1;
+  bool asNobody = false;
+};
+
+void PrintTo(const Destination& destination, std::ostream* out) {
+  *out << destination.name;
+}
+
+class CliGenerateDestinationTest : public ::testing::TestWithParam<Destination> {
+ protected:
+  void SetUp() override {
+    vantoki::writeBytes(dir_ / "file", "text");
+    std::filesystem::create_directories(dir_ / "rd" / "stage02.vkrp");
+    vantoki::writeBytes(dir_ / "rd" / "stage01.vkrp", "old");
+    std::filesystem::create_directory_symlink("rd", dir_ / "link");
+    std::filesystem::create_directory(dir_ / "ro");
+    std::filesystem::permissions(dir_.path(), std::filesystem::perms::all);  // for nobody
+  }
+
+  std::set<std::string> tree() const {
+    std::set<std::string> paths;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir_.path())) {
+      paths.insert(entry.path().string());
+    }
+    return paths;
+  }
+
+  std::string withDir(std::string text) const {
+    const std::filesystem::path relative =
+        std::filesystem::relative(dir_.path(), std::filesystem::current_path());
+    using Mark = std::pair<std::string_view, std::string>;
+    for (const auto& [mark, path] : {Mark{"REL", relative.string()}, Mark{"DIR", dir_.path()}}) {
+      for (std::size_t at = text.find(mark); at != std::string::npos;
+           at = text.find(mark, at + path.size())) {
+        text.replace(at, mark.size(), path);
+      }
+    }
+    return text;
+  }
+
+  TempDir dir_;
+};
+
+TEST_P(CliGenerateDestinationTest, IsRefusedBeforeTheSearchAndNothingIsMade) {
+  const Destination& destination = GetParam();
+  const std::set<std::string> before = tree();
+  const std::string arguments =
+      "generate --seed 5 --stages 1 --candidates 2 --min-turns 1 --max-boards 1000 " +
+      withDir(destination.arguments);
+  const std::string expected = "vantoki-cli: " + withDir(destination.refusal) + "\n";
+  const auto refused = [&] {
+    const RunResult result = runCliRedirected(arguments, "2>&1");
+    EXPECT_EQ(result.output, expected);
+    EXPECT_EQ(result.status, destination.status);
+    return result.status == destination.status && result.output == expected;
+  };
+  const std::optional<bool> done = destination.asNobody
+                                       ? vantoki::succeedsWithoutWriteAccess(dir_ / "ro", refused)
+                                       : std::optional<bool>(refused());
+  if (!done) {
+    GTEST_SKIP() << "no user here lacks write access";
+  }
+  EXPECT_TRUE(*done);
+  EXPECT_EQ(tree(), before);
+  EXPECT_EQ(readBytes(dir_ / "rd" / "stage01.vkrp"), "old");
+}
+
+constexpr const char* kNotRegular = ": is not a regular file, so it is not replaced";
+constexpr const char* kOtherFile = " is written; write the stage set to another file";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CliGenerateDestinationTest,
+    ::testing::Values(
+        Destination{
+            "missing_folder", "DIR/no/set.vkst",
+            "DIR/no/set.vkst: cannot create a file in its folder: No such file or directory"},
+        Destination{"folder", "DIR/rd", "DIR/rd: is a folder, not a file"},
+        Destination{"full_device", "/dev/full", std::string("/dev/full") + kNotRegular},
+        Destination{"null_device", "/dev/null", std::string("/dev/null") + kNotRegular},
+        Destination{"empty_path", "''", "OUT.vkst must be a path, not \"\"", 2},
+        Destination{"replays_a_file", "DIR/set.vkst --replays DIR/file",
+                    "DIR/file: cannot make the folder: Not a directory"},
+        Destination{"replays_not_writable", "DIR/set.vkst --replays DIR/ro",
+                    "DIR/ro/stage01.vkrp: cannot create a file in its folder: Permission denied", 1,
+                    true},
+        Destination{"replays_parent_not_writable", "DIR/set.vkst --replays DIR/ro/new/deeper",
+                    "DIR/ro/new/deeper: cannot make the folder: Permission denied", 1, true},
+        Destination{"a_later_replay_a_folder", "DIR/set.vkst --replays DIR/rd --stages 2",
+                    "DIR/rd/stage02.vkrp: is a folder, not a file"},
+        Destination{
+            "set_is_a_replay", "DIR/rd/stage01.vkrp --replays DIR/rd",
+            std::string("DIR/rd/stage01.vkrp: is where the replay of stage 1") + kOtherFile},
+        Destination{
+            "set_is_a_replay_through_a_link",
+            "DIR/link/stage03.vkrp --replays DIR/./rd/ --stages 3",
+            std::string("DIR/link/stage03.vkrp: is where the replay of stage 3") + kOtherFile},
+        Destination{
+            "set_is_a_replay_spelt_relative", "REL/rd/./stage04.vkrp --replays DIR/rd --stages 4",
+            std::string("REL/rd/./stage04.vkrp: is where the replay of stage 4") + kOtherFile},
+        Destination{"set_is_the_replays_folder_to_make", "DIR/new --replays DIR/new/sub",
+                    "DIR/new: is where --replays makes its folder; write the stage set to "
+                    "another file"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliGenerateUsageTest, NeedsAnOutputFile) {

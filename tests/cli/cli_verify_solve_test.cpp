@@ -265,7 +265,10 @@ INSTANTIATE_TEST_SUITE_P(
                       Misuse{"unknown_unit", "solve " + kStageFile + " 1 --max-memory 4T", 2},
                       Misuse{"more_memory_than_the_machine",
                              "solve " + kStageFile + " 1 --max-memory 1048576G", 2},
-                      Misuse{"missing_stage_file", "solve nothing.vkst 1", 1}),
+                      Misuse{"missing_stage_file", "solve nothing.vkst 1", 1},
+                      // Refused before the search, which would print its outcome.
+                      Misuse{"out_is_a_device", "solve " + kStageFile + " 1 --out /dev/full", 1},
+                      Misuse{"empty_out", "solve " + kStageFile + " 1 --out ''", 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -52,6 +52,19 @@ CLI::Option* addStageArgument(CLI::App& command, int& stage) {
       ->required();
 }
 
+CLI::Option* addOutputPathOption(CLI::App& command, const std::string& name,
+                                 std::function<void(const std::string&)> keep) {
+  return addCheckedOption(
+      command, name,
+      [name, keep = std::move(keep)](const std::string& value) -> std::optional<std::string> {
+        if (value.empty()) {
+          return name + " must be a path, not \"\"";
+        }
+        keep(value);
+        return std::nullopt;
+      });
+}
+
 std::optional<ChosenStage> chooseStage(std::string_view stageFile, int stage) {
   Result<StageSet> stages = readStageDataFile(std::string(stageFile));
   if (!stages.ok()) {
@@ -61,10 +74,33 @@ std::optional<ChosenStage> chooseStage(std::string_view stageFile, int stage) {
   return ChosenStage{std::move(stages).value(), stage};
 }
 
-bool isTheStageFile(const std::filesystem::path& out, std::string_view stageFile) {
-  // Only two files that exist can be the same; otherwise `error` is set and the answer is no.
+bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+  // Two files that exist are compared by what they are; where one does not, `error` is set and
+  // the two are compared by where they would be.
   std::error_code error;
-  if (!std::filesystem::equivalent(out, std::filesystem::path(stageFile), error)) {
+  if (std::filesystem::equivalent(a, b, error)) {
+    return true;
+  }
+  if (!error) {
+    return false;
+  }
+  // Made absolute first, since a path none of whose parts exists stays as it is spelled.
+  const auto whereItWouldBe = [](const std::filesystem::path& path) {
+    std::optional<std::filesystem::path> where;
+    std::error_code failed;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, failed);
+    if (!failed) {
+      where = std::filesystem::weakly_canonical(absolute, failed);
+    }
+    return failed ? std::nullopt : where;
+  };
+  const std::optional<std::filesystem::path> left = whereItWouldBe(a);
+  const std::optional<std::filesystem::path> right = whereItWouldBe(b);
+  return left && right && *left == *right;
+}
+
+bool isTheStageFile(const std::filesystem::path& out, std::string_view stageFile) {
+  if (!isSameFile(out, std::filesystem::path(stageFile))) {
     return false;
   }
   failWith(out.string() + ": is the stage file being read; write to another file");

@@ -30,6 +30,11 @@ CLI::Option* addCountOption(CLI::App& command, const std::string& name, long lon
 // STAGE, a stage number as the player sees it (1 to 10), kept as its index 0 to 9.
 CLI::Option* addStageArgument(CLI::App& command, int& stage);
 
+// An option or positional argument that is a path a command writes to. An empty path names no
+// file, so it is refused.
+CLI::Option* addOutputPathOption(CLI::App& command, const std::string& name,
+                                 std::function<void(const std::string&)> keep);
+
 // A value that addCheckedOption refused; its message is the whole line to report.
 class RefusedValue : public CLI::ValidationError {
  public:
@@ -45,9 +50,14 @@ struct ChosenStage {
 // error what is wrong.
 std::optional<ChosenStage> chooseStage(std::string_view stageFile, int stage);
 
-// Whether `out`, where a command is about to write, is the stage file it reads (the same file,
-// whatever the names: a link or another spelling of the path counts); says so on standard error
-// when it is, since writing there would destroy what the output is made from.
+// Whether two paths name the same file, whatever their spelling: relative or absolute, with "."
+// or "..", through links, hard links included. A file that does not exist yet is the one writing
+// to its path would make.
+bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+
+// Whether `out`, where a command is about to write, is the stage file it reads (isSameFile); says
+// so on standard error when it is, since writing there would destroy what the output is made
+// from.
 bool isTheStageFile(const std::filesystem::path& out, std::string_view stageFile);
 
 // A whole decimal number from `least` to `most`, nothing else in the text.

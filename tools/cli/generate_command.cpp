@@ -5,7 +5,8 @@
 //
 // Only what is proven is written: the stages that reached the minimum length, first in the set
 // by rising length, and their replays. When fewer stages than asked reached it, the command says
-// so and exits 1, after writing those that did; when none did, it writes nothing.
+// so and exits 1, after writing those that did; when none did, it writes nothing. Where it writes
+// is checked before the search, so a destination that cannot be written costs no search.
 #include <unistd.h>
 
 #include <chrono>
@@ -19,6 +20,7 @@
 #include "arguments.h"
 #include "commands.h"
 #include "core/move_log.h"
+#include "generate_outputs.h"
 #include "generator/stage_set_generation.h"
 #include "io/replay_file.h"
 #include "io/stage_data_file.h"
@@ -34,10 +36,9 @@ constexpr long long kMostBoards = 100'000'000;
 constexpr long long kMostSeed = 0x7FFF'FFFF'FFFF'FFFFll;
 
 struct GenerateArguments {
-  std::string out;
+  GenerateOutputs outputs;
   GenerationSettings settings;
   std::optional<long long> timeLimitSeconds;
-  std::optional<std::string> replays;
 };
 
 int defaultThreads() {
@@ -76,30 +77,23 @@ class ProgressLine {
   bool written_ = false;
 };
 
-// stage01.vkrp to stage10.vkrp, as the shipped solutions are named.
-std::string replayName(int place) {
-  const std::string number = std::to_string(place + 1);
-  return "stage" + std::string(number.size() < 2 ? "0" : "") + number + ".vkrp";
-}
-
 int writeOutputs(const GenerateArguments& parsed, const GeneratedSet& generated) {
+  const GenerateOutputs& outputs = parsed.outputs;
   if (const std::optional<FileError> problem =
-          writeStageDataFile(std::filesystem::path(parsed.out), generated.stageSet)) {
+          writeStageDataFile(outputs.stageSet, generated.stageSet)) {
     return failWith(problem->message);
   }
-  if (!parsed.replays) {
+  if (!outputs.replaysFolder) {
     return kExitOk;
   }
-  const std::filesystem::path folder(*parsed.replays);
-  std::error_code error;
-  std::filesystem::create_directories(folder, error);
-  if (error) {
-    return failWith(folder.string() + ": cannot make the folder: " + error.message());
+  const std::filesystem::path& folder = *outputs.replaysFolder;
+  if (const std::optional<std::string> problem = makeReplaysFolder(folder)) {
+    return failWith(*problem);
   }
   for (std::size_t place = 0; place < generated.stages.size(); ++place) {
     const std::vector<int>& moves = generated.stages[place].found.evaluation.analysis.solution;
     if (const std::optional<FileError> problem = writeReplayFile(
-            folder / replayName(static_cast<int>(place)), generated.stageSet.dataSetName,
+            replayPath(folder, static_cast<int>(place)), generated.stageSet.dataSetName,
             generated.stages[place].name, moveLogOf(moves), static_cast<int>(moves.size()))) {
       return failWith(problem->message);
     }
@@ -121,6 +115,10 @@ void printStages(const GeneratedSet& generated) {
 }
 
 int runGenerate(const GenerateArguments& parsed) {
+  if (const std::optional<std::string> problem =
+          destinationProblem(parsed.outputs, parsed.settings.stages)) {
+    return failWith(*problem);
+  }
   const auto start = std::chrono::steady_clock::now();
   ProgressLine progressLine;
   const GeneratedSet generated =
@@ -161,7 +159,10 @@ Command addGenerate(CLI::App& program) {
   const auto arguments = std::make_shared<GenerateArguments>();
   GenerationSettings& settings = arguments->settings;
   settings.search.threads = defaultThreads();
-  commandLine->add_option("OUT.vkst", arguments->out)->required();
+  GenerateOutputs& outputs = arguments->outputs;
+  addOutputPathOption(*commandLine, "OUT.vkst", [&outputs](const std::string& path) {
+    outputs.stageSet = path;
+  })->required();
   addCountOption(*commandLine, "--seed", 0, kMostSeed,
                  [&settings](long long seed) { settings.seed = static_cast<std::uint64_t>(seed); });
   addCountOption(*commandLine, "--stages", 1, kStageCount,
@@ -175,7 +176,8 @@ Command addGenerate(CLI::App& program) {
   addCountOption(
       *commandLine, "--time-limit", 1, kMostSeconds,
       [&timeLimit = arguments->timeLimitSeconds](long long seconds) { timeLimit = seconds; });
-  commandLine->add_option("--replays", arguments->replays);
+  addOutputPathOption(*commandLine, "--replays",
+                      [&outputs](const std::string& path) { outputs.replaysFolder = path; });
   addCountOption(*commandLine, "--threads", 1, kMostThreads, [&settings](long long threads) {
     settings.search.threads = static_cast<int>(threads);
   });

@@ -57,7 +57,9 @@ Command addRender(CLI::App& program) {
   const auto arguments = std::make_shared<RenderArguments>();
   commandLine->add_option("STAGEFILE", arguments->stageFile)->required();
   addStageArgument(*commandLine, arguments->stage);
-  commandLine->add_option("OUT.png", arguments->out)->required();
+  addOutputPathOption(*commandLine, "OUT.png", [&out = arguments->out](const std::string& path) {
+    out = path;
+  })->required();
   return {commandLine, [arguments] { return runRender(*arguments); }};
 }
 

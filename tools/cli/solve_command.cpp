@@ -13,6 +13,7 @@
 
 #include "arguments.h"
 #include "commands.h"
+#include "io/atomic_write.h"
 #include "io/file_error.h"
 #include "io/replay_file.h"
 #include "solver/shortest_solution.h"
@@ -98,6 +99,11 @@ int runSolve(const SolveArguments& arguments) {
   if (arguments.out && isTheStageFile(std::filesystem::path(*arguments.out), arguments.stageFile)) {
     return kExitFailure;
   }
+  // A search may take minutes; a replay file that cannot be written fails before it.
+  if (const std::optional<FileError> problem =
+          arguments.out ? checkWritable(std::filesystem::path(*arguments.out)) : std::nullopt) {
+    return failWith(problem->message);
+  }
   const std::optional<ChosenStage> chosen = chooseStage(arguments.stageFile, arguments.stage);
   if (!chosen) {
     return kExitFailure;
@@ -145,7 +151,8 @@ Command addSolve(CLI::App& program) {
                      limits.maxMemoryBytes = static_cast<std::size_t>(*mebibytes) * kMebibyte;
                      return std::nullopt;
                    });
-  commandLine->add_option("--out", arguments->out);
+  addOutputPathOption(*commandLine, "--out",
+                      [&out = arguments->out](const std::string& path) { out = path; });
   return {commandLine, [arguments] { return runSolve(*arguments); }};
 }
 
