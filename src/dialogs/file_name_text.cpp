@@ -7,16 +7,10 @@
 namespace vantoki {
 namespace {
 
-unsigned char byteAt(std::string_view text, std::size_t index) {
-  return static_cast<unsigned char>(text[index]);
-}
-
-// Whether the decoder kept a byte it could not read: it reads each as U+F700 + the byte
-// (io/cp932.h), which is EF 9C to EF 9F and one more byte in UTF-8.
+// Whether the decoder kept a byte it could not read (io/cp932.h).
 bool keepsUndecodedBytes(std::string_view decoded) {
-  for (std::size_t index = 0; index + 1 < decoded.size(); ++index) {
-    if (byteAt(decoded, index) == 0xEF && byteAt(decoded, index + 1) >= 0x9C &&
-        byteAt(decoded, index + 1) <= 0x9F) {
+  for (std::size_t index = 0; index < decoded.size(); ++index) {
+    if (keptByteAt(decoded.substr(index))) {
       return true;
     }
   }

@@ -67,20 +67,6 @@ std::string keptBytes(std::string_view undecodable) {
   return utf8;
 }
 
-// The byte that the UTF-8 character at the start of `text` keeps, if it is one of U+F700-U+F7FF.
-std::optional<char> keptByteAt(std::string_view text) {
-  if (text.size() < kKeptByteUtf8Length || static_cast<unsigned char>(text[0]) != kKeptByteLead) {
-    return std::nullopt;
-  }
-  const auto second = static_cast<unsigned char>(text[1]);
-  const auto third = static_cast<unsigned char>(text[2]);
-  if (second < kKeptByteSecondFirst || second > kKeptByteSecondFirst + 3 ||
-      !isUtf8Continuation(third)) {
-    return std::nullopt;
-  }
-  return static_cast<char>(((second - kKeptByteSecondFirst) << 6) | (third & 0x3F));
-}
-
 std::string questionMark(std::string_view) {
   return "?";
 }
@@ -207,6 +193,19 @@ bool writtenAlike(std::string_view a, std::string_view b) {
   }
   Result<Cp932Encoder> encoder = Cp932Encoder::open();
   return encoder.ok() && encoder.value().convert(a) == encoder.value().convert(b);
+}
+
+std::optional<char> keptByteAt(std::string_view text) {
+  if (text.size() < kKeptByteUtf8Length || static_cast<unsigned char>(text[0]) != kKeptByteLead) {
+    return std::nullopt;
+  }
+  const auto second = static_cast<unsigned char>(text[1]);
+  const auto third = static_cast<unsigned char>(text[2]);
+  if (second < kKeptByteSecondFirst || second > kKeptByteSecondFirst + 3 ||
+      !isUtf8Continuation(third)) {
+    return std::nullopt;
+  }
+  return static_cast<char>(((second - kKeptByteSecondFirst) << 6) | (third & 0x3F));
 }
 
 }  // namespace vantoki

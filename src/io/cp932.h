@@ -17,6 +17,7 @@
 #include <iconv.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -60,6 +61,10 @@ class Cp932Encoder {
   // Checks that kept bytes read back as the characters they came from.
   Cp932Decoder decoder_;
 };
+
+// The byte that the UTF-8 character at the start of `text` keeps, when it is one of the
+// private-use characters U+F700 to U+F7FF that reading makes of a byte it cannot decode.
+std::optional<char> keptByteAt(std::string_view text);
 
 // Whether two texts are written to a file as the same bytes: a typed name and the name a file
 // read back to, which differ as text wherever code page 932 has one code for two characters (a

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <optional>
 
+#include "io/cp932.h"
+
 namespace vantoki {
 namespace {
 
@@ -55,19 +57,13 @@ bool isControl(std::string_view character) {
 }
 
 // The byte that a character read from code page 932 stands for, when it is one the decoder kept:
-// only bytes past ASCII can fail to decode, and each is kept as U+F700 + the byte, which is
-// EF 9E 80 to EF 9F BF in UTF-8.
+// only bytes past ASCII can fail to decode.
 std::optional<unsigned char> keptByte(std::string_view character) {
-  constexpr char32_t kKeptBase = 0xF700;
-  if (character.size() != 3) {
+  const std::optional<char> byte = keptByteAt(character);
+  if (!byte || character.size() != 3 || static_cast<unsigned char>(*byte) < 0x80) {
     return std::nullopt;
   }
-  const char32_t codePoint = (byteAt(character, 0) & 0x0Fu) << 12 |
-                             (byteAt(character, 1) & 0x3Fu) << 6 | (byteAt(character, 2) & 0x3Fu);
-  if (codePoint < kKeptBase + 0x80 || codePoint > kKeptBase + 0xFF) {
-    return std::nullopt;
-  }
-  return static_cast<unsigned char>(codePoint - kKeptBase);
+  return static_cast<unsigned char>(*byte);
 }
 
 void appendEscapedByte(std::string& out, unsigned char byte) {
