@@ -22,6 +22,7 @@
 #include "generator/stage_set_generation.h"
 #include "io/replay_file.h"
 #include "io/stage_data_file.h"
+#include "solver/memory_budget.h"
 
 namespace vantoki::cli {
 namespace {
@@ -161,6 +162,7 @@ Command addGenerate(CLI::App& program) {
   const auto arguments = std::make_shared<GenerateArguments>();
   GenerationSettings& settings = arguments->settings;
   settings.search.threads = defaultThreads();
+  settings.search.maxMemoryBytes = memoryBudgetBytes();
   commandLine->add_option("OUT.vkst", arguments->out)->required();
   addCountOption(*commandLine, "--seed", 0, kMostSeed,
                  [&settings](long long seed) { settings.seed = static_cast<std::uint64_t>(seed); });
