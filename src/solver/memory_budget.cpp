@@ -135,10 +135,13 @@ std::optional<std::size_t> lowestLimitUp(const Group& group, std::string_view mo
       return std::nullopt;
     }
     below.remove_prefix(mountRoot.size());
+    if (!below.empty() && !below.starts_with('/')) {
+      return std::nullopt;  // a group beside the mounted one, whose name merely begins the same
+    }
   }
   const std::filesystem::path top = mountPoint.lexically_normal();
-  std::filesystem::path directory = (mountPoint / std::filesystem::path(below).relative_path());
-  directory = directory.lexically_normal();
+  std::filesystem::path directory =
+      (mountPoint / std::filesystem::path(below).relative_path()).lexically_normal();
   std::optional<std::size_t> lowest;
   const char* const file = group.unified ? "memory.max" : "memory.limit_in_bytes";
   for (;; directory = directory.parent_path()) {
