@@ -2,7 +2,8 @@
 // buttons keep answering while it runs: one search at a time on a thread of its own, its answer
 // handed back to the user-interface thread through the platform. An answer dropped before it
 // arrives is handed to no one. The thread is stopped and joined when the search object goes
-// away, so none outlives the game it serves.
+// away, so none outlives the game it serves. Memory refused on the way loses an answer, never the
+// game: no exception leaves the search's thread or the hand-over on the user-interface thread.
 #pragma once
 
 #include <functional>
@@ -38,6 +39,11 @@ class HintSearch {
     int ticket = 0;          // the search whose answer is awaited
     bool searching = false;  // from a start until its answer is handed over or dropped
   };
+
+  // Hands `hint` to `answer` on the user-interface thread, unless its search was dropped
+  // meanwhile.
+  static void handOver(Platform& platform, const std::weak_ptr<Delivery>& delivery, int ticket,
+                       const Hint& hint, const Answer& answer) noexcept;
 
   Platform& platform_;
   std::shared_ptr<Delivery> delivery_ = std::make_shared<Delivery>();
