@@ -182,7 +182,7 @@ class PackedLimitTest : public ::testing::TestWithParam<PackedLimitCase> {};
 TEST_P(PackedLimitTest, BlocksInFlightUpToThePackedListAreSearchedWithPackedKeys) {
   std::array<std::string_view, kBoardSize> rows = kEightBlocksInFlight;
   rows[3] = GetParam().ninthBlockRow;
-  const SearchOutcome outcome = findShortestSolution(testing::memoryFillingStage(), SearchLimits{});
+  const SearchOutcome outcome = findShortestSolution(boardFromRows(rows), SearchLimits{});
   EXPECT_EQ(outcome.result, SearchResult::Solved);
   EXPECT_EQ(outcome.moves, std::vector<int>(16, 0));
   EXPECT_EQ(outcome.boardsStored, 16u);
