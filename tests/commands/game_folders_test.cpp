@@ -1,48 +1,30 @@
-// Where the game finds its shipped data in the three layouts it runs from, in real folders: a
-// package (programs in PREFIX/games, data in PREFIX/share/games/vantoki), an installation under
-// another prefix, and the build tree (data beside the program); and the player's own folder from
-// the environment's values.
+// Where the game finds its shipped data in the three layouts it runs from, in real folders, and
+// the player's own folder from the environment's values.
 #include "commands/game_folders.h"
 
 #include <gtest/gtest.h>
-
-#include <ostream>
 
 #include "io_test_files.h"
 
 namespace vantoki {
 namespace {
 
-// Folders below a temporary folder; "" is the temporary folder itself.
-struct Layout {
-  const char* what;
-  const char* programFolder;
-  const char* dataMade;  // where the layout puts stagedata/
-  const char* dataFound;
-};
-
-void PrintTo(const Layout& layout, std::ostream* out) {
-  *out << layout.what;
+TEST(DataFolderTest, IsWhereTheLayoutPutTheStageSets) {
+  struct Layout {
+    const char* programs;
+    const char* data;
+  };
+  // A package, an installation under another prefix, and the build tree.
+  for (const Layout& layout : {Layout{"usr/games", "usr/share/games/vantoki"},
+                               Layout{"my games/games", "my games/share/games/vantoki"},
+                               Layout{"build/src/app", "build/src/app"}}) {
+    const TempDir dir;
+    std::filesystem::create_directories(dir / layout.programs);
+    std::filesystem::create_directories(dir / layout.data / "stagedata");
+    EXPECT_EQ(dataFolderFrom(dir / layout.programs, "../share/games/vantoki"), dir / layout.data)
+        << layout.programs;
+  }
 }
-
-class DataFolderTest : public ::testing::TestWithParam<Layout> {};
-
-TEST_P(DataFolderTest, IsWhereTheLayoutPutTheStageSets) {
-  const Layout& layout = GetParam();
-  const TempDir dir;
-  std::filesystem::create_directories(dir / layout.programFolder);
-  std::filesystem::create_directories(dir / layout.dataMade / "stagedata");
-  EXPECT_EQ(dataFolderFrom(dir / layout.programFolder, "../share/games/vantoki"),
-            dir / layout.dataFound);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, DataFolderTest,
-    ::testing::Values(Layout{"package", "usr/games", "usr/share/games/vantoki",
-                             "usr/share/games/vantoki"},
-                      Layout{"another prefix", "my games/games", "my games/share/games/vantoki",
-                             "my games/share/games/vantoki"},
-                      Layout{"build tree", "build/src/app", "build/src/app", "build/src/app"}));
 
 TEST(PlayerFolderTest, IsInTheDataHomeOrElseBelowHome) {
   struct Case {
