@@ -15,9 +15,16 @@ install(FILES $<TARGET_FILE_DIR:vantoki>/help.html DESTINATION ${VANTOKI_INSTALL
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/stagedata ${PROJECT_SOURCE_DIR}/replaydata
         DESTINATION ${VANTOKI_INSTALL_DATADIR})
 
-# The launcher runs `vantoki` from the PATH, which holds /usr/games and /usr/local/games on
-# Debian; README says what other prefixes need.
-install(FILES ${PROJECT_SOURCE_DIR}/desktop/vantoki.desktop
+# The launcher opens the game on the shipped basic set; its command names the installed paths,
+# known only once the prefix of the install is.
+install(CODE "
+  set(LAUNCHER_TEMPLATE \"${PROJECT_SOURCE_DIR}/desktop/vantoki.desktop.in\")
+  set(LAUNCHER_OUT \"${PROJECT_BINARY_DIR}/launcher/vantoki.desktop\")
+  set(LAUNCHER_BINDIR \"${VANTOKI_INSTALL_BINDIR}\")
+  set(LAUNCHER_DATADIR \"${VANTOKI_INSTALL_DATADIR}\")
+  include(\"${PROJECT_SOURCE_DIR}/cmake/install_launcher.cmake\")
+")
+install(FILES ${PROJECT_BINARY_DIR}/launcher/vantoki.desktop
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
 
 # The artwork is 32 pixels; menus, docks and software centres show larger icons, which would be

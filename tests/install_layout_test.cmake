@@ -94,10 +94,15 @@ foreach(tile 壁 はしご ロボット 爆弾 星 ボール 矢印ブロック 
   endif()
 endforeach()
 
+# The launcher starts the installed game on the installed basic set, under the prefix of the
+# install, which has a space in it here.
 file(STRINGS "${prefix}/${launcher}" exec REGEX "^Exec=")
 file(STRINGS "${prefix}/${launcher}" icon_name REGEX "^Icon=")
-if(NOT exec STREQUAL "Exec=vantoki" OR NOT icon_name STREQUAL "Icon=vantoki")
-  message(FATAL_ERROR "the launcher does not name the program and the icon: ${exec} ${icon_name}")
+set(program "${prefix}/${BINDIR}/vantoki")
+set(basic_set "${prefix}/${DATADIR}/stagedata/vantoki.vkst")
+if(NOT exec STREQUAL "Exec=\"${program}\" \"${basic_set}\"" OR NOT icon_name STREQUAL "Icon=vantoki")
+  message(FATAL_ERROR "the launcher does not start ${program} on ${basic_set} with the icon "
+                      "vantoki: ${exec} ${icon_name}")
 endif()
 # The software centre finds the game's launcher and programs by the names the metadata gives.
 file(READ "${prefix}/${metainfo}" metadata)
