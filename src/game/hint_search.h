@@ -1,16 +1,15 @@
 // The search behind a hint, off the user-interface thread so that the board keeps moving and the
-// buttons keep answering while it runs: one search at a time on a thread of its own, its answer
-// handed back to the user-interface thread through the platform. An answer dropped before it
-// arrives is handed to no one. The thread is stopped and joined when the search object goes
-// away, so none outlives the game it serves.
+// buttons keep answering while it runs: one search at a time in the shell's hint worker, its
+// answer handed back on the user-interface thread. An answer dropped before it arrives is handed
+// to no one. The worker goes with the search object, so no search outlives the game it serves.
 #pragma once
 
 #include <functional>
 #include <memory>
-#include <thread>
 #include <vector>
 
 #include "core/board.h"
+#include "game/hint_worker.h"
 #include "platform/platform.h"
 #include "solver/hint.h"
 
@@ -39,9 +38,8 @@ class HintSearch {
     bool searching = false;  // from a start until its answer is handed over or dropped
   };
 
-  Platform& platform_;
   std::shared_ptr<Delivery> delivery_ = std::make_shared<Delivery>();
-  std::jthread worker_;  // last, so that it is joined before anything it uses goes
+  std::unique_ptr<HintWorker> worker_;  // last, so that it ends before anything it uses goes
 };
 
 }  // namespace vantoki
