@@ -5,9 +5,9 @@
 
 #include <chrono>
 #include <cstddef>
-#include <stop_token>
 
 #include "core/move_log.h"
+#include "solver/stop_token.h"
 
 namespace vantoki {
 
@@ -25,7 +25,7 @@ struct SearchLimits {
   // are looked at every few thousand boards, so they cost nothing to the pace of the search and
   // take effect within milliseconds.
   std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
-  std::stop_token stopToken{};
+  StopToken stopToken{};
 };
 
 }  // namespace vantoki
