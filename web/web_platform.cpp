@@ -221,6 +221,9 @@ void WebPlatform::deliverDownloads() {
     }
   }
   for (const std::filesystem::path& path : saved) {
+    // The memory file system keeps no umask of its own: a new file may come out unreadable.
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read,
+                                 std::filesystem::perm_options::add, error);
     const std::string bytes = readWholeFile(path);
     pageDownload(path.filename().c_str(), reinterpret_cast<const std::uint8_t*>(bytes.data()),
                  static_cast<int>(bytes.size()));

@@ -37,3 +37,7 @@ VANTOKI_TEST_PACKAGES=(libgtest-dev libbenchmark-dev desktop-file-utils)
 # What the game needs on screen: a Japanese Gothic font for every caption, and the toolkit's
 # own words (file dialogs, a text box's menu) in Japanese.
 VANTOKI_RUN_PACKAGES=(fonts-ipafont-gothic qt6-translations-l10n)
+# What the browser build and its tests need: emscripten (its optimizer needs acorn), a server,
+# chromium for the tests and npm for puppeteer-core.
+VANTOKI_WEB_PACKAGES=(emscripten node-acorn python3)
+VANTOKI_WEB_TEST_PACKAGES=(chromium npm)

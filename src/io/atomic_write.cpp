@@ -129,10 +129,15 @@ class TempFile {
   }
 
   std::optional<Failure> create() {
+#if defined(__EMSCRIPTEN__)
+    // The page's memory file system takes O_TMPFILE without making an unnamed file.
+    createNamed();
+#else
     fd_ = UniqueFd(openat(folder_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
     if (!fd_.valid() && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
       createNamed();
     }
+#endif
     if (!fd_.valid()) {
       return Failure{"cannot create a file in its folder", kCannotCreate, errno};
     }

@@ -342,7 +342,11 @@
         name.type = 'text';
         name.className = 'file-name';
         name.addEventListener('keydown', (event) => {
-          if (event.key === 'Enter') done(name.value);
+          // Taken here, so it does not also press the button of the dialog that comes next.
+          if (event.key === 'Enter') {
+            event.preventDefault();
+            done(name.value);
+          }
         });
         body.append(filter, name);
         dialogButtons(body, [['保存', 'save'], ['キャンセル', null]],
