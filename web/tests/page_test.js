@@ -159,11 +159,11 @@ const tests = {
   async 'an edited stage saved from the page reads back as the same stage'(page) {
     await page.click('#Option1-0');
     await page.click('#Command3');
-    // The palette's star (third column, first row) for the left button, painted on an empty
+    // The palette's star (fifth column, second row) for the left button, painted on an empty
     // cell of stage 1; then the stage gets a new name.
     const palette = await page.$('#Picture1');
     const paletteBox = await palette.boundingBox();
-    await page.mouse.click(paletteBox.x + 100, paletteBox.y + 20);
+    await page.mouse.click(paletteBox.x + 180, paletteBox.y + 60);
     const board = await (await page.$('#MapPic')).boundingBox();
     await page.mouse.click(board.x + 2 * 40 + 20, board.y + 4 * 40 + 20);
     await page.click('#Text1', {clickCount: 3});
@@ -174,7 +174,7 @@ const tests = {
     fs.writeFileSync(file, Buffer.from(saved.bytes));
     const original = execFileSync(cli, ['check', stageFile]).toString().split('\n');
     const edited = execFileSync(cli, ['check', file]).toString().split('\n');
-    assert.equal(edited[1], 'stage 1: players 1, bombs 1, stars 2, balls 0, arrow blocks 0, name 星をひとつ足した一歩');
+    assert.equal(edited[1], 'stage 1: players 1, bombs 1, stars 2, balls 0, arrow blocks 0, name 星をひとつ足した一歩', edited[1]);
     assert.deepEqual(edited.slice(2), original.slice(2));
     assert.equal(edited[0], original[0]);
   },
