@@ -1,24 +1,55 @@
-# What `cmake --install` puts where. The program looks for help.html, stagedata/ and replaydata/
-# in its own folder, so all four live together in one program folder. bin/vantoki is a relative
-# symlink to the program for shells and for the launcher's Exec; the program still finds its
-# folder, since Qt takes it from the resolved binary. The launcher and the icon go where desktops
-# look for them. Tests, benchmarks and the companion tools are not installed.
-set(VANTOKI_INSTALL_PROGRAM_DIR lib/vantoki)
+# What `cmake --install` puts where, in the folders of Debian's games: vantoki and vantoki-cli in
+# PREFIX/VANTOKI_INSTALL_BINDIR (games), the help page, the shipped stage sets and their replays
+# in PREFIX/VANTOKI_INSTALL_DATADIR (share/games/vantoki), where the game finds them by the path
+# from the one folder to the other; the launcher, the icon at the sizes desktops ask for, the
+# AppStream metadata and the manual pages where desktops, software centres and man look for them.
+# Tests, benchmarks and the build-time tools are not installed.
+include(${CMAKE_CURRENT_LIST_DIR}/release_date.cmake)
 
-install(TARGETS vantoki RUNTIME DESTINATION ${VANTOKI_INSTALL_PROGRAM_DIR})
-# The program needs only the system's Qt; a search path of its own would only be a place for
+install(TARGETS vantoki vantoki-cli RUNTIME DESTINATION ${VANTOKI_INSTALL_BINDIR})
+# The programs need only the system's Qt; a search path of their own would only be a place for
 # stray libraries to be picked up from.
-set_target_properties(vantoki PROPERTIES INSTALL_RPATH "")
-install(FILES $<TARGET_FILE_DIR:vantoki>/help.html DESTINATION ${VANTOKI_INSTALL_PROGRAM_DIR})
+set_target_properties(vantoki vantoki-cli PROPERTIES INSTALL_RPATH "")
+install(FILES $<TARGET_FILE_DIR:vantoki>/help.html DESTINATION ${VANTOKI_INSTALL_DATADIR})
 # From the sources, not from beside the built program, where a test play may have saved files.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/stagedata ${PROJECT_SOURCE_DIR}/replaydata
-        DESTINATION ${VANTOKI_INSTALL_PROGRAM_DIR})
+        DESTINATION ${VANTOKI_INSTALL_DATADIR})
 
-# Made once in the build tree and copied as a link, so it holds under any prefix and DESTDIR.
-file(RELATIVE_PATH vantoki_link_target /bin /${VANTOKI_INSTALL_PROGRAM_DIR}/vantoki)
-file(CREATE_LINK ${vantoki_link_target} ${PROJECT_BINARY_DIR}/vantoki-bin-link SYMBOLIC)
-install(FILES ${PROJECT_BINARY_DIR}/vantoki-bin-link DESTINATION bin RENAME vantoki)
+# The launcher opens the game on the shipped basic set; its command names the installed paths,
+# known only once the prefix of the install is.
+install(CODE "
+  set(LAUNCHER_TEMPLATE \"${PROJECT_SOURCE_DIR}/desktop/vantoki.desktop.in\")
+  set(LAUNCHER_OUT \"${PROJECT_BINARY_DIR}/launcher/vantoki.desktop\")
+  set(LAUNCHER_BINDIR \"${VANTOKI_INSTALL_BINDIR}\")
+  set(LAUNCHER_DATADIR \"${VANTOKI_INSTALL_DATADIR}\")
+  include(\"${PROJECT_SOURCE_DIR}/cmake/install_launcher.cmake\")
+")
+install(FILES ${PROJECT_BINARY_DIR}/launcher/vantoki.desktop
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
 
-install(FILES ${PROJECT_SOURCE_DIR}/desktop/vantoki.desktop DESTINATION share/applications)
-install(FILES ${PROJECT_SOURCE_DIR}/assets/icon.png
-        DESTINATION share/icons/hicolor/32x32/apps RENAME vantoki.png)
+# The artwork is 32 pixels; menus, docks and software centres show larger icons, which would be
+# blurred if the desktop enlarged them itself.
+set(vantoki_icons "")
+foreach(size 32 48 64 128 256)
+  set(icon_folder ${PROJECT_BINARY_DIR}/icons/${size}x${size}/apps)
+  add_custom_command(OUTPUT ${icon_folder}/vantoki.png
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${icon_folder}
+    COMMAND vantoki_icon_enlarger ${PROJECT_SOURCE_DIR}/assets/icon.png ${size}
+            ${icon_folder}/vantoki.png
+    DEPENDS vantoki_icon_enlarger ${PROJECT_SOURCE_DIR}/assets/icon.png
+    COMMENT "Enlarging the icon to ${size} × ${size} pixels")
+  list(APPEND vantoki_icons ${icon_folder}/vantoki.png)
+  install(FILES ${icon_folder}/vantoki.png
+          DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+add_custom_target(vantoki_icons ALL DEPENDS ${vantoki_icons})
+
+configure_file(${PROJECT_SOURCE_DIR}/desktop/org.example.vantoki.metainfo.xml.in
+               ${PROJECT_BINARY_DIR}/org.example.vantoki.metainfo.xml @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/org.example.vantoki.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
+
+foreach(page vantoki.6 vantoki-cli.6)
+  configure_file(${PROJECT_SOURCE_DIR}/man/${page}.in ${PROJECT_BINARY_DIR}/man/${page} @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/man/${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+endforeach()

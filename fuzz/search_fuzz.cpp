@@ -121,7 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (search.result == SearchResult::Solved) {
     checkClearingLine(*stage, search.moves, "the search's");
   }
-  checkAnalysis(*stage, analyseStage(*stage, kMaxBoards), search);
+  checkAnalysis(*stage, analyseStage(*stage, AnalysisLimits{kMaxBoards}), search);
   checkHint(*stage, search);
   return 0;
 }

@@ -1,10 +1,12 @@
-# `cmake --install` into a fresh prefix with a space in its name: the program folder holds the
-# program, its help page and the shipped data and nothing else is installed beside them;
-# bin/vantoki is a relative link that reaches the program and starts it; the launcher names that
-# link and the icon, and passes desktop-file-validate when it is present; the icon lies in the
-# folder of its own size. Run as:
-#   cmake -DBUILD_DIR=<build> -DBUILT_PROGRAM=<vantoki> -DPROGRAM_DIR=<lib/vantoki>
-#         -DSOURCE_DIR=<sources> -DWORK_DIR=<dir> -P <this>
+# `cmake --install` into a fresh prefix with a space in its name installs exactly the Debian games
+# layout and nothing else: the two programs in BINDIR, the help page and the shipped data in
+# DATADIR, the launcher, the icon at each size of its folder's name, enlarged pixel by pixel from
+# the artwork, the AppStream metadata and the manual pages. The launcher, the metadata and the
+# pages pass their validators where those are installed; the installed game answers --version and
+# the installed vantoki-cli verifies the installed sets with their replays. Run as:
+#   cmake -DBUILD_DIR=<build> -DBUILT_PROGRAM=<vantoki> -DSOURCE_DIR=<sources>
+#         -DBINDIR=<games> -DDATADIR=<share/games/vantoki> -DDATAROOTDIR=<share>
+#         -DMANDIR=<share/man> -DICON_CHECK=<icon_enlargement_check> -DWORK_DIR=<dir> -P <this>
 
 set(prefix "${WORK_DIR}/prefix with space")
 file(REMOVE_RECURSE "${WORK_DIR}")
@@ -14,20 +16,18 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed (${result}):\n${error}")
 endif()
 
-# The icon's folder is named for its size, read from the PNG header: width and height are the
-# 4-byte big-endian numbers at byte 16.
-file(READ "${SOURCE_DIR}/assets/icon.png" header HEX OFFSET 16 LIMIT 8)
-string(SUBSTRING "${header}" 0 8 width_hex)
-string(SUBSTRING "${header}" 8 8 height_hex)
-math(EXPR width "0x${width_hex}")
-math(EXPR height "0x${height_hex}")
-set(icon "share/icons/hicolor/${width}x${height}/apps/vantoki.png")
-
-set(expected bin/vantoki "${PROGRAM_DIR}/vantoki" "${PROGRAM_DIR}/help.html"
-  share/applications/vantoki.desktop "${icon}")
+set(icon_sizes 32 48 64 128 256)
+set(launcher "${DATAROOTDIR}/applications/vantoki.desktop")
+set(metainfo "${DATAROOTDIR}/metainfo/org.example.vantoki.metainfo.xml")
+set(pages "${MANDIR}/man6/vantoki.6" "${MANDIR}/man6/vantoki-cli.6")
+set(expected "${BINDIR}/vantoki" "${BINDIR}/vantoki-cli" "${DATADIR}/help.html" "${launcher}"
+  "${metainfo}" ${pages})
+foreach(size IN LISTS icon_sizes)
+  list(APPEND expected "${DATAROOTDIR}/icons/hicolor/${size}x${size}/apps/vantoki.png")
+endforeach()
 foreach(folder stagedata replaydata)
   file(GLOB_RECURSE shipped LIST_DIRECTORIES false RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/${folder}/*")
-  list(TRANSFORM shipped PREPEND "${PROGRAM_DIR}/")
+  list(TRANSFORM shipped PREPEND "${DATADIR}/")
   list(APPEND expected ${shipped})
 endforeach()
 file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE "${prefix}" "${prefix}/*")
@@ -41,29 +41,45 @@ if(NOT installed STREQUAL expected)
   message(FATAL_ERROR "installed files differ\nmissing: ${missing}\nnot expected: ${extra}")
 endif()
 
-set(link "${prefix}/bin/vantoki")
-if(NOT IS_SYMLINK "${link}")
-  message(FATAL_ERROR "bin/vantoki is not a symlink")
-endif()
-file(READ_SYMLINK "${link}" link_target)
-if(IS_ABSOLUTE "${link_target}")
-  message(FATAL_ERROR "bin/vantoki points to ${link_target}, which moves with no prefix")
-endif()
-file(REAL_PATH "${link}" reached)
-file(REAL_PATH "${prefix}/${PROGRAM_DIR}/vantoki" program)
-if(NOT reached STREQUAL program)
-  message(FATAL_ERROR "bin/vantoki reaches ${reached}, not ${program}")
-endif()
-execute_process(COMMAND "${link}" --version
+# Each icon is as large as its folder says (width and height are the 4-byte big-endian numbers
+# at byte 16 of a PNG) and is the artwork with every pixel repeated, nothing blurred or moved.
+foreach(size IN LISTS icon_sizes)
+  set(icon "${prefix}/${DATAROOTDIR}/icons/hicolor/${size}x${size}/apps/vantoki.png")
+  file(READ "${icon}" header HEX OFFSET 16 LIMIT 8)
+  string(SUBSTRING "${header}" 0 8 width_hex)
+  string(SUBSTRING "${header}" 8 8 height_hex)
+  math(EXPR width "0x${width_hex}")
+  math(EXPR height "0x${height_hex}")
+  if(NOT width EQUAL size OR NOT height EQUAL size)
+    message(FATAL_ERROR "the icon in ${size}x${size} is ${width} × ${height} pixels")
+  endif()
+  execute_process(COMMAND "${ICON_CHECK}" "${SOURCE_DIR}/assets/icon.png" "${icon}"
+    RESULT_VARIABLE result ERROR_VARIABLE error)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "the ${size}-pixel icon is not the artwork enlarged: ${error}")
+  endif()
+endforeach()
+
+execute_process(COMMAND "${prefix}/${BINDIR}/vantoki" --version
   RESULT_VARIABLE result OUTPUT_VARIABLE version ERROR_VARIABLE error)
 if(NOT result EQUAL 0 OR NOT version MATCHES "^Vantoki ")
   message(FATAL_ERROR "the installed program does not start (${result}): ${version}${error}")
 endif()
+foreach(set_and_replays "vantoki.vkst;replaydata" "vantoki_advanced.vkst;replaydata/advanced")
+  list(GET set_and_replays 0 stage_file)
+  list(GET set_and_replays 1 replays)
+  execute_process(COMMAND "${prefix}/${BINDIR}/vantoki-cli" verify
+                          "${prefix}/${DATADIR}/stagedata/${stage_file}" "${prefix}/${DATADIR}/${replays}"
+    RESULT_VARIABLE result OUTPUT_VARIABLE said ERROR_VARIABLE said)
+  if(NOT result EQUAL 0 OR NOT said MATCHES "verified: 10 cleared, 0 failed")
+    message(FATAL_ERROR "the installed vantoki-cli does not verify ${replays} (${result}):\n${said}")
+  endif()
+endforeach()
 
-# The page the About box opens in the installed program folder is the one beside the built
-# program, with every picture filled in, and it names the tiles.
+# The page the About box opens is the one beside the built program, with every picture filled
+# in, and it names the tiles.
 get_filename_component(built_folder "${BUILT_PROGRAM}" DIRECTORY)
-file(READ "${prefix}/${PROGRAM_DIR}/help.html" page)
+file(READ "${prefix}/${DATADIR}/help.html" page)
 file(READ "${built_folder}/help.html" built_page)
 if(NOT page STREQUAL built_page)
   message(FATAL_ERROR "the installed help.html differs from the one beside the built program")
@@ -78,21 +94,73 @@ foreach(tile 壁 はしご ロボット 爆弾 星 ボール 矢印ブロック 
   endif()
 endforeach()
 
-set(launcher "${prefix}/share/applications/vantoki.desktop")
-file(STRINGS "${launcher}" exec REGEX "^Exec=")
-file(STRINGS "${launcher}" icon_name REGEX "^Icon=")
-if(NOT exec STREQUAL "Exec=vantoki" OR NOT icon_name STREQUAL "Icon=vantoki")
-  message(FATAL_ERROR "the launcher does not name bin/vantoki and the icon: ${exec} ${icon_name}")
+# The launcher starts the installed game on the installed basic set, under the prefix of the
+# install, which has a space in it here.
+file(STRINGS "${prefix}/${launcher}" exec REGEX "^Exec=")
+file(STRINGS "${prefix}/${launcher}" icon_name REGEX "^Icon=")
+set(program "${prefix}/${BINDIR}/vantoki")
+set(basic_set "${prefix}/${DATADIR}/stagedata/vantoki.vkst")
+if(NOT exec STREQUAL "Exec=\"${program}\" \"${basic_set}\"" OR NOT icon_name STREQUAL "Icon=vantoki")
+  message(FATAL_ERROR "the launcher does not start ${program} on ${basic_set} with the icon "
+                      "vantoki: ${exec} ${icon_name}")
 endif()
-find_program(validator desktop-file-validate)
-if(validator)
-  execute_process(COMMAND "${validator}" "${launcher}"
-    RESULT_VARIABLE result OUTPUT_VARIABLE said ERROR_VARIABLE said)
-  if(NOT result EQUAL 0 OR NOT said STREQUAL "")
-    message(FATAL_ERROR "desktop-file-validate (${result}):\n${said}")
+# The software centre finds the game's launcher and programs by the names the metadata gives.
+file(READ "${prefix}/${metainfo}" metadata)
+get_filename_component(launcher_name "${launcher}" NAME)
+foreach(named "<launchable type=\"desktop-id\">${launcher_name}</launchable>"
+              "<binary>vantoki</binary>" "<binary>vantoki-cli</binary>")
+  string(FIND "${metadata}" "${named}" found)
+  if(found EQUAL -1)
+    message(FATAL_ERROR "the AppStream metadata lacks ${named}")
   endif()
+endforeach()
+foreach(filled "${metainfo}" ${pages})
+  file(READ "${prefix}/${filled}" text)
+  if(text MATCHES "@[A-Z_]+@")
+    message(FATAL_ERROR "${filled} has ${CMAKE_MATCH_0} left unfilled")
+  endif()
+endforeach()
+
+# A validator passes when it exits 0 and says nothing beyond its word of success. One that is
+# not installed here is named, not run.
+function(expect_clean what result said)
+  string(REPLACE "✔ Validation was successful." "" said "${said}")
+  string(STRIP "${said}" said)
+  if(NOT result EQUAL 0 OR NOT said STREQUAL "")
+    message(FATAL_ERROR "${what} (${result}):\n${said}")
+  endif()
+endfunction()
+
+find_program(desktop_file_validate desktop-file-validate)
+if(desktop_file_validate)
+  execute_process(COMMAND "${desktop_file_validate}" "${prefix}/${launcher}"
+    RESULT_VARIABLE result OUTPUT_VARIABLE said ERROR_VARIABLE said)
+  expect_clean(desktop-file-validate "${result}" "${said}")
 else()
   message(STATUS "desktop-file-validate is not installed; the launcher is not validated")
+endif()
+
+find_program(appstreamcli appstreamcli)
+if(appstreamcli)
+  execute_process(COMMAND "${appstreamcli}" validate --no-net --pedantic "${prefix}/${metainfo}"
+    RESULT_VARIABLE result OUTPUT_VARIABLE said ERROR_VARIABLE said)
+  expect_clean("appstreamcli validate" "${result}" "${said}")
+else()
+  message(STATUS "appstreamcli is not installed; the AppStream metadata is not validated")
+endif()
+
+find_program(man man)
+if(man)
+  # As lintian reads manual pages: every warning of the formatter, at 80 columns.
+  set(ENV{LC_ALL} C.UTF-8)
+  set(ENV{MANWIDTH} 80)
+  foreach(page IN LISTS pages)
+    execute_process(COMMAND "${man}" --warnings -E UTF-8 -l -Tutf8 -Z "${prefix}/${page}"
+      RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE said)
+    expect_clean("man ${page}" "${result}" "${said}")
+  endforeach()
+else()
+  message(STATUS "man is not installed; the manual pages are not checked")
 endif()
 
 file(REMOVE_RECURSE "${WORK_DIR}")

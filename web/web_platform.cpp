@@ -19,7 +19,7 @@
 namespace vantoki {
 namespace {
 
-constexpr const char* kProgramFolder = "/vantoki";
+constexpr const char* kDataFolder = "/vantoki";
 // Where a file being saved is written before it goes to the browser as a download.
 constexpr const char* kOutbox = "/outbox";
 
@@ -94,11 +94,11 @@ MessageAnswer WebPlatform::showMessage(const std::string& text, const std::strin
   }
 }
 
-std::optional<std::filesystem::path> WebPlatform::chooseFileToOpen(
-    const FileFilter& filter, const std::filesystem::path& initialFolder) {
+std::optional<std::filesystem::path> WebPlatform::chooseFileToOpen(const FileFilter& filter,
+                                                                   const DialogFolders& folders) {
   const DialogScope scope(*this);
   const std::optional<std::string> path = takeText(pageChooseFileToOpen(
-      filter.description.c_str(), filter.pattern.c_str(), initialFolder.c_str()));
+      filter.description.c_str(), filter.pattern.c_str(), folders.initial.c_str()));
   if (!path) {
     return std::nullopt;
   }
@@ -106,7 +106,7 @@ std::optional<std::filesystem::path> WebPlatform::chooseFileToOpen(
 }
 
 std::optional<std::filesystem::path> WebPlatform::chooseFileToSave(const FileFilter& filter,
-                                                                   const std::filesystem::path&) {
+                                                                   const DialogFolders&) {
   const DialogScope scope(*this);
   const std::optional<std::string> name =
       takeText(pageChooseFileToSave(filter.description.c_str(), filter.pattern.c_str()));
@@ -195,8 +195,8 @@ bool WebPlatform::openAddress(const std::string& address) {
   return pageOpenAddress(address.c_str()) != 0;
 }
 
-std::filesystem::path WebPlatform::programFolder() {
-  return kProgramFolder;
+std::filesystem::path WebPlatform::dataFolder() {
+  return kDataFolder;
 }
 
 void WebPlatform::runOnUiThread(std::function<void()> call) {

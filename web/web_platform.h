@@ -5,7 +5,7 @@
 // does behind a dialog reaches the game.
 //
 // Files live in the module's memory file system: the shipped stage sets and replays in the
-// program folder, a file the player picks in a folder of its own, and a file being saved in the
+// data folder, a file the player picks in a folder of its own, and a file being saved in the
 // outbox, which is handed to the browser as a download, with exactly the bytes written, before
 // the message that says how the save went.
 #pragma once
@@ -29,17 +29,20 @@ class WebPlatform : public Platform {
 
   MessageAnswer showMessage(const std::string& text, const std::string& title,
                             MessageButtons buttons) override;
-  std::optional<std::filesystem::path> chooseFileToOpen(
-      const FileFilter& filter, const std::filesystem::path& initialFolder) override;
-  std::optional<std::filesystem::path> chooseFileToSave(
-      const FileFilter& filter, const std::filesystem::path& initialFolder) override;
+  std::optional<std::filesystem::path> chooseFileToOpen(const FileFilter& filter,
+                                                        const DialogFolders& folders) override;
+  std::optional<std::filesystem::path> chooseFileToSave(const FileFilter& filter,
+                                                        const DialogFolders& folders) override;
   void showAboutBox() override;
   std::optional<StageOperationChoice> chooseStageOperation(const StageSet& stageSet) override;
   bool fileExists(const std::filesystem::path& path) override;
   bool modalDialogOpen() override { return dialogsOpen_ > 0; }
   bool leftMouseButtonDown() override;
   bool openAddress(const std::string& address) override;
-  std::filesystem::path programFolder() override;
+  // The built-in stage sets, their replays and the help page: the game's place, and the only one.
+  std::filesystem::path dataFolder() override;
+  // None: the page keeps nothing of the player's on disk; a save is a download.
+  std::filesystem::path playerFolder() override { return {}; }
   void runOnUiThread(std::function<void()> call) override;
 
   // Runs the calls handed over since the last time, in order; the page calls it between events.

@@ -67,7 +67,7 @@ void WebShell::start(const std::string& stageFile) {
   showPicture(mainId("Picture1"), game_.palettePicture());
   editModeChanged();
   if (!stageFile.empty()) {
-    game_.loadStageDataFrom(platform_.programFolder() / stageFile);
+    game_.loadStageDataFrom(platform_.dataFolder() / stageFile);
   }
 }
 

@@ -6,8 +6,10 @@
 #include <QGuiApplication>
 #include <QUrl>
 
+#include <cstdlib>
 #include <system_error>
 
+#include "commands/game_folders.h"
 #include "dialogs/about_box.h"
 #include "dialogs/file_chooser_dialog.h"
 #include "dialogs/stage_operations_dialog.h"
@@ -23,14 +25,14 @@ MessageAnswer QtPlatform::showMessage(const std::string& text, const std::string
   return showMessageDialog(owner_, text, title, buttons);
 }
 
-std::optional<std::filesystem::path> QtPlatform::chooseFileToOpen(
-    const FileFilter& filter, const std::filesystem::path& initialFolder) {
-  return runFileChooserDialog(FileChooserPurpose::Open, filter, initialFolder, *this, owner_);
+std::optional<std::filesystem::path> QtPlatform::chooseFileToOpen(const FileFilter& filter,
+                                                                  const DialogFolders& folders) {
+  return runFileChooserDialog(FileChooserPurpose::Open, filter, folders, *this, owner_);
 }
 
-std::optional<std::filesystem::path> QtPlatform::chooseFileToSave(
-    const FileFilter& filter, const std::filesystem::path& initialFolder) {
-  return runFileChooserDialog(FileChooserPurpose::Save, filter, initialFolder, *this, owner_);
+std::optional<std::filesystem::path> QtPlatform::chooseFileToSave(const FileFilter& filter,
+                                                                  const DialogFolders& folders) {
+  return runFileChooserDialog(FileChooserPurpose::Save, filter, folders, *this, owner_);
 }
 
 void QtPlatform::showAboutBox() {
@@ -62,8 +64,15 @@ bool QtPlatform::openAddress(const std::string& address) {
   return QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
 }
 
-std::filesystem::path QtPlatform::programFolder() {
-  return QCoreApplication::applicationDirPath().toStdString();
+std::filesystem::path QtPlatform::dataFolder() {
+  // Qt takes the program's folder from the program itself, with every link resolved, so a
+  // relative path from it leads where the installation put the data.
+  return dataFolderFrom(QCoreApplication::applicationDirPath().toStdString(),
+                        VANTOKI_DATA_FROM_PROGRAM);
+}
+
+std::filesystem::path QtPlatform::playerFolder() {
+  return playerFolderFrom(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
 }
 
 void QtPlatform::runOnUiThread(std::function<void()> call) {

@@ -18,17 +18,19 @@ class QtPlatform : public Platform {
 
   MessageAnswer showMessage(const std::string& text, const std::string& title,
                             MessageButtons buttons) override;
-  std::optional<std::filesystem::path> chooseFileToOpen(
-      const FileFilter& filter, const std::filesystem::path& initialFolder) override;
-  std::optional<std::filesystem::path> chooseFileToSave(
-      const FileFilter& filter, const std::filesystem::path& initialFolder) override;
+  std::optional<std::filesystem::path> chooseFileToOpen(const FileFilter& filter,
+                                                        const DialogFolders& folders) override;
+  std::optional<std::filesystem::path> chooseFileToSave(const FileFilter& filter,
+                                                        const DialogFolders& folders) override;
   void showAboutBox() override;
   std::optional<StageOperationChoice> chooseStageOperation(const StageSet& stageSet) override;
   bool fileExists(const std::filesystem::path& path) override;
   bool modalDialogOpen() override;
   bool leftMouseButtonDown() override;
   bool openAddress(const std::string& address) override;
-  std::filesystem::path programFolder() override;
+  // Found from the program's folder (commands/game_folders.h).
+  std::filesystem::path dataFolder() override;
+  std::filesystem::path playerFolder() override;
   // The call is dropped if the owner goes first.
   void runOnUiThread(std::function<void()> call) override;
 

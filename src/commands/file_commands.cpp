@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "commands/dialog_folders.h"
+
 namespace vantoki {
 namespace {
 
@@ -24,14 +26,11 @@ std::filesystem::path withFilterExtension(const std::filesystem::path& path,
   return named;
 }
 
-std::filesystem::path folderBesideProgram(Platform& platform, const char* name) {
-  return platform.programFolder() / name;
-}
-
 void saveThroughDialog(
-    Platform& platform, const FileFilter& filter, const std::filesystem::path& folder,
+    Platform& platform, const FileFilter& filter, const char* folderName,
     const std::function<std::optional<FileError>(const std::filesystem::path&)>& write) {
-  const std::optional<std::filesystem::path> chosen = platform.chooseFileToSave(filter, folder);
+  const std::optional<std::filesystem::path> chosen =
+      platform.chooseFileToSave(filter, saveDialogFolders(platform, folderName));
   if (!chosen) {
     return;
   }
@@ -50,8 +49,9 @@ void saveThroughDialog(
 
 std::optional<std::filesystem::path> chooseExistingFile(Platform& platform,
                                                         const FileFilter& filter,
-                                                        const std::filesystem::path& folder) {
-  std::optional<std::filesystem::path> path = platform.chooseFileToOpen(filter, folder);
+                                                        const char* folderName) {
+  std::optional<std::filesystem::path> path =
+      platform.chooseFileToOpen(filter, loadDialogFolders(platform, folderName));
   if (!path || !platform.fileExists(*path)) {
     return std::nullopt;
   }

@@ -18,7 +18,7 @@ ReplayPlaybackCommand::ReplayPlaybackCommand(Platform& platform, Play& play,
 void ReplayPlaybackCommand::start(const std::string& dataSetName, const std::string& stageName,
                                   const Board& stage) {
   const std::optional<std::filesystem::path> path =
-      chooseExistingFile(platform_, replayFilter(), replayFolder(platform_));
+      chooseExistingFile(platform_, replayFilter(), kReplayFolderName);
   if (!path) {
     return;
   }

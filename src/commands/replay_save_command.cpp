@@ -9,15 +9,11 @@ FileFilter replayFilter() {
   return {"Vantoki　リプレイデータ (*.vkrp)", "*.vkrp"};
 }
 
-std::filesystem::path replayFolder(Platform& platform) {
-  return folderBesideProgram(platform, "replaydata");
-}
-
 void saveReplay(Platform& platform, const std::string& dataSetName, const std::string& stageName,
                 const Play& play) {
   // The play is read when the file is written: the animation goes on while the dialog is open.
   saveThroughDialog(
-      platform, replayFilter(), replayFolder(platform), [&](const std::filesystem::path& path) {
+      platform, replayFilter(), kReplayFolderName, [&](const std::filesystem::path& path) {
         return writeReplayFile(path, dataSetName, stageName, play.recordedMoves(), play.lastTurn());
       });
 }

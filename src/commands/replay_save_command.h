@@ -1,9 +1,8 @@
 // Saving the current play as a replay file: the data set name and the stage name it was played
 // on, and its recorded line of moves, whatever turn the board shows. The replay dialogs open on
-// the folder replaydata beside the program.
+// the replaydata folders (commands/dialog_folders.h).
 #pragma once
 
-#include <filesystem>
 #include <string>
 
 #include "platform/platform.h"
@@ -12,7 +11,8 @@
 namespace vantoki {
 
 FileFilter replayFilter();
-std::filesystem::path replayFolder(Platform& platform);
+// The kind of folder both replay dialogs open on.
+inline constexpr const char* kReplayFolderName = "replaydata";
 
 // Asks for a file, asks before overwriting one, writes through the atomic write, and says how it
 // went. Changes nothing in the game.

@@ -11,12 +11,8 @@ FileFilter stageDataFilter() {
   return {"Vantoki　ステージデータ (*.vkst)", "*.vkst"};
 }
 
-std::filesystem::path stageDataFolder(Platform& platform) {
-  return folderBesideProgram(platform, "stagedata");
-}
-
 void saveStageData(Platform& platform, const StageSet& stageSet) {
-  saveThroughDialog(platform, stageDataFilter(), stageDataFolder(platform),
+  saveThroughDialog(platform, stageDataFilter(), kStageDataFolderName,
                     [&stageSet](const std::filesystem::path& path) {
                       return writeStageDataFile(path, stageSet);
                     });
@@ -24,7 +20,7 @@ void saveStageData(Platform& platform, const StageSet& stageSet) {
 
 void loadStageData(Platform& platform, const std::function<void(StageSet)>& install) {
   const std::optional<std::filesystem::path> path =
-      chooseExistingFile(platform, stageDataFilter(), stageDataFolder(platform));
+      chooseExistingFile(platform, stageDataFilter(), kStageDataFolderName);
   if (path && loadStageDataFrom(platform, *path, install)) {
     platform.showMessage("データロードが完了しました", "メッセージ", MessageButtons::Ok);
   }

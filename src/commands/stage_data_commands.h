@@ -17,8 +17,8 @@ namespace vantoki {
 
 // The stage data file filter of both dialogs.
 FileFilter stageDataFilter();
-// Where both dialogs open: the folder stagedata beside the program.
-std::filesystem::path stageDataFolder(Platform& platform);
+// The kind of folder both dialogs open on (commands/dialog_folders.h).
+inline constexpr const char* kStageDataFolderName = "stagedata";
 
 // Asks for a file, asks before overwriting one, writes, and says how it went.
 void saveStageData(Platform& platform, const StageSet& stageSet);

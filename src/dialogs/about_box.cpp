@@ -61,7 +61,7 @@ AboutBox::AboutBox(Platform& platform, QWidget* parent) : QDialog(parent) {
   QPushButton* close = layout.button("Command1", "閉じる");
 
   connect(help, &QPushButton::clicked, this, [&platform] {
-    const std::filesystem::path page = helpPagePath(platform.programFolder());
+    const std::filesystem::path page = helpPagePath(platform.dataFolder());
     openHelpPage(platform, page, fileAddress(page));
   });
   connect(webPage, &AboutLinkLabel::clicked, this, [&platform] { openMakerWebPage(platform); });

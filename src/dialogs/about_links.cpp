@@ -9,10 +9,10 @@ const char* const kErrorTitle = "エラー";
 
 }  // namespace
 
-std::filesystem::path helpPagePath(const std::filesystem::path& programFolder) {
+std::filesystem::path helpPagePath(const std::filesystem::path& dataFolder) {
   std::error_code error;
-  const std::filesystem::path folder = std::filesystem::absolute(programFolder, error);
-  return ((error ? programFolder : folder) / kHelpPageFileName).lexically_normal();
+  const std::filesystem::path folder = std::filesystem::absolute(dataFolder, error);
+  return ((error ? dataFolder : folder) / kHelpPageFileName).lexically_normal();
 }
 
 std::string makerMailLink() {

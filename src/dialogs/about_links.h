@@ -1,6 +1,6 @@
-// The About box's three links and what following one does: the help page beside the program,
-// opened as a file: address, the maker's web page, and a new mail to the maker's address. The
-// desktop opens them through the platform seam; when it cannot, the player is told in a message
+// The About box's three links and what following one does: the help page in the game's data
+// folder, opened as a file: address, the maker's web page, and a new mail to the maker's address.
+// The desktop opens them through the platform seam; when it cannot, the player is told in a message
 // box and the game goes on.
 #pragma once
 
@@ -17,9 +17,9 @@ inline constexpr std::string_view kMakerWebPage = "https://vantoki.example.org/"
 inline constexpr std::string_view kMakerMailAddress = "vantoki@example.org";
 inline constexpr std::string_view kHelpPageFileName = "help.html";
 
-// help.html in `programFolder`, as an absolute path with one separator before the name however
-// the folder ends.
-std::filesystem::path helpPagePath(const std::filesystem::path& programFolder);
+// help.html in `dataFolder`, as an absolute path with one separator before the name however the
+// folder ends.
+std::filesystem::path helpPagePath(const std::filesystem::path& dataFolder);
 
 // "mailto:" and the maker's address, which the desktop hands to the mail program.
 std::string makerMailLink();

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStyle>
 
 #include "widgets/controls.h"
@@ -13,18 +14,19 @@ namespace vantoki {
 namespace {
 
 constexpr ControlPlace kFileChooserLayout[] = {
-    {"FileChooser", "", 0, 0, 520, 392},
+    {"FileChooser", "", 0, 0, 640, 392},
     {"folderLabel", "FileChooser", 8, 12, 56, 20},
-    {"folderLine", "FileChooser", 64, 10, 384, 24},
-    {"upButton", "FileChooser", 456, 10, 56, 24},
-    {"entryList", "FileChooser", 8, 42, 504, 250},
-    {"problemLine", "FileChooser", 8, 296, 504, 20},
+    {"folderLine", "FileChooser", 64, 10, 504, 24},
+    {"upButton", "FileChooser", 576, 10, 56, 24},
+    {"placeList", "FileChooser", 8, 42, 152, 250},
+    {"entryList", "FileChooser", 168, 42, 464, 250},
+    {"problemLine", "FileChooser", 8, 296, 624, 20},
     {"nameLabel", "FileChooser", 8, 326, 112, 20},
-    {"nameBox", "FileChooser", 120, 324, 288, 24},
-    {"chooseButton", "FileChooser", 416, 324, 96, 24},
+    {"nameBox", "FileChooser", 120, 324, 408, 24},
+    {"chooseButton", "FileChooser", 536, 324, 96, 24},
     {"typeLabel", "FileChooser", 8, 358, 112, 20},
-    {"typeBox", "FileChooser", 120, 356, 288, 24},
-    {"cancelButton", "FileChooser", 416, 356, 96, 24},
+    {"typeBox", "FileChooser", 120, 356, 408, 24},
+    {"cancelButton", "FileChooser", 536, 356, 96, 24},
 };
 
 constexpr int kAllFilesType = 1;
@@ -32,9 +34,9 @@ constexpr int kAllFilesType = 1;
 }  // namespace
 
 FileChooserDialog::FileChooserDialog(FileChooserPurpose purpose, const FileFilter& filter,
-                                     const std::filesystem::path& folder, Platform& platform,
+                                     const DialogFolders& folders, Platform& platform,
                                      QWidget* parent)
-    : QDialog(parent), model_(purpose, filter, folder), platform_(platform) {
+    : QDialog(parent), model_(purpose, filter, folders), platform_(platform) {
   LayoutBuilder layout(this, kFileChooserLayout);
   const bool opening = purpose == FileChooserPurpose::Open;
   setWindowTitle(opening ? "開く" : "名前を付けて保存");
@@ -45,6 +47,11 @@ FileChooserDialog::FileChooserDialog(FileChooserPurpose purpose, const FileFilte
   setNameBoxLocked(folderLine_, true);
   QPushButton* up = layout.button("upButton", "上へ");
   up->setToolTip("一つ上のフォルダーへ");
+  placeList_ = layout.add<QListWidget>("placeList");
+  const QIcon placeIcon = style()->standardIcon(QStyle::SP_DirIcon);
+  for (const FolderPlace& place : model_.places()) {
+    new QListWidgetItem(placeIcon, fromView(place.name), placeList_);
+  }
   entryList_ = layout.add<QListWidget>("entryList");
   problemLine_ = layout.label("problemLine", "");
   layout.label("nameLabel", "ファイル名：");
@@ -60,6 +67,12 @@ FileChooserDialog::FileChooserDialog(FileChooserPurpose purpose, const FileFilte
   connect(up, &QPushButton::clicked, this, [this] {
     model_.goUp();
     showFolder();
+  });
+  connect(placeList_, &QListWidget::currentRowChanged, this, [this](int place) {
+    if (place >= 0) {
+      model_.goToPlace(place);
+      showFolder();
+    }
   });
   connect(types, &QComboBox::currentIndexChanged, this, [this](int type) {
     model_.showAllFiles(type == kAllFilesType);
@@ -82,6 +95,12 @@ FileChooserDialog::FileChooserDialog(FileChooserPurpose purpose, const FileFilte
 
 void FileChooserDialog::showFolder() {
   folderLine_->setText(fromView(model_.shownFolder()));
+  {
+    // Showing where the dialog is, not going anywhere.
+    const QSignalBlocker quiet(placeList_);
+    const std::optional<std::size_t> place = model_.placeShown();
+    placeList_->setCurrentRow(place ? static_cast<int>(*place) : -1);
+  }
   problemLine_->setText(fromView(model_.listing().problem));
   entryList_->clear();
   const QIcon folderIcon = style()->standardIcon(QStyle::SP_DirIcon);
@@ -135,9 +154,9 @@ void FileChooserDialog::follow(const FileChoice& choice) {
 
 std::optional<std::filesystem::path> runFileChooserDialog(FileChooserPurpose purpose,
                                                           const FileFilter& filter,
-                                                          const std::filesystem::path& folder,
+                                                          const DialogFolders& folders,
                                                           Platform& platform, QWidget* owner) {
-  FileChooserDialog dialog(purpose, filter, folder, platform, owner);
+  FileChooserDialog dialog(purpose, filter, folders, platform, owner);
   if (dialog.exec() != QDialog::Accepted) {
     return std::nullopt;
   }

@@ -6,19 +6,31 @@
 #include <utility>
 
 namespace vantoki {
+namespace {
+
+std::filesystem::path normalFolder(const std::filesystem::path& folder) {
+  std::error_code noCurrentFolder;
+  std::filesystem::path normal =
+      std::filesystem::absolute(folder, noCurrentFolder).lexically_normal();
+  if (normal.has_relative_path() && !normal.has_filename()) {
+    normal = normal.parent_path();
+  }
+  return normal;
+}
+
+}  // namespace
 
 FileChooserModel::FileChooserModel(FileChooserPurpose purpose, FileFilter filter,
-                                   const std::filesystem::path& folder)
-    : purpose_(purpose), filter_(std::move(filter)) {
-  show(folder);
+                                   const DialogFolders& folders)
+    : purpose_(purpose), filter_(std::move(filter)), places_(folders.places) {
+  for (FolderPlace& place : places_) {
+    place.folder = normalFolder(place.folder);
+  }
+  show(folders.initial);
 }
 
 void FileChooserModel::show(const std::filesystem::path& folder) {
-  std::error_code noCurrentFolder;
-  folder_ = std::filesystem::absolute(folder, noCurrentFolder).lexically_normal();
-  if (folder_.has_relative_path() && !folder_.has_filename()) {
-    folder_ = folder_.parent_path();
-  }
+  folder_ = normalFolder(folder);
   shownFolder_ = names_.shownPath(folder_);
   listing_ = listFolder(folder_, allFiles_ ? "*" : filter_.pattern, names_);
 }
@@ -26,6 +38,20 @@ void FileChooserModel::show(const std::filesystem::path& folder) {
 void FileChooserModel::showAllFiles(bool all) {
   allFiles_ = all;
   show(folder_);
+}
+
+std::optional<std::size_t> FileChooserModel::placeShown() const {
+  const auto shown = std::find_if(places_.begin(), places_.end(), [this](const FolderPlace& place) {
+    return place.folder == folder_;
+  });
+  if (shown == places_.end()) {
+    return std::nullopt;
+  }
+  return static_cast<std::size_t>(shown - places_.begin());
+}
+
+void FileChooserModel::goToPlace(std::size_t index) {
+  show(places_[index].folder);
 }
 
 void FileChooserModel::goUp() {

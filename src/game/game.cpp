@@ -1,5 +1,6 @@
 #include "game/game.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "commands/stage_data_commands.h"
 #include "game/hint_message.h"
 #include "platform/mouse_buttons.h"
+#include "solver/memory_budget.h"
 #include "view/game_speed.h"
 #include "view/move_drawing.h"
 
@@ -16,7 +18,9 @@ namespace {
 
 // A player asking for a hint waits a few seconds at most. Two million boards is about what a
 // search works through in that time, and with the memory limit the board set stays under half a
-// gibibyte, given back as soon as the answer is in.
+// gibibyte, given back as soon as the answer is in; less when the process's memory budget is
+// smaller (a game started under a memory limit), so the search ends at its limit, not in a
+// refusal of memory.
 constexpr HintBudget kHintBudget{2'000'000, std::chrono::seconds(3), std::size_t{512} << 20};
 
 }  // namespace
@@ -135,7 +139,9 @@ bool Game::requestHint() {
   for (int turn = 0; turn <= play_->currentTurn(); ++turn) {
     boards.push_back(play_->snapshot(turn));
   }
-  hintSearch_.start(std::move(boards), kHintBudget, [this](const Hint& hint) { showHint(hint); });
+  HintBudget budget = kHintBudget;
+  budget.maxMemoryBytes = std::min(budget.maxMemoryBytes, memoryBudgetBytes());
+  hintSearch_.start(std::move(boards), budget, [this](const Hint& hint) { showHint(hint); });
   return true;
 }
 

@@ -1,5 +1,6 @@
 #include "game/hint_search.h"
 
+#include <new>
 #include <utility>
 
 namespace vantoki {
@@ -20,7 +21,11 @@ bool HintSearch::start(std::vector<Board> play, const HintBudget& budget, Answer
                       return;
                     }
                     awaited->searching = false;
-                    answer(hint);
+                    try {
+                      answer(hint);
+                    } catch (const std::bad_alloc&) {
+                      // The message could not be made: the player asks again.
+                    }
                   });
   return true;
 }

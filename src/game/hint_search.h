@@ -2,6 +2,7 @@
 // buttons keep answering while it runs: one search at a time in the shell's hint worker, its
 // answer handed back on the user-interface thread. An answer dropped before it arrives is handed
 // to no one. The worker goes with the search object, so no search outlives the game it serves.
+// Memory refused on the way loses an answer, never the game: no exception leaves the hand-over.
 #pragma once
 
 #include <functional>

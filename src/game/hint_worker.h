@@ -3,7 +3,9 @@
 // its own; the page hands it to a web worker. Each shell links exactly one makeHintWorker.
 //
 // A worker runs one search at a time. Starting another stops the one before; a stopped search
-// may still hand its hint back, and the caller tells the answers apart.
+// may still hand its hint back, and the caller tells the answers apart. A search the worker
+// cannot start (no thread, no memory) answers that nothing was found; memory refused on the way
+// loses the answer, never the game: no exception leaves a worker.
 #pragma once
 
 #include <functional>

@@ -88,9 +88,9 @@ std::int64_t puzzleScore(const StageAnalysis& analysis, const SolutionTraits& tr
          kPerExplosion * std::min(traits.explosions, kExplosionsCounted);
 }
 
-Evaluation evaluateStage(const Board& stage, std::size_t maxBoards) {
+Evaluation evaluateStage(const Board& stage, const AnalysisLimits& limits) {
   Evaluation evaluation;
-  evaluation.analysis = analyseStage(stage, maxBoards);
+  evaluation.analysis = analyseStage(stage, limits);
   const std::vector<int>& solution = evaluation.analysis.solution;
   if (!evaluation.analysis.complete || solution.empty() ||
       solution.size() > static_cast<std::size_t>(kTurnLimit)) {

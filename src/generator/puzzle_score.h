@@ -38,9 +38,8 @@ struct Evaluation {
   bool accepted = false;  // complete, cleared within a play's turn limit
 };
 
-// Analyses the stage with at most `maxBoards` boards and scores it; a stage that is not
-// accepted keeps score 0.
-Evaluation evaluateStage(const Board& stage, std::size_t maxBoards);
+// Analyses the stage within `limits` and scores it; a stage that is not accepted keeps score 0.
+Evaluation evaluateStage(const Board& stage, const AnalysisLimits& limits);
 
 std::int64_t puzzleScore(const StageAnalysis& analysis, const SolutionTraits& traits);
 

@@ -43,7 +43,7 @@ StageSearchOutcome searchStage(std::uint64_t seed, const StageSearchSettings& se
       batch.push_back(fresh ? randomStage(random) : mutateStage(current->stage, random));
     }
     std::vector<Evaluation> evaluations =
-        evaluateBatch(batch, settings.threads, settings.maxBoards);
+        evaluateBatch(batch, settings.threads, settings.maxBoards, settings.maxMemoryBytes);
     outcome.candidatesTried += count;
     for (const Evaluation& evaluation : evaluations) {
       outcome.boardsExpanded += evaluation.analysis.boardsExpanded;

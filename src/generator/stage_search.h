@@ -14,6 +14,7 @@
 
 #include "core/board.h"
 #include "generator/puzzle_score.h"
+#include "solver/search_limits.h"
 
 namespace vantoki {
 
@@ -22,6 +23,11 @@ struct StageSearchSettings {
   int minTurns = 30;                // the shortest solution a stage must have to be taken
   int threads = 1;                  // worker threads evaluating a batch
   std::size_t maxBoards = 400'000;  // a candidate reaching more boards is refused
+  // Held by the analyses of a batch together, a share for each thread; a candidate whose
+  // analysis needs more than its share is refused as one past maxBoards is, and only such a
+  // candidate makes what is found depend on the memory and the number of threads. vantoki-cli
+  // passes the process's memory budget (solver/memory_budget.h).
+  std::size_t maxMemoryBytes = SearchLimits{}.maxMemoryBytes;
 };
 
 struct FoundStage {

@@ -51,6 +51,7 @@ GeneratedSet generateStageSet(const GenerationSettings& settings,
   const int stageWorkers = std::max(1, std::min(settings.search.threads, settings.stages));
   StageSearchSettings search = settings.search;
   search.threads = std::max(1, settings.search.threads / stageWorkers);
+  search.maxMemoryBytes = settings.search.maxMemoryBytes / static_cast<std::size_t>(stageWorkers);
 
   std::vector<StageSearchOutcome> outcomes(settings.stages);
   std::atomic<int> tried{0};

@@ -8,7 +8,8 @@
 // batches: a batch waits for its slowest candidate, and one candidate often costs more than the
 // rest of its batch together, so whole searches keep two threads busier. Either way each stage
 // is what its own seed gives. A stop part way keeps every stage already found; stages not yet
-// begun are not searched.
+// begun are not searched. The searches running at once share the memory of the settings
+// equally.
 #pragma once
 
 #include <cstdint>

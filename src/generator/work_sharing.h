@@ -11,7 +11,9 @@ namespace vantoki {
 
 // Calls `work(item)` once for every item from 0 to `count` - 1 and returns when all are done:
 // on the calling thread when `threads` or `count` is at most 1, otherwise on as many workers as
-// there are threads or items, whichever is fewer.
+// there are threads or items, whichever is fewer, the calling thread one of them (fewer when the
+// system starts no more threads). An exception from `work` leaves the items not yet begun undone
+// and is thrown again on the calling thread once every worker has finished.
 void shareWork(std::size_t count, int threads, const std::function<void(std::size_t)>& work);
 
 }  // namespace vantoki

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/stage_operations.h"
 #include "core/stage_set.h"
@@ -23,6 +24,20 @@ struct FileFilter {
   std::string pattern;
 };
 
+// A folder a file dialog offers by name, such as the player's own folder or the game's.
+struct FolderPlace {
+  std::string name;
+  std::filesystem::path folder;
+
+  friend bool operator==(const FolderPlace&, const FolderPlace&) = default;
+};
+
+// Where a file dialog opens and the places it offers; the folder it opens in is one of them.
+struct DialogFolders {
+  std::filesystem::path initial;
+  std::vector<FolderPlace> places;
+};
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -31,10 +46,10 @@ class Platform {
   virtual MessageAnswer showMessage(const std::string& text, const std::string& title,
                                     MessageButtons buttons) = 0;
   // Modal file dialogs; an empty result means the user cancelled.
-  virtual std::optional<std::filesystem::path> chooseFileToOpen(
-      const FileFilter& filter, const std::filesystem::path& initialFolder) = 0;
-  virtual std::optional<std::filesystem::path> chooseFileToSave(
-      const FileFilter& filter, const std::filesystem::path& initialFolder) = 0;
+  virtual std::optional<std::filesystem::path> chooseFileToOpen(const FileFilter& filter,
+                                                                const DialogFolders& folders) = 0;
+  virtual std::optional<std::filesystem::path> chooseFileToSave(const FileFilter& filter,
+                                                                const DialogFolders& folders) = 0;
   // The About box, modal.
   virtual void showAboutBox() = 0;
   // The stage operations dialog, modal, on the stage set as it stands: the operation the player
@@ -50,7 +65,12 @@ class Platform {
   // Opens a web or file: address in the browser or a mailto: address in the mail program; false
   // when the desktop could not hand it to any program.
   virtual bool openAddress(const std::string& address) = 0;
-  virtual std::filesystem::path programFolder() = 0;
+  // The folder of the shipped stage sets (stagedata/), their replays (replaydata/) and the help
+  // page, wherever the game is installed.
+  virtual std::filesystem::path dataFolder() = 0;
+  // The player's own folder for the game's files, $XDG_DATA_HOME/vantoki, which may not exist
+  // yet; empty when the machine names no home for the player.
+  virtual std::filesystem::path playerFolder() = 0;
   // Runs `call` on the user-interface thread once the events before it are handled. Callable
   // from any thread: work done on another one hands its result back this way.
   virtual void runOnUiThread(std::function<void()> call) = 0;

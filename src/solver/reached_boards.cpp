@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 #include "core/turn_commit.h"
 
@@ -10,7 +11,7 @@ namespace {
 
 constexpr std::uint32_t kNoParent = 0xFFFF'FFFFu;
 constexpr std::size_t kPathBytes = sizeof(std::uint32_t) + sizeof(std::uint8_t);
-constexpr std::size_t kFirstPathCapacity = 4096;
+constexpr std::size_t kFirstCapacity = 4096;
 // A few milliseconds of search between looks at the clock and the stop request.
 constexpr std::size_t kExpansionsBetweenStopChecks = 4096;
 
@@ -59,14 +60,25 @@ std::vector<int> ReachedBoards::firstClearingLine() const {
 
 std::size_t ReachedBoards::memoryBytes() const {
   return boards_.memoryBytes() + parents_.capacity() * sizeof(std::uint32_t) +
-         directions_.capacity();
+         directions_.capacity() + explorable_.capacity() + moves_.capacity() * sizeof(Move);
 }
 
 std::size_t ReachedBoards::bytesPerStoredBoard() const {
-  return boards_.bytesPerKey() + kPathBytes;
+  return boards_.bytesPerKey() + pathBytes();
 }
 
+// Each allocation of the search leaves what it grows as it was when it fails, so a refusal of
+// memory, which the check against the limit forestalls unless something else took the memory,
+// ends the search as that check does, with its statistics.
 ReachedBoards::End ReachedBoards::search(const Board& stage) {
+  try {
+    return searchTurns(stage);
+  } catch (const std::bad_alloc&) {
+    return End::MemoryLimit;
+  }
+}
+
+ReachedBoards::End ReachedBoards::searchTurns(const Board& stage) {
   const std::span<std::uint8_t> stageKey = successorKey(0);
   if (!encodeBoardKey(stage, width_, stageKey)) {
     return End::KeyTooNarrow;
@@ -148,6 +160,8 @@ std::optional<ReachedBoards::End> ReachedBoards::store(std::span<const std::uint
                                                        int direction, bool explorable) {
   std::uint32_t index = 0;
   if (roomForOneMoreBoard()) {
+    // The way back grows before the set, so a board is never stored without it.
+    growPathIfFull();
     const BoardKeySet::Insertion insertion = boards_.insert(key, hash);
     index = insertion.index;
     if (insertion.inserted) {
@@ -166,6 +180,13 @@ std::optional<ReachedBoards::End> ReachedBoards::store(std::span<const std::uint
     index = *known;
   }
   if (exploration_ == Exploration::EveryBoard && parent != kNoParent) {
+    if (moves_.size() == moves_.capacity()) {
+      const std::size_t capacity = nextCapacity(moves_.capacity());
+      if (memoryBytes() + capacity * sizeof(Move) > limits_.maxMemoryBytes) {
+        return End::MemoryLimit;
+      }
+      moves_.reserve(capacity);
+    }
     moves_.push_back({parent, index});
   }
   return std::nullopt;
@@ -192,24 +213,35 @@ bool ReachedBoards::sameAsEarlierSuccessor(int successor) {
   return false;
 }
 
-// The way back grows by doubling, done here rather than by push_back so that its growth is known
-// before it happens.
-std::size_t ReachedBoards::nextPathCapacity() const {
-  return std::max(2 * parents_.capacity(), kFirstPathCapacity);
+// What the search keeps by board and by move grows by doubling, done here rather than by
+// push_back so that its growth is known before it happens.
+std::size_t ReachedBoards::nextCapacity(std::size_t capacity) {
+  return std::max(2 * capacity, kFirstCapacity);
+}
+
+std::size_t ReachedBoards::pathBytes() const {
+  return kPathBytes + (exploration_ == Exploration::EveryBoard ? 1 : 0);
 }
 
 bool ReachedBoards::roomForOneMoreBoard() const {
   const std::size_t pathGrowth =
-      parents_.size() == parents_.capacity() ? nextPathCapacity() * kPathBytes : 0;
+      parents_.size() == parents_.capacity() ? nextCapacity(parents_.capacity()) * pathBytes() : 0;
   return memoryBytes() + boards_.growthBytes() + pathGrowth <= limits_.maxMemoryBytes;
 }
 
-void ReachedBoards::remember(std::uint32_t parent, int direction, bool explorable) {
-  if (parents_.size() == parents_.capacity()) {
-    const std::size_t capacity = nextPathCapacity();
-    parents_.reserve(capacity);
-    directions_.reserve(capacity);
+void ReachedBoards::growPathIfFull() {
+  if (parents_.size() < parents_.capacity()) {
+    return;
   }
+  const std::size_t capacity = nextCapacity(parents_.capacity());
+  parents_.reserve(capacity);
+  directions_.reserve(capacity);
+  if (exploration_ == Exploration::EveryBoard) {
+    explorable_.reserve(capacity);
+  }
+}
+
+void ReachedBoards::remember(std::uint32_t parent, int direction, bool explorable) {
   parents_.push_back(parent);
   directions_.push_back(static_cast<std::uint8_t>(direction));
   if (exploration_ == Exploration::EveryBoard) {

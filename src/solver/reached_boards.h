@@ -49,7 +49,8 @@ class ReachedBoards {
     Exhausted,     // no board reached is left to explore
     TurnLimit,     // every line of maxTurns moves was tried
     BoardLimit,    // one board more than maxStates was stored
-    MemoryLimit,   // storing one more board would have taken more than maxMemoryBytes
+    MemoryLimit,   // one more board or move would have taken more than maxMemoryBytes, or
+                   // the system refused the memory
     Stopped,       // the deadline passed or a stop was requested
     KeyTooNarrow,  // a board did not fit the keys; explore() then starts over wider
   };
@@ -62,8 +63,9 @@ class ReachedBoards {
 
   // Searches from `stage` with keys of `firstWidth`, and over again with wider keys whenever a
   // board does not fit them, so the search returned never ends as KeyTooNarrow. The limits'
-  // memory counts the keys and the way back to each board; the moves a search of every board
-  // records are bounded by maxStates alone.
+  // memory counts all the search holds: the keys, the way back to each board and, for a search
+  // of every board, whether each may clear and the moves recorded. Memory the system refuses
+  // ends the search as MemoryLimit too.
   static ReachedBoards explore(const Board& stage, const SearchLimits& limits,
                                Exploration exploration, KeyWidth firstWidth);
 
@@ -82,10 +84,10 @@ class ReachedBoards {
   std::span<const std::uint32_t> boardsWithAClearingMove() const {
     return boardsWithAClearingMove_;
   }
-  // Held for the keys and the way back to each board.
+  // Held for the keys, the way back to each board and the moves recorded.
   std::size_t memoryBytes() const;
-  // What one more board costs once the search is large: its key, the way back to it and its
-  // table share.
+  // What one more board costs once the search is large: its key, the way back to it (and
+  // whether it may clear) and its table share.
   std::size_t bytesPerStoredBoard() const;
 
  private:
@@ -97,14 +99,17 @@ class ReachedBoards {
   ReachedBoards(const SearchLimits& limits, Exploration exploration, KeyWidth width);
 
   End search(const Board& stage);
+  End searchTurns(const Board& stage);
   std::optional<End> expand(std::uint32_t index, bool storeSuccessors);
   std::optional<End> store(std::span<const std::uint8_t> key, std::uint32_t hash,
                            std::uint32_t parent, int direction, bool explorable);
   bool stopRequested() const;
   std::span<std::uint8_t> successorKey(int successor);
   bool sameAsEarlierSuccessor(int successor);
-  std::size_t nextPathCapacity() const;
+  static std::size_t nextCapacity(std::size_t capacity);
+  std::size_t pathBytes() const;
   bool roomForOneMoreBoard() const;
+  void growPathIfFull();
   void remember(std::uint32_t parent, int direction, bool explorable);
   std::vector<int> pathTo(std::uint32_t index) const;
 

@@ -18,6 +18,7 @@ namespace vantoki {
 SearchOutcome findShortestSolutionFrom(const Board& stage, const SearchLimits& limits,
                                        KeyWidth firstWidth);
 
-StageAnalysis analyseStageFrom(const Board& stage, std::size_t maxBoards, KeyWidth firstWidth);
+StageAnalysis analyseStageFrom(const Board& stage, const AnalysisLimits& limits,
+                               KeyWidth firstWidth);
 
 }  // namespace vantoki

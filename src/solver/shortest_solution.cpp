@@ -1,5 +1,7 @@
 #include "solver/shortest_solution.h"
 
+#include <new>
+
 #include "solver/board_key.h"
 #include "solver/reached_boards.h"
 #include "solver/searches_from_width.h"
@@ -30,17 +32,24 @@ SearchOutcome findShortestSolution(const Board& stage, const SearchLimits& limit
 
 SearchOutcome findShortestSolutionFrom(const Board& stage, const SearchLimits& limits,
                                        KeyWidth firstWidth) {
-  const ReachedBoards boards =
-      ReachedBoards::explore(stage, limits, Exploration::UntilCleared, firstWidth);
   SearchOutcome outcome;
-  outcome.result = resultOf(boards.end());
-  outcome.moves = boards.firstClearingLine();
-  outcome.boardsStored = boards.boardsStored();
-  outcome.boardsExpanded = boards.boardsExpanded();
-  outcome.turnsSearched = boards.turnsSearched();
-  outcome.exhausted = boards.end() == ReachedBoards::End::Exhausted;
-  outcome.memoryBytes = boards.memoryBytes();
-  outcome.bytesPerStoredBoard = boards.bytesPerStoredBoard();
+  // The search itself ends at its memory limit when memory is refused; what is allocated around
+  // it, its first table and the line of moves found, ends it the same way.
+  try {
+    const ReachedBoards boards =
+        ReachedBoards::explore(stage, limits, Exploration::UntilCleared, firstWidth);
+    outcome.result = resultOf(boards.end());
+    outcome.boardsStored = boards.boardsStored();
+    outcome.boardsExpanded = boards.boardsExpanded();
+    outcome.turnsSearched = boards.turnsSearched();
+    outcome.exhausted = boards.end() == ReachedBoards::End::Exhausted;
+    outcome.memoryBytes = boards.memoryBytes();
+    outcome.bytesPerStoredBoard = boards.bytesPerStoredBoard();
+    outcome.moves = boards.firstClearingLine();
+  } catch (const std::bad_alloc&) {
+    outcome.result = SearchResult::MemoryLimit;
+    outcome.exhausted = false;
+  }
   return outcome;
 }
 

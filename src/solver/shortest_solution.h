@@ -16,7 +16,8 @@ enum class SearchResult {
   Solved,       // moves holds a shortest solution
   NoSolution,   // no line of at most maxTurns moves clears the stage
   StateLimit,   // maxStates boards were stored before either was known
-  MemoryLimit,  // storing one more board would have taken more than maxMemoryBytes
+  MemoryLimit,  // storing one more board would have taken more than maxMemoryBytes, or the
+                // system refused the memory
   Stopped,      // the deadline passed or a stop was requested before either was known
 };
 

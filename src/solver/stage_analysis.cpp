@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <limits>
+#include <new>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "solver/board_key.h"
@@ -30,7 +32,10 @@ std::size_t countBoardsThatClear(const ReachedBoards& boards) {
   }
   const std::span<const std::uint32_t> clearing = boards.boardsWithAClearingMove();
   std::vector<std::uint8_t> clears(count, 0);
-  std::vector<std::uint32_t> pending(clearing.begin(), clearing.end());
+  // Never more than every board, so reserved once rather than grown by doubling.
+  std::vector<std::uint32_t> pending;
+  pending.reserve(count);
+  pending.assign(clearing.begin(), clearing.end());
   for (const std::uint32_t board : pending) {
     clears[board] = 1;
   }
@@ -49,26 +54,36 @@ std::size_t countBoardsThatClear(const ReachedBoards& boards) {
 
 }  // namespace
 
-StageAnalysis analyseStage(const Board& stage, std::size_t maxBoards) {
-  return analyseStageFrom(stage, maxBoards, keyWidthFor(stage));
+StageAnalysis analyseStage(const Board& stage, const AnalysisLimits& limits) {
+  return analyseStageFrom(stage, limits, keyWidthFor(stage));
 }
 
-StageAnalysis analyseStageFrom(const Board& stage, std::size_t maxBoards, KeyWidth firstWidth) {
-  SearchLimits limits;
-  limits.maxTurns = std::numeric_limits<int>::max();
-  limits.maxStates = maxBoards;
-  limits.maxMemoryBytes = std::numeric_limits<std::size_t>::max();
-  const ReachedBoards boards =
-      ReachedBoards::explore(stage, limits, Exploration::EveryBoard, firstWidth);
+StageAnalysis analyseStageFrom(const Board& stage, const AnalysisLimits& limits,
+                               KeyWidth firstWidth) {
+  SearchLimits searchLimits;
+  searchLimits.maxTurns = std::numeric_limits<int>::max();
+  searchLimits.maxStates = limits.maxBoards;
+  // The count after the search holds 13 bytes per board and 4 per move beside what the search
+  // holds, at least 143 and 8 (and a board has at most four moves): less than a fifth of it. So
+  // the search takes five sixths of the memory.
+  searchLimits.maxMemoryBytes = limits.maxMemoryBytes / 6 * 5;
   StageAnalysis analysis;
-  analysis.boardsExpanded = boards.boardsExpanded();
-  if (boards.end() != ReachedBoards::End::Exhausted) {
-    return analysis;
+  try {
+    const ReachedBoards boards =
+        ReachedBoards::explore(stage, searchLimits, Exploration::EveryBoard, firstWidth);
+    analysis.boardsExpanded = boards.boardsExpanded();
+    if (boards.end() != ReachedBoards::End::Exhausted) {
+      return analysis;
+    }
+    std::vector<int> solution = boards.firstClearingLine();
+    const std::size_t boardsThatClear = countBoardsThatClear(boards);
+    analysis.complete = true;
+    analysis.solution = std::move(solution);
+    analysis.reachableBoards = boards.boardsStored();
+    analysis.deadBoards = analysis.reachableBoards - boardsThatClear;
+  } catch (const std::bad_alloc&) {
+    // Incomplete, as a search past its limits is: nothing but the boards expanded is set yet.
   }
-  analysis.complete = true;
-  analysis.solution = boards.firstClearingLine();
-  analysis.reachableBoards = boards.boardsStored();
-  analysis.deadBoards = analysis.reachableBoards - countBoardsThatClear(boards);
   return analysis;
 }
 

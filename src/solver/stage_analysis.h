@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstddef>
+#include <limits>
 #include <vector>
 
 #include "core/board.h"
@@ -26,8 +27,14 @@ struct StageAnalysis {
   std::size_t boardsExpanded = 0;   // boards moved in all four directions, complete or not
 };
 
-// Stops, incomplete and with no solution and no board counts but the boards expanded, once more
-// than `maxBoards` boards are stored.
-StageAnalysis analyseStage(const Board& stage, std::size_t maxBoards);
+// What ends an analysis incomplete, with no solution and no board counts but the boards
+// expanded: more than `maxBoards` boards stored, or more than `maxMemoryBytes` held for the
+// search and the count after it (or memory the system refuses).
+struct AnalysisLimits {
+  std::size_t maxBoards = 0;
+  std::size_t maxMemoryBytes = std::numeric_limits<std::size_t>::max();
+};
+
+StageAnalysis analyseStage(const Board& stage, const AnalysisLimits& limits);
 
 }  // namespace vantoki

@@ -97,6 +97,17 @@ TEST_F(ReplayInWindowTest, SavedRecordHoldsTheRecordedLine) {
   EXPECT_EQ(savedMoveRecord(), "010" + nines(498));
 }
 
+TEST_F(ReplayInWindowTest, BothDialogsOpenOnTheReplayFolderWithTheirFilter) {
+  platform.data = dir.path();
+  game.saveReplay();
+  game.startReplay();
+  ASSERT_EQ(platform.dialogFolders.size(), 2u);
+  for (int dialog = 0; dialog < 2; ++dialog) {
+    EXPECT_EQ(platform.dialogFilters[dialog].pattern, "*.vkrp");
+    EXPECT_EQ(platform.dialogFolders[dialog].initial, dir / "replaydata");
+  }
+}
+
 TEST_F(ReplayInWindowTest, TheExampleFileHas530Bytes) {
   for (const int direction : {kLeft, kUp, kRight, kDown}) {
     move(direction);

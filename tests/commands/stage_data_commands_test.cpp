@@ -62,14 +62,15 @@ class StageDataCommandsTest : public ::testing::Test {
 };
 
 TEST_F(StageDataCommandsTest, DialogsOpenOnTheStageDataFolderWithTheirFilter) {
-  platform.folder = "/opt/vantoki";
+  platform.data = "/opt/vantoki";
   saveStageData(platform, sampleSet());
   load();
   ASSERT_EQ(platform.dialogFilters.size(), 2u);
   for (int dialog = 0; dialog < 2; ++dialog) {
     EXPECT_EQ(platform.dialogFilters[dialog].description, "Vantoki　ステージデータ (*.vkst)");
     EXPECT_EQ(platform.dialogFilters[dialog].pattern, "*.vkst");
-    EXPECT_EQ(platform.dialogFolders[dialog], std::filesystem::path("/opt/vantoki/stagedata"));
+    EXPECT_EQ(platform.dialogFolders[dialog].initial,
+              std::filesystem::path("/opt/vantoki/stagedata"));
   }
   EXPECT_TRUE(platform.messages.empty()) << "a cancelled dialog ends silently";
   EXPECT_EQ(installs, 0);

@@ -1,6 +1,6 @@
 // The About box under the offscreen platform, with a scripted desktop: what it shows, that each
 // link hands its own address to the desktop, that a help page is named by a file: address that
-// leads back to the file whatever the program's folder is called, and that an address the desktop
+// leads back to the file whatever the data folder is called, and that an address the desktop
 // refuses is reported while the box stays open.
 #include "dialogs/about_box.h"
 
@@ -36,29 +36,29 @@ class AboutBoxTest : public QObject {
     QTest::mouseClick(control(name), button);
   }
 
-  // A program folder holding a help page, as an installation has it.
+  // A data folder holding a help page, as an installation has it.
   void installHelpPage() {
-    QFile page(programFolder->filePath("help.html"));
+    QFile page(dataFolder->filePath("help.html"));
     QVERIFY(page.open(QIODevice::WriteOnly));
   }
 
   QString expectedAddress(const QString& link) {
     if (link == "Command2") {
-      return QUrl::fromLocalFile(programFolder->filePath("help.html")).toString();
+      return QUrl::fromLocalFile(dataFolder->filePath("help.html")).toString();
     }
     return link == "Label3" ? "https://vantoki.example.org/" : "mailto:vantoki@example.org";
   }
 
-  std::unique_ptr<QTemporaryDir> programFolder;
+  std::unique_ptr<QTemporaryDir> dataFolder;
   testing::FakePlatform platform;
   std::unique_ptr<QWidget> owner;
   AboutBox* box = nullptr;
 
  private slots:
   void init() {
-    programFolder = std::make_unique<QTemporaryDir>();
+    dataFolder = std::make_unique<QTemporaryDir>();
     platform = testing::FakePlatform();
-    platform.folder = programFolder->path().toStdString();
+    platform.data = dataFolder->path().toStdString();
     owner = std::make_unique<QWidget>();
     owner->setGeometry(100, 80, 833, 613);
     owner->show();
@@ -143,7 +143,7 @@ class AboutBoxTest : public QObject {
     QVERIFY(platform.openedAddresses.empty());
     QCOMPARE(platform.messages.size(), std::size_t{1});
     QCOMPARE(platform.messages[0].title, std::string("エラー"));
-    QVERIFY(platform.messages[0].text.find(programFolder->filePath("help.html").toStdString()) !=
+    QVERIFY(platform.messages[0].text.find(dataFolder->filePath("help.html").toStdString()) !=
             std::string::npos);
   }
 
@@ -156,11 +156,11 @@ class AboutBoxTest : public QObject {
   }
   void theHelpAddressLeadsBackToThePage() {
     QFETCH(QString, folder);
-    const QString program = programFolder->filePath(folder);
-    QVERIFY(QDir().mkpath(program));
-    QFile page(QDir(program).filePath("help.html"));
+    const QString data = dataFolder->filePath(folder);
+    QVERIFY(QDir().mkpath(data));
+    QFile page(QDir(data).filePath("help.html"));
     QVERIFY(page.open(QIODevice::WriteOnly));
-    platform.folder = program.toStdString();
+    platform.data = data.toStdString();
     click("Command2");
     QCOMPARE(platform.openedAddresses.size(), std::size_t{1});
     const QUrl url(QString::fromStdString(platform.openedAddresses[0]), QUrl::StrictMode);
@@ -169,7 +169,7 @@ class AboutBoxTest : public QObject {
     QCOMPARE(url.toLocalFile(), QDir::cleanPath(page.fileName()));
   }
 
-  void theHelpPageIsBesideTheProgramWithOneSeparator_data() {
+  void theHelpPageIsInTheDataFolderWithOneSeparator_data() {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("page");
     QTest::newRow("trailing separator") << "/opt/vantoki/"
@@ -179,7 +179,7 @@ class AboutBoxTest : public QObject {
     QTest::newRow("relative") << "games/vantoki"
                               << QDir::current().filePath("games/vantoki/help.html");
   }
-  void theHelpPageIsBesideTheProgramWithOneSeparator() {
+  void theHelpPageIsInTheDataFolderWithOneSeparator() {
     QFETCH(QString, folder);
     QFETCH(QString, page);
     QCOMPARE(QString::fromStdString(helpPagePath(folder.toStdString()).string()), page);

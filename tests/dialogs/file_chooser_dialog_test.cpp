@@ -1,6 +1,6 @@
 // The game's file dialog under the offscreen platform, driven as a player does: into a folder
 // with Return and a double-click on a file whose names are code page 932, a missing name to open,
-// and up a folder and a cancel.
+// up a folder and a cancel, and a file chosen in another of the places offered.
 #include "dialogs/file_chooser_dialog.h"
 
 #include <QLineEdit>
@@ -30,9 +30,9 @@ class FileChooserDialogTest : public QObject {
     return testing::findControl<Control>(dialog.get(), name);
   }
 
-  void open(FileChooserPurpose purpose) {
+  void open(FileChooserPurpose purpose, const DialogFolders& folders) {
     dialog = std::make_unique<FileChooserDialog>(
-        purpose, FileFilter{"Vantoki　ステージデータ (*.vkst)", "*.vkst"}, dir.path(), platform);
+        purpose, FileFilter{"Vantoki　ステージデータ (*.vkst)", "*.vkst"}, folders, platform);
     dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
   }
@@ -51,6 +51,8 @@ class FileChooserDialogTest : public QObject {
   void initTestCase() {
     std::filesystem::create_directory(dir / kShiftJisFolder);
     writeBytes(dir / kShiftJisFolder / kShiftJisFile, "");
+    std::filesystem::create_directories(dir / "game" / "stagedata");
+    writeBytes(dir / "game" / "stagedata" / "shipped.vkst", "");
   }
 
   void cleanup() {
@@ -59,7 +61,7 @@ class FileChooserDialogTest : public QObject {
   }
 
   void aFileNamedInCodePage932IsChosenWithItsBytes() {
-    open(FileChooserPurpose::Open);
+    open(FileChooserPurpose::Open, {dir.path(), {}});
     auto* list = control<QListWidget>("entryList");
     QListWidgetItem* folder = entryShownAs("フォルダ");
     QVERIFY(folder != nullptr);
@@ -82,7 +84,7 @@ class FileChooserDialogTest : public QObject {
   }
 
   void aMissingNameToOpenIsSaidInJapaneseAndTheDialogStays() {
-    open(FileChooserPurpose::Open);
+    open(FileChooserPurpose::Open, {dir.path(), {}});
     auto* name = control<QLineEdit>("nameBox");
     QTest::keyClicks(name, "missing.vkst");
     QTest::keyClick(name, Qt::Key_Return);
@@ -95,8 +97,32 @@ class FileChooserDialogTest : public QObject {
     QVERIFY(!dialog->chosenPath());
   }
 
+  void aFileIsChosenInTheOtherPlace() {
+    const std::filesystem::path shipped = dir / "game" / "stagedata";
+    open(FileChooserPurpose::Open,
+         {dir.path(), {{"自分のフォルダー", dir.path()}, {"ゲームのフォルダー", shipped}}});
+    auto* places = control<QListWidget>("placeList");
+    QCOMPARE(places->count(), 2);
+    QCOMPARE(places->currentRow(), 0);
+    QVERIFY(entryShownAs("shipped.vkst") == nullptr);
+
+    QListWidgetItem* game = places->item(1);
+    QCOMPARE(game->text(), QString("ゲームのフォルダー"));
+    QTest::mouseClick(places->viewport(), Qt::LeftButton, {},
+                      places->visualItemRect(game).center());
+    QCOMPARE(control<QLineEdit>("folderLine")->text(), QString::fromStdString(shipped.native()));
+    QListWidgetItem* file = entryShownAs("shipped.vkst");
+    QVERIFY(file != nullptr);
+    auto* list = control<QListWidget>("entryList");
+    const QPoint place = list->visualItemRect(file).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, place);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, place);
+    QVERIFY(dialog->chosenPath().has_value());
+    QCOMPARE(dialog->chosenPath()->native(), (shipped / "shipped.vkst").native());
+  }
+
   void cancelHandsBackNothing() {
-    open(FileChooserPurpose::Save);
+    open(FileChooserPurpose::Save, {dir.path(), {}});
     QCOMPARE(dialog->windowTitle(), QString("名前を付けて保存"));
     QTest::mouseClick(control<QPushButton>("upButton"), Qt::LeftButton);
     QCOMPARE(control<QLineEdit>("folderLine")->text(),

@@ -1,5 +1,6 @@
 // The file dialog's model without a window: what a typed name comes to, in a real folder whose
-// names are partly code page 932. Choosing entries is driven through the dialog's own test.
+// names are partly code page 932, and which place the folder shown is. Choosing entries is driven
+// through the dialog's own test.
 #include "dialogs/file_chooser_model.h"
 
 #include <gtest/gtest.h>
@@ -48,7 +49,7 @@ class FileChooserTypedNameTest : public FileChooserModelTest,
 
 TEST_P(FileChooserTypedNameTest, ComesToWhatAPlayerExpects) {
   const TypedName& name = GetParam();
-  FileChooserModel model(name.purpose, kFilter, dir.path());
+  FileChooserModel model(name.purpose, kFilter, {dir.path(), {}});
   // "{dir}" stands for the temporary folder, to type an absolute path.
   std::string typed = name.typed;
   if (typed.starts_with("{dir}")) {
@@ -81,6 +82,27 @@ INSTANTIATE_TEST_SUITE_P(
         TypedName{"a folder's parent", "{dir}/" + kShiftJisFolder + "/..", kOpen,
                   ChoiceOutcome::EnteredFolder, ""},
         TypedName{"nothing", "", kOpen, ChoiceOutcome::Nothing, ""}));
+
+// Places given however their paths are spelled are known again wherever the player goes.
+TEST_F(FileChooserModelTest, KnowsThePlaceOfTheFolderShown) {
+  std::filesystem::create_directories(dir / "game" / "sub");
+  FileChooserModel model(kOpen, kFilter,
+                         {dir.path(),
+                          {{"自分のフォルダー", dir.path().native() + "/"},
+                           {"ゲームのフォルダー", dir / kShiftJisFolder / ".." / "game" / "."}}});
+  EXPECT_EQ(model.placeShown(), 0u);
+  model.goToPlace(1);
+  EXPECT_EQ(model.folder().native(), inDir("game"));
+  EXPECT_EQ(model.placeShown(), 1u);
+  ASSERT_EQ(model.listing().entries.size(), 1u);
+  EXPECT_EQ(model.listing().entries[0].name, "sub");
+  EXPECT_EQ(model.chooseEntry(0).outcome, ChoiceOutcome::EnteredFolder);
+  EXPECT_EQ(model.placeShown(), std::nullopt);
+  model.goUp();
+  EXPECT_EQ(model.placeShown(), 1u);
+  model.goUp();
+  EXPECT_EQ(model.placeShown(), 0u);
+}
 
 }  // namespace
 }  // namespace vantoki

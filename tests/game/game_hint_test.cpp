@@ -6,6 +6,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@
 #include "game/game.h"
 #include "io/replay_file.h"
 #include "io_test_files.h"
+#include "memory_filling_stage.h"
+#include "memory_limited_child.h"
 #include "rooms.h"
 #include "strip_fixture.h"
 
@@ -186,6 +189,35 @@ TEST_F(GameHintTest, OutOfReachInTheEditorUnderTheClearPanelAndDuringAMove) {
 
   EXPECT_EQ(platform.runCallsHandedOver(kNoCallExpected), 0);
   EXPECT_TRUE(platform.messages.empty());
+}
+
+// A game started under a tight memory limit: the hint's search ends at what the process can
+// spare, long before the system would refuse it memory, and says it found nothing; so it does
+// when there is no room even for the search's thread.
+TEST_F(GameHintTest, UnderAMemoryLimitTheHintEndsWithinTheBudget) {
+  if (testing::kAddressSanitizer) {
+    GTEST_SKIP() << testing::kRefusalNeedsNoSanitizer;
+  }
+  // It reaches the limit of the address space well within the hint's time.
+  StageSet set = initialStageSet();
+  set.stageCells[0] = testing::memoryFillingStage();
+  game->installStageSet(set);
+  struct Report {
+    bool outOfBudget;
+  };
+  // A thread's stack takes 8 MiB, unless one of an earlier thread is still kept for reuse.
+  for (const std::size_t headroom : {std::size_t{24} << 20, std::size_t{4} << 20}) {
+    SCOPED_TRACE(headroom);
+    const std::optional<Report> report =
+        testing::reportUnderLimit<Report>(RLIMIT_AS, headroom, [this] {
+          game->requestHint();
+          platform.runCallsHandedOver();
+          return Report{messageTexts() ==
+                        std::vector<std::string>{"探索の上限までに答えが見つかりませんでした。"}};
+        });
+    ASSERT_TRUE(report) << "the game did not answer in the child";
+    EXPECT_TRUE(report->outOfBudget);
+  }
 }
 
 TEST_F(GameHintTest, GameGoneBeforeTheAnswerLeavesNoThreadAndDropsIt) {

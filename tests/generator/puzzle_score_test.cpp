@@ -67,8 +67,8 @@ TEST(PuzzleScoreTest, TraitsCountWhatEachTurnDoes) {
 }
 
 TEST(PuzzleScoreTest, AStageOfAsManyTurnsScoresMoreForItsPushes) {
-  const Evaluation walk = evaluateStage(kWalkToTheBomb, 1000);
-  const Evaluation push = evaluateStage(kPushTheBomb, 1000);
+  const Evaluation walk = evaluateStage(kWalkToTheBomb, {1000});
+  const Evaluation push = evaluateStage(kPushTheBomb, {1000});
   ASSERT_TRUE(walk.accepted);
   ASSERT_TRUE(push.accepted);
   EXPECT_EQ(walk.analysis.solution, (std::vector<int>{2, 2, 2, 2, 2}));
@@ -84,12 +84,12 @@ TEST(PuzzleScoreTest, AStageOfAsManyTurnsScoresMoreForItsPushes) {
 }
 
 TEST(PuzzleScoreTest, OnlyACompleteAnalysisWithASolutionIsTaken) {
-  const Evaluation walledOff = evaluateStage(testing::boardFromRows(kWalledOff), 1000);
+  const Evaluation walledOff = evaluateStage(testing::boardFromRows(kWalledOff), {1000});
   EXPECT_TRUE(walledOff.analysis.complete);
   EXPECT_FALSE(walledOff.accepted);
   EXPECT_EQ(walledOff.score, 0);
   // Six boards are more than three: the analysis stops before it can prove anything.
-  const Evaluation capped = evaluateStage(kPushTheBomb, 3);
+  const Evaluation capped = evaluateStage(kPushTheBomb, {3});
   EXPECT_FALSE(capped.analysis.complete);
   EXPECT_FALSE(capped.accepted);
   EXPECT_EQ(capped.score, 0);

@@ -72,7 +72,8 @@ TEST_P(KeyRestartTest, TheShortestSolutionIsFoundAsWithKeysWideEnough) {
 }
 
 TEST_P(KeyRestartTest, TheAnalysisCountsAsWithKeysWideEnough) {
-  const StageAnalysis analysis = analyseStageFrom(stageOf(GetParam()), 1000, GetParam().firstWidth);
+  const StageAnalysis analysis =
+      analyseStageFrom(stageOf(GetParam()), {1000}, GetParam().firstWidth);
   EXPECT_TRUE(analysis.complete);
   EXPECT_EQ(analysis.solution, (std::vector<int>{0, 0}));
   EXPECT_EQ(analysis.reachableBoards, 63u);

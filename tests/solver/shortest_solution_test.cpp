@@ -8,11 +8,14 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <stop_token>
 #include <string_view>
 #include <thread>
 
 #include "board_fixture.h"
+#include "memory_filling_stage.h"
+#include "memory_limited_child.h"
 #include "replay/recorded_play.h"
 #include "rooms.h"
 
@@ -290,6 +293,35 @@ INSTANTIATE_TEST_SUITE_P(
                       MemoryCase{"narrow_3_mib", {{'w', 0}}, std::size_t{3} << 20},
                       MemoryCase{"wide_2_mib", {{'w', 200}}, std::size_t{2} << 20}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Memory the system refuses, under a limit the search knows nothing of, ends the search as its
+// own limit does: with its statistics, and the process goes on.
+TEST(MemoryLimitTest, EndsTheSearchWhenTheSystemRefusesMemory) {
+  if (testing::kAddressSanitizer) {
+    GTEST_SKIP() << testing::kRefusalNeedsNoSanitizer;
+  }
+  struct Report {
+    SearchResult result;
+    std::size_t boardsStored, boardsExpanded, memoryBytes;
+    int turnsSearched;
+  };
+  constexpr std::size_t kHeadroom = std::size_t{32} << 20;
+  const std::optional<Report> report = testing::reportUnderLimit<Report>(RLIMIT_AS, kHeadroom, [&] {
+    const SearchOutcome outcome =
+        findShortestSolution(testing::memoryFillingStage(), SearchLimits{});
+    return Report{outcome.result, outcome.boardsStored, outcome.boardsExpanded, outcome.memoryBytes,
+                  outcome.turnsSearched};
+  });
+  ASSERT_TRUE(report) << "the search did not end in the child";
+  EXPECT_EQ(report->result, SearchResult::MemoryLimit);
+  EXPECT_GT(report->boardsStored, 0u);
+  EXPECT_GT(report->boardsExpanded, 0u);
+  EXPECT_GT(report->turnsSearched, 0);
+  EXPECT_LT(report->memoryBytes, kHeadroom);
+  // Refused when a table or an array was to double, beside everything else: by then the search
+  // held well over a quarter of the headroom.
+  EXPECT_GT(report->memoryBytes, kHeadroom / 4);
+}
 
 }  // namespace
 }  // namespace vantoki

@@ -25,7 +25,7 @@ constexpr std::array<std::string_view, kBoardSize> kLedgeOverPits = {
 };
 
 TEST(StageAnalysisTest, CountsReachableAndDeadBoardsOfALedgeOverPits) {
-  const StageAnalysis analysis = analyseStage(testing::boardFromRows(kLedgeOverPits), 1000);
+  const StageAnalysis analysis = analyseStage(testing::boardFromRows(kLedgeOverPits), {1000});
   EXPECT_TRUE(analysis.complete);
   EXPECT_EQ(analysis.reachableBoards, 8u);
   EXPECT_EQ(analysis.deadBoards, 4u);
@@ -39,7 +39,7 @@ TEST(StageAnalysisTest, AStageThatCannotBeClearedIsDeadThroughout) {
       "#.............#", "#.............#", "#.............#", "#.............#", "#.............#",
       "#.............#", "#.............#", "#.............#", "#.PB#*........#", "###############",
   };
-  const StageAnalysis analysis = analyseStage(testing::boardFromRows(kWalledOff), 1000);
+  const StageAnalysis analysis = analyseStage(testing::boardFromRows(kWalledOff), {1000});
   EXPECT_TRUE(analysis.complete);
   EXPECT_TRUE(analysis.solution.empty());
   EXPECT_GT(analysis.reachableBoards, 1u);
@@ -49,7 +49,7 @@ TEST(StageAnalysisTest, AStageThatCannotBeClearedIsDeadThroughout) {
 // The room a new stage starts as: no star, so the first move clears it, and no bomb, which on
 // a board with a star would make it dead.
 TEST(StageAnalysisTest, AStageWithoutStarsClearsInOneMove) {
-  const StageAnalysis analysis = analyseStage(walledEmptyBoard(), 1000);
+  const StageAnalysis analysis = analyseStage(walledEmptyBoard(), {1000});
   EXPECT_TRUE(analysis.complete);
   EXPECT_EQ(analysis.solution, (std::vector<int>{0}));
   EXPECT_EQ(analysis.reachableBoards, 1u);
@@ -57,10 +57,10 @@ TEST(StageAnalysisTest, AStageWithoutStarsClearsInOneMove) {
 }
 
 TEST(StageAnalysisTest, StopsIncompleteOncePastTheCap) {
-  const StageAnalysis analysis = analyseStage(testing::boardFromRows(kLedgeOverPits), 5);
+  const StageAnalysis analysis = analyseStage(testing::boardFromRows(kLedgeOverPits), {5});
   EXPECT_FALSE(analysis.complete);
   EXPECT_TRUE(analysis.solution.empty());
-  EXPECT_FALSE(analyseStage(testing::boardFromRows(kShelves), 20'000).complete);
+  EXPECT_FALSE(analyseStage(testing::boardFromRows(kShelves), {20'000}).complete);
 }
 
 // The analysis explores the same moves as the solver, so its solutions are as short, on every
@@ -71,7 +71,7 @@ TEST(StageAnalysisTest, FindsSolutionsAsShortAsTheSolversOnTheShippedStages) {
   ASSERT_TRUE(stages.ok());
   for (int stage = 0; stage < kStageCount; ++stage) {
     const Board& cells = stages.value().stageCells[stage];
-    const StageAnalysis analysis = analyseStage(cells, 100'000);
+    const StageAnalysis analysis = analyseStage(cells, {100'000});
     const SearchOutcome outcome = findShortestSolution(cells, SearchLimits{});
     ASSERT_EQ(outcome.result, SearchResult::Solved) << stage;
     ASSERT_TRUE(analysis.complete) << stage;

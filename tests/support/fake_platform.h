@@ -34,13 +34,13 @@ class FakePlatform : public Platform {
     answers.pop_front();
     return answer;
   }
-  std::optional<std::filesystem::path> chooseFileToOpen(
-      const FileFilter& filter, const std::filesystem::path& folder) override {
-    return choose(filter, folder);
+  std::optional<std::filesystem::path> chooseFileToOpen(const FileFilter& filter,
+                                                        const DialogFolders& folders) override {
+    return choose(filter, folders);
   }
-  std::optional<std::filesystem::path> chooseFileToSave(
-      const FileFilter& filter, const std::filesystem::path& folder) override {
-    return choose(filter, folder);
+  std::optional<std::filesystem::path> chooseFileToSave(const FileFilter& filter,
+                                                        const DialogFolders& folders) override {
+    return choose(filter, folders);
   }
   void showAboutBox() override { ++aboutBoxesShown; }
   std::optional<StageOperationChoice> chooseStageOperation(const StageSet& stageSet) override {
@@ -61,7 +61,8 @@ class FakePlatform : public Platform {
     openedAddresses.push_back(address);
     return addressesOpen;
   }
-  std::filesystem::path programFolder() override { return folder; }
+  std::filesystem::path dataFolder() override { return data; }
+  std::filesystem::path playerFolder() override { return player; }
   void runOnUiThread(std::function<void()> call) override {
     const std::lock_guard lock(uiThread_->mutex);
     uiThread_->calls.push_back(std::move(call));
@@ -87,7 +88,7 @@ class FakePlatform : public Platform {
   std::deque<MessageAnswer> answers;                       // Yes/No answers, in order
   std::deque<std::optional<std::filesystem::path>> files;  // dialog results; empty = cancel
   std::vector<FileFilter> dialogFilters;
-  std::vector<std::filesystem::path> dialogFolders;
+  std::vector<DialogFolders> dialogFolders;
   std::vector<std::string> openedAddresses;  // asked for, whether they opened or not
   int aboutBoxesShown = 0;
   std::deque<std::optional<StageOperationChoice>> stageOperations;  // empty = closed
@@ -95,7 +96,8 @@ class FakePlatform : public Platform {
   bool addressesOpen = true;
   bool leftButtonDown = false;
   bool dialogOpen = false;
-  std::filesystem::path folder = "/nonexistent/vantoki";
+  std::filesystem::path data = "/nonexistent/vantoki";
+  std::filesystem::path player;  // none, so that no test makes folders it did not ask for
 
  private:
   // Held apart so that the fake stays movable: tests start afresh by assigning a new one.
@@ -106,9 +108,9 @@ class FakePlatform : public Platform {
   };
 
   std::optional<std::filesystem::path> choose(const FileFilter& filter,
-                                              const std::filesystem::path& initialFolder) {
+                                              const DialogFolders& folders) {
     dialogFilters.push_back(filter);
-    dialogFolders.push_back(initialFolder);
+    dialogFolders.push_back(folders);
     if (files.empty()) {
       return std::nullopt;
     }

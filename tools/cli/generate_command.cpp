@@ -24,6 +24,7 @@
 #include "generator/stage_set_generation.h"
 #include "io/replay_file.h"
 #include "io/stage_data_file.h"
+#include "solver/memory_budget.h"
 
 namespace vantoki::cli {
 namespace {
@@ -159,6 +160,7 @@ Command addGenerate(CLI::App& program) {
   const auto arguments = std::make_shared<GenerateArguments>();
   GenerationSettings& settings = arguments->settings;
   settings.search.threads = defaultThreads();
+  settings.search.maxMemoryBytes = memoryBudgetBytes();
   GenerateOutputs& outputs = arguments->outputs;
   addOutputPathOption(*commandLine, "OUT.vkst", [&outputs](const std::string& path) {
     outputs.stageSet = path;

@@ -1,7 +1,5 @@
 // vantoki-cli solve: the fewest turns that clear one stage of a stage data file, and optionally
 // that solution as a replay file which the game and `verify` play back.
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <filesystem>
@@ -16,6 +14,7 @@
 #include "io/atomic_write.h"
 #include "io/file_error.h"
 #include "io/replay_file.h"
+#include "solver/memory_budget.h"
 #include "solver/shortest_solution.h"
 
 namespace vantoki::cli {
@@ -25,11 +24,11 @@ namespace {
 constexpr long long kMostStates = 1'000'000'000;
 constexpr std::size_t kMebibyte = std::size_t{1} << 20;
 
-// A limit beyond the machine's memory would be met by the system's out-of-memory killer, not by
-// the search, so none is accepted, and the default shrinks to fit a smaller machine.
-long long machineMebibytes() {
-  return static_cast<long long>(sysconf(_SC_PHYS_PAGES)) * sysconf(_SC_PAGESIZE) /
-         static_cast<long long>(kMebibyte);
+// A limit beyond the process's memory budget would be met by a refusal of memory or by the
+// system's out-of-memory killer rather than by the search, so none is accepted, and the default
+// is the budget itself, in whole mebibytes.
+long long budgetMebibytes() {
+  return std::max(1LL, static_cast<long long>(memoryBudgetBytes() / kMebibyte));
 }
 
 // A memory size as people write it: whole mebibytes, bare or with the suffix M or MiB, or whole
@@ -130,10 +129,9 @@ int runSolve(const SolveArguments& arguments) {
 Command addSolve(CLI::App& program) {
   CLI::App* const commandLine = program.add_subcommand("solve");
   const auto arguments = std::make_shared<SolveArguments>();
-  const long long machine = machineMebibytes();
+  const long long most = budgetMebibytes();
   SearchLimits& limits = arguments->limits;
-  limits.maxMemoryBytes =
-      std::min(limits.maxMemoryBytes, static_cast<std::size_t>(machine) * kMebibyte);
+  limits.maxMemoryBytes = static_cast<std::size_t>(most) * kMebibyte;
   commandLine->add_option("STAGEFILE", arguments->stageFile)->required();
   addStageArgument(*commandLine, arguments->stage);
   addCountOption(*commandLine, "--max-turns", 1, kTurnLimit,
@@ -142,11 +140,11 @@ Command addSolve(CLI::App& program) {
     limits.maxStates = static_cast<std::size_t>(states);
   });
   addCheckedOption(*commandLine, "--max-memory",
-                   [&limits, machine](const std::string& value) -> std::optional<std::string> {
-                     const std::optional<long long> mebibytes = mebibytesIn(value, machine);
+                   [&limits, most](const std::string& value) -> std::optional<std::string> {
+                     const std::optional<long long> mebibytes = mebibytesIn(value, most);
                      if (!mebibytes) {
-                       return "--max-memory must be a size from 1M to " + std::to_string(machine) +
-                              "M (this machine's memory), such as 512M or 4G";
+                       return "--max-memory must be a size from 1M to " + std::to_string(most) +
+                              "M (what this process can use), such as 512M or 4G";
                      }
                      limits.maxMemoryBytes = static_cast<std::size_t>(*mebibytes) * kMebibyte;
                      return std::nullopt;

@@ -1,0 +1,24 @@
+# Run by `cmake --install` (see install.cmake): writes the launcher with the installed program
+# and the installed basic stage set as its command, so the menu opens the game on the shipped
+# stages, under the prefix given at install time, whatever the prefix was at configure time.
+# Takes LAUNCHER_TEMPLATE, LAUNCHER_OUT, LAUNCHER_BINDIR and LAUNCHER_DATADIR (each relative to the prefix or
+# absolute).
+
+# An argument of Exec in double quotes, with the characters the quotes do not cover escaped,
+# then the escapes of a desktop file's string value, which are undone first.
+function(launcher_argument path out)
+  string(REPLACE "\\" "\\\\" quoted "${path}")
+  foreach(character "\"" "`" "$")
+    string(REPLACE "${character}" "\\${character}" quoted "${quoted}")
+  endforeach()
+  string(REPLACE "%" "%%" quoted "${quoted}")
+  string(REPLACE "\\" "\\\\" quoted "${quoted}")
+  set(${out} "\"${quoted}\"" PARENT_SCOPE)
+endfunction()
+
+cmake_path(ABSOLUTE_PATH LAUNCHER_BINDIR BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}" OUTPUT_VARIABLE launcher_programs)
+cmake_path(ABSOLUTE_PATH LAUNCHER_DATADIR BASE_DIRECTORY "${CMAKE_INSTALL_PREFIX}" OUTPUT_VARIABLE launcher_data)
+launcher_argument("${launcher_programs}/vantoki" program)
+launcher_argument("${launcher_data}/stagedata/vantoki.vkst" stage_set)
+set(VANTOKI_LAUNCHER_COMMAND "${program} ${stage_set}")
+configure_file("${LAUNCHER_TEMPLATE}" "${LAUNCHER_OUT}" @ONLY)
