@@ -2,6 +2,7 @@
 // forwards its events to the shell; everything else comes back to it through the page elements
 // and the platform.
 #include <emscripten/bind.h>
+#include <emscripten/emscripten.h>
 #include <emscripten/val.h>
 
 #include <cstdint>
@@ -56,6 +57,12 @@ std::vector<PageControl> pageControlsOf(const std::string& window) {
 }  // namespace
 }  // namespace vantoki
 
+// The tick as a plain export, for the shell at `shell`: the page ticks also while the game's stack
+// waits for a dialog, where a call through the bindings would take that wait for its own.
+extern "C" EMSCRIPTEN_KEEPALIVE void tickShell(vantoki::WebShell* shell) {
+  shell->tick();
+}
+
 EMSCRIPTEN_BINDINGS(vantoki_page) {
   using namespace emscripten;
   using vantoki::PageControl;
@@ -78,7 +85,9 @@ EMSCRIPTEN_BINDINGS(vantoki_page) {
   class_<WebShell>("WebShell")
       .constructor(&vantoki::makeShell)
       .function("start", &WebShell::start)
-      .function("tick", &WebShell::tick)
+      .function("address", optional_override([](WebShell& shell) {
+                  return reinterpret_cast<std::uintptr_t>(&shell);
+                }))
       .function("click", &WebShell::click)
       .function("selectSpeed", &WebShell::selectSpeed)
       .function("pressPicture", &WebShell::pressPicture)

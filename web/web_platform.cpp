@@ -30,6 +30,9 @@ EM_ASYNC_JS(int, pageShowMessage, (const char* text, const char* title, int yesN
   return await Module.page.showMessage(UTF8ToString(text), UTF8ToString(title), yesNo != 0);
 });
 
+EM_JS(void, pageShowMessageUnawaited, (const char* text, const char* title, int yesNo),
+      { Module.page.showMessage(UTF8ToString(text), UTF8ToString(title), yesNo != 0); });
+
 EM_ASYNC_JS(char*, pageChooseFileToOpen,
             (const char* description, const char* pattern, const char* folder), {
               const path = await Module.page.chooseFileToOpen(
@@ -54,6 +57,8 @@ EM_JS(void, pageCloseDialog, (const char* window),
 
 EM_JS(void, pageDownload, (const char* name, const std::uint8_t* bytes, int size),
       { Module.page.download(UTF8ToString(name), HEAPU8.slice(bytes, bytes + size)); });
+
+EM_JS(void, pageStackWaits, (int waits), { Module.page.stackWaits(waits != 0); });
 
 EM_JS(int, pageLeftButtonDown, (), { return Module.page.leftButtonDown() ? 1 : 0; });
 
@@ -83,8 +88,17 @@ std::string readWholeFile(const std::filesystem::path& path) {
 MessageAnswer WebPlatform::showMessage(const std::string& text, const std::string& title,
                                        MessageButtons buttons) {
   deliverDownloads();
+  if (stackWaits_) {
+    // Only a tick under a dialog gets here. Its stack cannot wait a second time while the first
+    // wait holds it, so the message shows on top without a wait: an OK has only one answer, and
+    // a question takes the answer that changes nothing.
+    pageShowMessageUnawaited(text.c_str(), title.c_str(), buttons == MessageButtons::YesNo);
+    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+  }
   const DialogScope scope(*this);
-  switch (pageShowMessage(text.c_str(), title.c_str(), buttons == MessageButtons::YesNo)) {
+  switch (awaitPage([&] {
+    return pageShowMessage(text.c_str(), title.c_str(), buttons == MessageButtons::YesNo);
+  })) {
     case 1:
       return MessageAnswer::Yes;
     case 2:
@@ -97,8 +111,10 @@ MessageAnswer WebPlatform::showMessage(const std::string& text, const std::strin
 std::optional<std::filesystem::path> WebPlatform::chooseFileToOpen(const FileFilter& filter,
                                                                    const DialogFolders& folders) {
   const DialogScope scope(*this);
-  const std::optional<std::string> path = takeText(pageChooseFileToOpen(
-      filter.description.c_str(), filter.pattern.c_str(), folders.initial.c_str()));
+  const std::optional<std::string> path = takeText(awaitPage([&] {
+    return pageChooseFileToOpen(filter.description.c_str(), filter.pattern.c_str(),
+                                folders.initial.c_str());
+  }));
   if (!path) {
     return std::nullopt;
   }
@@ -108,8 +124,8 @@ std::optional<std::filesystem::path> WebPlatform::chooseFileToOpen(const FileFil
 std::optional<std::filesystem::path> WebPlatform::chooseFileToSave(const FileFilter& filter,
                                                                    const DialogFolders&) {
   const DialogScope scope(*this);
-  const std::optional<std::string> name =
-      takeText(pageChooseFileToSave(filter.description.c_str(), filter.pattern.c_str()));
+  const std::optional<std::string> name = takeText(awaitPage(
+      [&] { return pageChooseFileToSave(filter.description.c_str(), filter.pattern.c_str()); }));
   // A name is the file's name only; a folder in it would leave the outbox.
   if (!name || name->empty() || name->find('/') != std::string::npos || *name == "." ||
       *name == "..") {
@@ -124,7 +140,8 @@ void WebPlatform::showAboutBox() {
   const DialogScope scope(*this);
   pageOpenDialog("frmAbout");
   for (;;) {
-    const std::string event = takeText(pageNextDialogEvent("frmAbout")).value_or("");
+    const std::string event =
+        takeText(awaitPage([] { return pageNextDialogEvent("frmAbout"); })).value_or("");
     if (event == elementId("frmAbout", "Command2")) {
       // The help page lies beside the page on the server, not in the program's files.
       openInBrowser(*this, std::string(kHelpPageFileName));
@@ -145,7 +162,8 @@ std::optional<StageOperationChoice> WebPlatform::chooseStageOperation(const Stag
   pageOpenDialog("Form2");
   std::optional<StageOperationChoice> chosen;
   for (;;) {
-    const std::string event = takeText(pageNextDialogEvent("Form2")).value_or("");
+    const std::string event =
+        takeText(awaitPage([] { return pageNextDialogEvent("Form2"); })).value_or("");
     if (event == elementId("Form2", "Command1")) {
       chosen = model.execute();
       if (chosen) {
@@ -197,6 +215,11 @@ bool WebPlatform::openAddress(const std::string& address) {
 
 std::filesystem::path WebPlatform::dataFolder() {
   return kDataFolder;
+}
+
+void WebPlatform::setStackWaits(bool waits) {
+  stackWaits_ = waits;
+  pageStackWaits(waits ? 1 : 0);
 }
 
 void WebPlatform::runOnUiThread(std::function<void()> call) {

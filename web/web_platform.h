@@ -1,8 +1,9 @@
 // The page's side of the platform seam. Every modal thing (a message, a file dialog, the About box,
 // the stage operations dialog) is a dialog of the page that the game waits for: the call suspends
-// the WebAssembly stack until the player answers, while the browser goes on drawing. The page
-// never calls into the game while it waits, so a tick is never re-entered and nothing the player
-// does behind a dialog reaches the game.
+// the WebAssembly stack until the player answers, while the browser goes on drawing. While it
+// waits the page calls the game for nothing but the 50 ms tick, as the desktop's timer goes on
+// under a modal dialog, so a move animates to its end behind it; nothing the player does behind
+// a dialog reaches the game. A message a tick opens then shows without a wait (showMessage).
 //
 // Files live in the module's memory file system: the shipped stage sets and replays in the
 // data folder, a file the player picks in a folder of its own, and a file being saved in the
@@ -61,11 +62,24 @@ class WebPlatform : public Platform {
     WebPlatform& platform_;
   };
 
+  // The result of `wait`, a call that suspends the stack until the page answers; meanwhile the
+  // only calls into the game are ticks, which find stackWaits_ set.
+  template <typename Wait>
+  auto awaitPage(Wait wait) {
+    setStackWaits(true);
+    const auto answer = wait();
+    setStackWaits(false);
+    return answer;
+  }
+  // Tells the page too, which calls nothing but the tick while the stack waits.
+  void setStackWaits(bool waits);
+
   // Hands every file in the outbox to the browser as a download and removes it.
   void deliverDownloads();
 
   const Image24& miniStrip_;
   int dialogsOpen_ = 0;
+  bool stackWaits_ = false;
   std::deque<std::function<void()>> handedOver_;
 };
 

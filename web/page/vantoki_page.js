@@ -2,7 +2,8 @@
 // layout table), decodes the picture strips for it, and turns the browser's events into calls on
 // the game's shell: a click, a press on a picture, a key, the 50 ms tick. What changes comes back
 // as calls on `page` below. The page's dialogs answer the game while its stack waits; while one
-// is open the game is not called, so events behind it go nowhere and ticks wait.
+// is open the game hears nothing but the tick, as the desktop's timer runs under a modal dialog,
+// so events behind it go nowhere and a move goes on to its end.
 'use strict';
 
 (() => {
@@ -14,7 +15,8 @@
   const kKeyNames = {ArrowLeft: 'Left', ArrowUp: 'Up', ArrowRight: 'Right', ArrowDown: 'Down'};
 
   let shell = null;
-  let busy = false;  // the game's stack waits for a dialog
+  let busy = false;  // the game's stack waits for a dialog; the game says when (stackWaits)
+  let shellAddress = 0;
   let leftButtonDown = false;
   let hintWorker = null;
   const hintAnswers = [];
@@ -22,19 +24,14 @@
 
   const element = (id) => document.getElementById(id);
 
-  // Calls into the game unless its stack waits; a call that ends up waiting keeps the game busy
-  // until it is done.
+  // Calls into the game unless its stack waits for a dialog. A call that ends up waiting returns
+  // a promise, which stands for no answer.
   function callGame(call) {
     if (busy || shell === null) {
       return undefined;
     }
     const result = call();
-    if (result instanceof Promise) {
-      busy = true;
-      result.finally(() => { busy = false; });
-      return undefined;
-    }
-    return result;
+    return result instanceof Promise ? undefined : result;
   }
 
   async function decodePicture(url, width, height) {
@@ -285,6 +282,7 @@
       if (id === 'MapPic' && !page.firstBoardAt) page.firstBoardAt = performance.now();
     },
     leftButtonDown() { return leftButtonDown; },
+    stackWaits(waits) { busy = waits; },
     openAddress(address) { return window.open(address, '_blank') !== null || address.startsWith('mailto:'); },
     download(name, bytes) {
       const link = document.createElement('a');
@@ -374,16 +372,22 @@
     startHintSearch(search, cells, budget) {
       if (hintWorker === null) {
         hintWorker = new Worker('hint_worker.js');
-        hintWorker.onmessage = (event) => hintAnswers.push(event.data);
+        hintWorker.onmessage = (event) => {
+          page.hintSearching = false;
+          hintAnswers.push(event.data);
+        };
       }
+      page.hintSearching = true;
       hintWorker.postMessage({search, cells, budget});
     },
     stopHintSearch() {
+      page.hintSearching = false;
       if (hintWorker !== null) {
         hintWorker.terminate();
         hintWorker = null;
       }
     },
+    hintSearching: false,
     firstBoardAt: 0,
   };
 
@@ -415,13 +419,16 @@
   }
 
   function tick() {
-    if (busy) return;
-    while (hintAnswers.length > 0) {
+    if (shell === null) return;
+    // A hint's answer may open its message, which the game then waits for like any other.
+    while (hintAnswers.length > 0 && !busy) {
       const answer = hintAnswers.shift();
-      Module.hintFound(answer.search, answer.kind, answer.direction, answer.turnsToClear,
-                       answer.stepsBack);
+      callGame(() => Module.hintFound(answer.search, answer.kind, answer.direction,
+                                      answer.turnsToClear, answer.stepsBack));
     }
-    callGame(() => shell.tick());
+    // Also while the game waits for a dialog, through the plain export: a call through the
+    // bindings would take that wait for its own.
+    Module._tickShell(shellAddress);
   }
 
   let Module = null;
@@ -442,6 +449,7 @@
         await createImageBitmap(await (await fetch('icon.png')).blob()), 0, 0);
     wireMainWindow();
     shell = new Module.WebShell({sprites, spriteMask, bursts, burstMask, miniSprites});
+    shellAddress = shell.address();
     const stageFile = new URLSearchParams(location.search).get('stages') ?? 'stagedata/vantoki.vkst';
     callGame(() => shell.start(stageFile));
     setInterval(tick, kTickMilliseconds);

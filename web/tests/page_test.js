@@ -1,7 +1,7 @@
 // The page in a real browser (Debian's chromium, headless, through puppeteer-core), played as a
 // player plays it: by clicks on its elements, through its own dialogs and the browser's file
 // picker. What it shows and saves is compared with what the desktop's code makes of the same
-// files (vantoki-cli). Usage: node page_test.js PAGE_FOLDER VANTOKI_CLI SOURCE_FOLDER
+// files (vantoki-cli). Usage: node page_test.js PAGE_FOLDER VANTOKI_CLI SOURCE_FOLDER [NAME_PATTERN]
 'use strict';
 
 const assert = require('node:assert/strict');
@@ -12,7 +12,7 @@ const os = require('node:os');
 const path = require('node:path');
 const puppeteer = require('puppeteer-core');
 
-const [pageFolder, cli, sources] = process.argv.slice(2);
+const [pageFolder, cli, sources, only = ''] = process.argv.slice(2);
 const stageFile = path.join(sources, 'stagedata', 'vantoki.vkst');
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'vantoki-page-'));
 
@@ -94,6 +94,13 @@ async function pngPixels(page, file) {
   }, base64);
 }
 
+// The lines of `vantoki-cli check` on a stage set the page saved.
+function checkSaved(saved) {
+  const file = path.join(scratch, saved.name);
+  fs.writeFileSync(file, Buffer.from(saved.bytes));
+  return execFileSync(cli, ['check', file]).toString().split('\n');
+}
+
 const tests = {
   async 'the board at the start of each basic stage is the one vantoki-cli renders'(page) {
     for (let stage = 1; stage <= 10; ++stage) {
@@ -170,13 +177,81 @@ const tests = {
     await page.keyboard.type('星をひとつ足した一歩');
     const saved = await saveAs(page, 'Command1', 'edited');
     assert.equal(saved.name, 'edited.vkst');
-    const file = path.join(scratch, saved.name);
-    fs.writeFileSync(file, Buffer.from(saved.bytes));
     const original = execFileSync(cli, ['check', stageFile]).toString().split('\n');
-    const edited = execFileSync(cli, ['check', file]).toString().split('\n');
+    const edited = checkSaved(saved);
     assert.equal(edited[1], 'stage 1: players 1, bombs 1, stars 2, balls 0, arrow blocks 0, name 星をひとつ足した一歩', edited[1]);
     assert.deepEqual(edited.slice(2), original.slice(2));
     assert.equal(edited[0], original[0]);
+  },
+
+  async 'a stage copied in the stage operations dialog is saved over the other number'(page) {
+    await page.click('#Command3');
+    await page.click('#Command9');
+    await page.click('#Form2-Option1-1');
+    await page.click('#Form2-Option1-14');
+    await page.click('#Form2-Option4');
+    await page.click('#Form2-Command1');
+    assert.match(await answerMessage(page, 'はい'), /^ステージ2をステージ5に上書きコピーします。/);
+    assert.equal(await visible(page, 'Form2'), false);
+    const original = execFileSync(cli, ['check', stageFile]).toString().split('\n');
+    const copied = checkSaved(await saveAs(page, 'Command1', 'copied'));
+    assert.equal(copied[5], original[2].replace(/^stage 2:/, 'stage 5:'));
+    assert.deepEqual(copied.filter((_, line) => line !== 5), original.filter((_, line) => line !== 5));
+  },
+
+  async 'the About box opens the help page'(page) {
+    await page.click('#Command7');
+    assert.ok(await visible(page, 'frmAbout'), 'the About box is shown');
+    const [help] = await Promise.all([
+      new Promise((resolve) => page.browser().once('targetcreated', (target) => resolve(target.page()))),
+      page.click('#frmAbout-Command2'),
+    ]);
+    await help.waitForFunction(() => document.readyState === 'complete');
+    assert.match(await help.title(), /Vantoki/);
+    assert.ok(await help.$eval('img', (image) => image.complete && image.naturalWidth > 0));
+    await help.close();
+    await page.click('#frmAbout-Command1');
+    assert.equal(await visible(page, 'frmAbout'), false);
+  },
+
+  async 'H shows the hint of the shortest solution, and the page answers clicks during the search'(page, origin) {
+    // Stage 7 of the advanced set: its search takes seconds, and its shortest solution is shipped.
+    const advanced = path.join(sources, 'stagedata', 'vantoki_advanced.vkst');
+    const replay = path.join(sources, 'replaydata', 'advanced', 'stage07.vkrp');
+    const turns = Number(execFileSync(cli, ['replay', advanced, '7', replay]).toString().match(/^turn=(\d+)/)[1]);
+    await page.goto(`${origin}/?stages=stagedata/vantoki_advanced.vkst`);
+    await page.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
+    await page.click('#Option1-6');
+    await page.keyboard.press('h');
+    await page.click('#Command7');
+    assert.ok(await visible(page, 'frmAbout'), 'the About box opened during the search');
+    assert.ok(await page.evaluate(() => window.vantoki.page.hintSearching), 'still searching');
+    await page.click('#frmAbout-Command1');
+    const [, arrow, left] = (await answerMessage(page)).match(/^次の一手：([←↑→↓])（あと(\d+)手でクリア）$/);
+    assert.equal(Number(left), turns);
+    // The move shown is one of a shortest solution: after it, one turn less is left.
+    await page.keyboard.press({'←': 'ArrowLeft', '↑': 'ArrowUp', '→': 'ArrowRight', '↓': 'ArrowDown'}[arrow]);
+    await waitFor(page, async () => await textOf(page, 'Label5') === '001', 'the move');
+    await page.keyboard.press('h');
+    assert.match(await answerMessage(page), new RegExp(`（あと${turns - 1}手でクリア）$`));
+  },
+
+  async 'a move goes on to its end under a message'(page) {
+    await page.click('#Option1-0');
+    await page.select('#Combo1', '超スムーズ');
+    const first = execFileSync(cli, ['solve', stageFile, '1']).toString().match(/: (\d)/)[1];
+    const before = await boardPixels(page);
+    await page.click(`#Picture4-${first}`);
+    await page.click('#Command4');
+    await page.waitForSelector('.overlay .file-name');
+    await page.type('.overlay .file-name', 'under');
+    await page.keyboard.press('Enter');
+    await page.waitForSelector('.overlay .message');
+    assert.equal(await textOf(page, 'Label5'), '000', 'the move is still under way');
+    await waitFor(page, async () => await textOf(page, 'Label5') === '001', 'the move to end');
+    assert.ok((await page.$('.overlay .message')) !== null, 'the message is still open');
+    assert.notDeepEqual(await boardPixels(page), before);
+    assert.equal(await answerMessage(page), 'データセーブが完了しました');
   },
 };
 
@@ -189,20 +264,22 @@ const tests = {
   });
   let failed = 0;
   try {
-    for (const [name, test] of Object.entries(tests)) {
+    for (const [name, test] of Object.entries(tests).filter(([name]) => name.match(only))) {
       const page = await browser.newPage();
       const errors = [];
       page.on('pageerror', (error) => errors.push(error.message));
       await page.setViewport({width: 900, height: 700});
-      await page.goto(`http://127.0.0.1:${server.address().port}/`);
+      const origin = `http://127.0.0.1:${server.address().port}`;
+      await page.goto(`${origin}/`);
       await page.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
       try {
-        await test(page);
+        const started = Date.now();
+        await test(page, origin);
         assert.deepEqual(errors, []);
-        console.log(`ok      ${name}`);
+        console.log(`ok      ${name} (${((Date.now() - started) / 1000).toFixed(1)} s)`);
       } catch (error) {
         ++failed;
-        console.log(`FAILED  ${name}\n        ${error.stack.split('\n').slice(0, 3).join('\n        ')}`);
+        console.log(`FAILED  ${name}\n        ${error.stack.split('\n').slice(0, 5).join('\n        ')}`);
       }
       await page.close();
     }
