@@ -7,32 +7,14 @@
 const assert = require('node:assert/strict');
 const {execFileSync} = require('node:child_process');
 const fs = require('node:fs');
-const http = require('node:http');
 const os = require('node:os');
 const path = require('node:path');
 const puppeteer = require('puppeteer-core');
+const {serve} = require('./page_server');
 
 const [pageFolder, cli, sources, only = ''] = process.argv.slice(2);
 const stageFile = path.join(sources, 'stagedata', 'vantoki.vkst');
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'vantoki-page-'));
-
-function serve(folder) {
-  const types = {'.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
-                 '.wasm': 'application/wasm', '.png': 'image/png'};
-  const server = http.createServer((request, response) => {
-    const asked = path.join(folder, decodeURIComponent(new URL(request.url, 'http://x').pathname));
-    const file = asked.endsWith('/') ? `${asked}index.html` : asked;
-    fs.readFile(file, (error, bytes) => {
-      if (error) {
-        response.writeHead(404).end();
-        return;
-      }
-      response.writeHead(200, {'Content-Type': types[path.extname(file)] || 'application/octet-stream'});
-      response.end(bytes);
-    });
-  });
-  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
-}
 
 const visible = (page, id) => page.$eval(`#${id}`, (node) => !node.hidden && node.offsetParent !== null);
 const textOf = (page, id) => page.$eval(`#${id}`, (node) => node.value ?? node.textContent);
