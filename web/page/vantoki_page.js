@@ -71,6 +71,7 @@
         node = document.createElement('div');
         node.className = 'frame';
         if (control.caption) {
+          node.classList.add('captioned');
           const caption = document.createElement('span');
           caption.className = 'frame-caption';
           caption.textContent = control.caption;
@@ -409,6 +410,8 @@
     overlay.appendChild(box);
     document.body.appendChild(overlay);
     heading.textContent = buildWindow(window, box, (id) => answerDialog(window, id)).dataset.caption;
+    // A dialog's name boxes only show names, locked as the window's are in play.
+    for (const nameBox of box.querySelectorAll('input.name-box')) nameBox.readOnly = true;
     heading.appendChild(close);
   }
 

@@ -96,6 +96,22 @@ const tests = {
     }
   },
 
+  async 'at device pixel ratio 2 the board on screen is its picture enlarged pixel by pixel'(page) {
+    await page.setViewport({width: 900, height: 700, deviceScaleFactor: 2});
+    await page.click('#Option1-6');
+    const picture = await boardPixels(page);
+    const file = path.join(scratch, 'scaled.png');
+    await (await page.$('#MapPic')).screenshot({path: file});
+    const shown = await pngPixels(page, file);
+    assert.equal(shown.length, picture.length * 4);
+    const differing = shown.findIndex((value, index) => {
+      const [pixel, channel] = [Math.floor(index / 4), index % 4];
+      const [x, y] = [pixel % 1200, Math.floor(pixel / 1200)];
+      return value !== picture[((y >> 1) * 600 + (x >> 1)) * 4 + channel];
+    });
+    assert.equal(differing, -1, `the screen differs at device pixel ${Math.floor(differing / 4)}`);
+  },
+
   async 'stage 1 played by the direction buttons clears and saves the shipped replay'(page) {
     await page.click('#Option1-0');
     await page.select('#Combo1', '超速い');
