@@ -220,6 +220,9 @@ std::filesystem::path WebPlatform::dataFolder() {
 void WebPlatform::setStackWaits(bool waits) {
   stackWaits_ = waits;
   pageStackWaits(waits ? 1 : 0);
+  if (waits && keyboardTaken_) {
+    keyboardTaken_();
+  }
 }
 
 void WebPlatform::runOnUiThread(std::function<void()> call) {

@@ -48,6 +48,8 @@ class WebPlatform : public Platform {
 
   // Runs the calls handed over since the last time, in order; the page calls it between events.
   void runHandedOverCalls();
+  // Called whenever a dialog takes the keyboard: a key released meanwhile never reaches the game.
+  void onKeyboardTaken(std::function<void()> taken) { keyboardTaken_ = std::move(taken); }
 
  private:
   // Counts the page dialogs open while one is waited for.
@@ -81,6 +83,7 @@ class WebPlatform : public Platform {
   int dialogsOpen_ = 0;
   bool stackWaits_ = false;
   std::deque<std::function<void()>> handedOver_;
+  std::function<void()> keyboardTaken_;
 };
 
 }  // namespace vantoki

@@ -52,6 +52,8 @@ WebShell::WebShell(PictureStrips strips, Image24 miniStrip)
       platform_(miniStrip_),
       game_(strips_, platform_) {
   game_.setView(this);
+  // As the window does when a dialog takes the keyboard from it.
+  platform_.onKeyboardTaken([this] { game_.releaseDirectionKey(); });
 }
 
 void WebShell::start(const std::string& stageFile) {

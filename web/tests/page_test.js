@@ -234,6 +234,20 @@ const tests = {
     assert.match(await answerMessage(page), new RegExp(`（あと${turns - 1}手でクリア）$`));
   },
 
+  async 'a direction key held when a dialog opens walks no further under it'(page) {
+    await page.click('#Option1-0');
+    await page.select('#Combo1', '超スムーズ');
+    await page.keyboard.down('ArrowRight');
+    await page.click('#Command7');
+    await page.keyboard.up('ArrowRight');
+    // The first move takes 2 s; a key still held would start the next one as it ends.
+    await waitFor(page, async () => await textOf(page, 'Label5') === '001', 'the first move');
+    const after = await boardPixels(page);
+    await new Promise((resolve) => setTimeout(resolve, 300));
+    assert.deepEqual(await boardPixels(page), after, 'the robot walks on');
+    assert.ok(await visible(page, 'frmAbout'));
+  },
+
   async 'a move goes on to its end under a message'(page) {
     await page.click('#Option1-0');
     await page.select('#Combo1', '超スムーズ');
