@@ -248,6 +248,26 @@ const tests = {
     assert.ok(await visible(page, 'frmAbout'));
   },
 
+  async 'past 500 turns the message a tick opens is waited for, and the game goes on after it'(page) {
+    await page.click('#Option1-0');
+    await page.select('#Combo1', '超速い');
+    // To and fro, ticked at once rather than every 50 ms, until the tick commits turn 501.
+    await page.evaluate(() => {
+      const {shell, module, isBusy} = window.vantoki;
+      const address = shell.address();
+      for (let move = 0; move < 600 && !isBusy(); ++move) {
+        const button = `Picture4-${move % 2 === 0 ? 2 : 0}`;
+        shell.pressPicture(button, 1, 1, 1);
+        shell.releasePicture(button);
+        for (let tick = 0; tick < 4 && !isBusy(); ++tick) module._tickShell(address);
+      }
+    });
+    assert.equal(await answerMessage(page), '500ターンを超えましたので、これ以上は記録されません！');
+    await page.click('#Option1-1');
+    assert.equal(await textOf(page, 'Label5'), '000');
+    assert.equal(await textOf(page, 'Text1'), execFileSync(cli, ['check', stageFile]).toString().split('\n')[2].match(/name (.*)$/)[1]);
+  },
+
   async 'a move goes on to its end under a message'(page) {
     await page.click('#Option1-0');
     await page.select('#Combo1', '超スムーズ');
