@@ -2,6 +2,10 @@
 // WebAssembly module of its own (hint_worker_main.cpp), so the page never waits for it. A
 // stopped search's worker is ended outright; the next search starts a fresh one. The answer
 // comes back through the page, which hands it over between events.
+//
+// The budget is the desktop's: in the page's module the memory budget (memory_budget.h) finds no
+// process limits and takes the heap the module may grow to (2 GiB) for the machine's memory, so
+// the hint's own 512 MiB stands, and the worker's module may grow to 1 GiB, room for that.
 #include <emscripten.h>
 #include <emscripten/bind.h>
 
