@@ -37,3 +37,17 @@ VANTOKI_TEST_PACKAGES=(libgtest-dev libbenchmark-dev desktop-file-utils)
 # What the game needs on screen: a Japanese Gothic font for every caption, and the toolkit's
 # own words (file dialogs, a text box's menu) in Japanese.
 VANTOKI_RUN_PACKAGES=(fonts-ipafont-gothic qt6-translations-l10n)
+# What the browser build and its tests need: emscripten (its optimizer needs acorn), a server,
+# chromium for the tests and npm for puppeteer-core.
+VANTOKI_WEB_PACKAGES=(emscripten node-acorn python3)
+VANTOKI_WEB_TEST_PACKAGES=(chromium npm)
+
+# The page's browser tools: chromium, and npm unless one is already there (a Node.js from
+# elsewhere brings its own, which Debian's npm package would conflict with).
+ensure_web_test_tools() {
+  if command -v npm >/dev/null; then
+    ensure_packages chromium
+  else
+    ensure_packages "${VANTOKI_WEB_TEST_PACKAGES[@]}"
+  fi
+}

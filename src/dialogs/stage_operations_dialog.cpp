@@ -12,26 +12,6 @@
 #include "widgets/picture_box.h"
 
 namespace vantoki {
-namespace {
-
-struct OperationOption {
-  const char* name;
-  const char* caption;
-  StageOperation operation;
-};
-
-const OperationOption kOperationOptions[] = {
-    {"Option2", "『ターゲットＡ』のステージを『ターゲットＢ』のステージの後ろに移動する",
-     StageOperation::MoveBehind},
-    {"Option3", "『ターゲットＡ』のステージと『ターゲットＢ』のステージを入れ替える",
-     StageOperation::Swap},
-    {"Option4", "『ターゲットＡ』のステージを『ターゲットＢ』のステージ上にコピーする",
-     StageOperation::CopyOver},
-    {"Option5", "『ターゲットＡ』のステージを削除する", StageOperation::Delete},
-};
-
-}  // namespace
-
 StageOperationsDialog::StageOperationsDialog(const StageSet& stageSet, Platform& platform,
                                              const Image24& miniStrip, QWidget* parent)
     : QDialog(parent), model_(stageSet, platform, miniStrip) {

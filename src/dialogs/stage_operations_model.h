@@ -24,6 +24,23 @@ constexpr int kNoTarget = -1;
 // Option buttons 0..9 choose target A, 10..19 target B.
 constexpr int kTargetOptionCount = 2 * kStageCount;
 
+// The operation options of the dialog: object name, caption and the operation each chooses.
+struct OperationOption {
+  const char* name;
+  const char* caption;
+  StageOperation operation;
+};
+
+inline constexpr std::array<OperationOption, 4> kOperationOptions = {{
+    {"Option2", "『ターゲットＡ』のステージを『ターゲットＢ』のステージの後ろに移動する",
+     StageOperation::MoveBehind},
+    {"Option3", "『ターゲットＡ』のステージと『ターゲットＢ』のステージを入れ替える",
+     StageOperation::Swap},
+    {"Option4", "『ターゲットＡ』のステージを『ターゲットＢ』のステージ上にコピーする",
+     StageOperation::CopyOver},
+    {"Option5", "『ターゲットＡ』のステージを削除する", StageOperation::Delete},
+}};
+
 class StageOperationsModel {
  public:
   // `miniStrip` is the mini sprite strip drawStagePreview reads; it must outlive the model.

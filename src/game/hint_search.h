@@ -1,17 +1,16 @@
 // The search behind a hint, off the user-interface thread so that the board keeps moving and the
-// buttons keep answering while it runs: one search at a time on a thread of its own, its answer
-// handed back to the user-interface thread through the platform. An answer dropped before it
-// arrives is handed to no one. The thread is stopped and joined when the search object goes
-// away, so none outlives the game it serves. Memory refused on the way loses an answer, never the
-// game: no exception leaves the search's thread or the hand-over on the user-interface thread.
+// buttons keep answering while it runs: one search at a time in the shell's hint worker, its
+// answer handed back on the user-interface thread. An answer dropped before it arrives is handed
+// to no one. The worker goes with the search object, so no search outlives the game it serves.
+// Memory refused on the way loses an answer, never the game: no exception leaves the hand-over.
 #pragma once
 
 #include <functional>
 #include <memory>
-#include <thread>
 #include <vector>
 
 #include "core/board.h"
+#include "game/hint_worker.h"
 #include "platform/platform.h"
 #include "solver/hint.h"
 
@@ -40,14 +39,8 @@ class HintSearch {
     bool searching = false;  // from a start until its answer is handed over or dropped
   };
 
-  // Hands `hint` to `answer` on the user-interface thread, unless its search was dropped
-  // meanwhile.
-  static void handOver(Platform& platform, const std::weak_ptr<Delivery>& delivery, int ticket,
-                       const Hint& hint, const Answer& answer) noexcept;
-
-  Platform& platform_;
   std::shared_ptr<Delivery> delivery_ = std::make_shared<Delivery>();
-  std::jthread worker_;  // last, so that it is joined before anything it uses goes
+  std::unique_ptr<HintWorker> worker_;  // last, so that it ends before anything it uses goes
 };
 
 }  // namespace vantoki

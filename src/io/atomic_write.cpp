@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,7 +56,7 @@ mode_t currentUmask() {
 // other save is likely to pick; a clash is still caught, by O_EXCL or linkat's EEXIST.
 std::string freshTempName() {
   std::uint64_t random = 0;
-  if (getrandom(&random, sizeof random, 0) != sizeof random) {
+  if (getentropy(&random, sizeof random) != 0) {
     random = static_cast<std::uint64_t>(getpid()) << 32 ^ static_cast<std::uint64_t>(clock());
   }
   constexpr char kDigits[] = "0123456789abcdef";
@@ -130,10 +129,15 @@ class TempFile {
   }
 
   std::optional<Failure> create() {
+#if defined(__EMSCRIPTEN__)
+    // The page's memory file system takes O_TMPFILE without making an unnamed file.
+    createNamed();
+#else
     fd_ = UniqueFd(openat(folder_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
     if (!fd_.valid() && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
       createNamed();
     }
+#endif
     if (!fd_.valid()) {
       return Failure{"cannot create a file in its folder", kCannotCreate, errno};
     }

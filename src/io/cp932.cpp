@@ -6,17 +6,36 @@
 #include <optional>
 #include <vector>
 
+#include "io/cp932_table.h"
+
 namespace vantoki {
 namespace {
 
-Result<IconvHandle> openIconv(const char* toCode, const char* fromCode) {
+// Null where the C library lacks code page 932; the table converts then.
+IconvHandle openIconv(const char* toCode, const char* fromCode) {
   const iconv_t descriptor = iconv_open(toCode, fromCode);
-  if (descriptor == reinterpret_cast<iconv_t>(-1)) {
-    return FileError(
-        "code page 932 conversion is not available on this system: " + systemReason(errno),
-        "この環境ではシフトJISの文字を変換できません");
+  return IconvHandle(descriptor == reinterpret_cast<iconv_t>(-1) ? nullptr : descriptor);
+}
+
+// Converts `input` from its start as far as iconv goes, appending to `output`; returns the bytes
+// taken.
+std::size_t iconvPrefix(iconv_t descriptor, std::string_view input, std::string& output) {
+  iconv(descriptor, nullptr, nullptr, nullptr, nullptr);
+  std::array<char, 1024> chunk{};
+  // iconv takes char** for its input but only reads through it.
+  char* in = const_cast<char*>(input.data());
+  std::size_t inLeft = input.size();
+  while (inLeft > 0) {
+    char* out = chunk.data();
+    std::size_t outLeft = chunk.size();
+    const std::size_t converted = iconv(descriptor, &in, &inLeft, &out, &outLeft);
+    const int failure = errno;
+    output.append(chunk.data(), static_cast<std::size_t>(out - chunk.data()));
+    if (converted == static_cast<std::size_t>(-1) && failure != E2BIG) {
+      break;
+    }
   }
-  return IconvHandle(descriptor);
+  return input.size() - inLeft;
 }
 
 bool isUtf8Continuation(unsigned char byte) {
@@ -71,30 +90,25 @@ std::string questionMark(std::string_view) {
   return "?";
 }
 
-// Converts all of the input; at every sequence iconv refuses, appends what `replacement` makes
-// of the bytes skipped, so the conversion itself never fails.
-std::string convertLossy(iconv_t descriptor, std::string_view input,
+using PrefixConverter = std::size_t (*)(std::string_view input, std::string& output);
+
+// Converts all of the input; at every sequence the converter refuses, appends what
+// `replacement` makes of the bytes skipped, so the conversion itself never fails.
+std::string convertLossy(iconv_t descriptor, PrefixConverter byTable, std::string_view input,
                          std::string (*replacement)(std::string_view skipped),
                          std::size_t (*unconvertibleLength)(std::string_view)) {
-  iconv(descriptor, nullptr, nullptr, nullptr, nullptr);
   std::string output;
-  std::array<char, 1024> chunk{};
-  // iconv takes char** for its input but only reads through it.
-  char* in = const_cast<char*>(input.data());
-  std::size_t inLeft = input.size();
-  while (inLeft > 0) {
-    char* out = chunk.data();
-    std::size_t outLeft = chunk.size();
-    const std::size_t converted = iconv(descriptor, &in, &inLeft, &out, &outLeft);
-    const int failure = errno;
-    output.append(chunk.data(), static_cast<std::size_t>(out - chunk.data()));
-    if (converted != static_cast<std::size_t>(-1) || failure == E2BIG) {
-      continue;
+  std::size_t position = 0;
+  while (position < input.size()) {
+    const std::string_view rest = input.substr(position);
+    position +=
+        descriptor != nullptr ? iconvPrefix(descriptor, rest, output) : byTable(rest, output);
+    if (position < input.size()) {
+      const std::size_t skipped =
+          std::min(input.size() - position, unconvertibleLength(input.substr(position)));
+      output += replacement(input.substr(position, skipped));
+      position += skipped;
     }
-    const std::size_t skipped = std::min(inLeft, unconvertibleLength({in, inLeft}));
-    output += replacement({in, skipped});
-    in += skipped;
-    inLeft -= skipped;
   }
   return output;
 }
@@ -108,15 +122,7 @@ std::string_view firstCharacter(std::string_view cp932) {
 }  // namespace
 
 Result<Cp932Encoder> Cp932Encoder::open() {
-  auto handle = openIconv("CP932", "UTF-8");
-  if (!handle.ok()) {
-    return handle.error();
-  }
-  Result<Cp932Decoder> decoder = Cp932Decoder::open();
-  if (!decoder.ok()) {
-    return decoder.error();
-  }
-  return Cp932Encoder(std::move(handle).value(), std::move(decoder).value());
+  return Cp932Encoder(openIconv("CP932", "UTF-8"), std::move(Cp932Decoder::open()).value());
 }
 
 std::string Cp932Encoder::convert(std::string_view utf8) {
@@ -146,11 +152,11 @@ std::string Cp932Encoder::convert(std::string_view utf8) {
       }
     }
     const std::string_view text = utf8.substr(start, position - start);
-    pieces.push_back(
-        {text,
-         kept ? std::move(cp932)
-              : convertLossy(handle_.get(), text, questionMark, unconvertibleUtf8Length),
-         kept});
+    pieces.push_back({text,
+                      kept ? std::move(cp932)
+                           : convertLossy(handle_.get(), encodeCp932Prefix, text, questionMark,
+                                          unconvertibleUtf8Length),
+                      kept});
   }
 
   std::string output;
@@ -176,15 +182,11 @@ std::string Cp932Encoder::convert(std::string_view utf8) {
 }
 
 Result<Cp932Decoder> Cp932Decoder::open() {
-  auto handle = openIconv("UTF-8", "CP932");
-  if (!handle.ok()) {
-    return handle.error();
-  }
-  return Cp932Decoder(std::move(handle).value());
+  return Cp932Decoder(openIconv("UTF-8", "CP932"));
 }
 
 std::string Cp932Decoder::convert(std::string_view cp932) {
-  return convertLossy(handle_.get(), cp932, keptBytes, undecodableCp932Length);
+  return convertLossy(handle_.get(), decodeCp932Prefix, cp932, keptBytes, undecodableCp932Length);
 }
 
 bool writtenAlike(std::string_view a, std::string_view b) {

@@ -10,8 +10,9 @@
 // every other character code page 932 lacks it is written as "?", so a typed character never
 // turns into bytes that would read as something else.
 //
-// Opening a converter fails only when the system lacks code page 932 support; each converter
-// owns its iconv descriptor.
+// A converter uses the C library's iconv where it has code page 932, and otherwise the table of
+// io/cp932_table.h, which converts exactly as glibc does; each converter owns its iconv
+// descriptor, if any, so opening one never fails.
 #pragma once
 
 #include <iconv.h>
@@ -42,7 +43,7 @@ class Cp932Decoder {
  private:
   explicit Cp932Decoder(IconvHandle handle) : handle_(std::move(handle)) {}
 
-  IconvHandle handle_;
+  IconvHandle handle_;  // null: by table
 };
 
 class Cp932Encoder {
@@ -57,7 +58,7 @@ class Cp932Encoder {
   Cp932Encoder(IconvHandle handle, Cp932Decoder decoder)
       : handle_(std::move(handle)), decoder_(std::move(decoder)) {}
 
-  IconvHandle handle_;
+  IconvHandle handle_;  // null: by table
   // Checks that kept bytes read back as the characters they came from.
   Cp932Decoder decoder_;
 };
@@ -68,8 +69,7 @@ std::optional<char> keptByteAt(std::string_view text);
 
 // Whether two texts are written to a file as the same bytes: a typed name and the name a file
 // read back to, which differ as text wherever code page 932 has one code for two characters (a
-// typed "〜" reads back as "～") or none (both are written as "?"). Without code page 932 support
-// only equal texts are the same.
+// typed "〜" reads back as "～") or none (both are written as "?").
 bool writtenAlike(std::string_view a, std::string_view b);
 
 }  // namespace vantoki

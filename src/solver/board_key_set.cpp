@@ -68,7 +68,7 @@ BoardKeySet::Insertion BoardKeySet::insert(std::span<const std::uint8_t> key, st
   }
   const auto index = static_cast<std::uint32_t>(size_);
   if (index % kKeysPerChunk == 0) {
-    chunks_.push_back(std::make_unique_for_overwrite<std::uint8_t[]>(kKeysPerChunk * keyBytes_));
+    chunks_.push_back(std::unique_ptr<std::uint8_t[]>(new std::uint8_t[kKeysPerChunk * keyBytes_]));
   }
   std::copy(key.begin(), key.end(), keyStorage(index));
   table_[slot] = {index + 1, hash};

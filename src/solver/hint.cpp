@@ -21,7 +21,7 @@ struct Decision {
 // next, and all of them stop at the same moment.
 class BudgetedSearches {
  public:
-  BudgetedSearches(const HintBudget& budget, std::stop_token stop)
+  BudgetedSearches(const HintBudget& budget, StopToken stop)
       : boardsLeft_(budget.maxBoards),
         maxMemoryBytes_(budget.maxMemoryBytes),
         deadline_(std::chrono::steady_clock::now() + budget.maxTime),
@@ -58,12 +58,12 @@ class BudgetedSearches {
   std::size_t boardsLeft_;
   const std::size_t maxMemoryBytes_;
   const std::chrono::steady_clock::time_point deadline_;
-  const std::stop_token stop_;
+  const StopToken stop_;
 };
 
 }  // namespace
 
-Hint findHint(std::span<const Board> play, const HintBudget& budget, std::stop_token stop) {
+Hint findHint(std::span<const Board> play, const HintBudget& budget, StopToken stop) {
   if (play.empty()) {
     return {};
   }

@@ -11,9 +11,9 @@
 #include <cstddef>
 #include <optional>
 #include <span>
-#include <stop_token>
 
 #include "core/board.h"
+#include "solver/stop_token.h"
 
 namespace vantoki {
 
@@ -42,6 +42,6 @@ struct Hint {
 
 // `play` holds the boards of turns 0 to the one shown, which is the last. An empty play has no
 // board to decide: OutOfBudget. A stop request ends the hint as the budget's end does.
-Hint findHint(std::span<const Board> play, const HintBudget& budget, std::stop_token stop = {});
+Hint findHint(std::span<const Board> play, const HintBudget& budget, StopToken stop = {});
 
 }  // namespace vantoki

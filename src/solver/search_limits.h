@@ -3,11 +3,14 @@
 // analysis bounds its boards and its memory alone.
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 #include <cstddef>
-#include <stop_token>
+#include <cstdint>
+#include <limits>
 
 #include "core/move_log.h"
+#include "solver/stop_token.h"
 
 namespace vantoki {
 
@@ -22,12 +25,14 @@ struct SearchLimits {
   // it does when the system refuses memory all the same; wide keys, twice the bytes of narrow
   // ones, reach it before maxStates. Callers with no figure of their own take the memory budget
   // (memory_budget.h), which this default bounds.
-  std::size_t maxMemoryBytes = std::size_t{4} << 30;
+  // 4 GiB, or as much as a 32-bit address space names (the page's WebAssembly).
+  std::size_t maxMemoryBytes = static_cast<std::size_t>(
+      std::min<std::uint64_t>(std::uint64_t{4} << 30, std::numeric_limits<std::size_t>::max()));
   // A search that must answer in time, or that its caller may no longer need, ends early; both
   // are looked at every few thousand boards, so they cost nothing to the pace of the search and
   // take effect within milliseconds.
   std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
-  std::stop_token stopToken{};
+  StopToken stopToken{};
 };
 
 }  // namespace vantoki

@@ -1,0 +1,463 @@
+// The page around the game. It builds its elements from the controls the game describes (the
+// layout table), decodes the picture strips for it, and turns the browser's events into calls on
+// the game's shell: a click, a press on a picture, a key, the 50 ms tick. What changes comes back
+// as calls on `page` below. The page's dialogs answer the game while its stack waits; while one
+// is open the game hears nothing but the tick, as the desktop's timer runs under a modal dialog,
+// so events behind it go nowhere and a move goes on to its end.
+'use strict';
+
+(() => {
+  const kTickMilliseconds = 50;
+  const kMiniCellPixels = 13;
+  const kSpriteCells = 17;
+  // Buttons as the game counts them, by the browser's button number.
+  const kButtonBits = [1, 4, 2];
+  const kKeyNames = {ArrowLeft: 'Left', ArrowUp: 'Up', ArrowRight: 'Right', ArrowDown: 'Down'};
+
+  let shell = null;
+  let busy = false;  // the game's stack waits for a dialog; the game says when (stackWaits)
+  let shellAddress = 0;
+  let leftButtonDown = false;
+  let hintWorker = null;
+  const hintAnswers = [];
+  const dialogWaiters = {};
+
+  const element = (id) => document.getElementById(id);
+
+  // Calls into the game unless its stack waits for a dialog. A call that ends up waiting returns
+  // a promise, which stands for no answer.
+  function callGame(call) {
+    if (busy || shell === null) {
+      return undefined;
+    }
+    const result = call();
+    return result instanceof Promise ? undefined : result;
+  }
+
+  async function decodePicture(url, width, height) {
+    const bitmap = await createImageBitmap(await (await fetch(url)).blob(),
+                                           {colorSpaceConversion: 'none', premultiplyAlpha: 'none'});
+    const canvas = document.createElement('canvas');
+    canvas.width = width || bitmap.width;
+    canvas.height = height || bitmap.height;
+    const context = canvas.getContext('2d');
+    context.imageSmoothingQuality = 'high';
+    context.drawImage(bitmap, 0, 0, canvas.width, canvas.height);
+    const image = context.getImageData(0, 0, canvas.width, canvas.height);
+    return {data: image.data, width: image.width, height: image.height};
+  }
+
+  function place(node, control) {
+    node.id = control.id;
+    node.style.left = `${control.left}px`;
+    node.style.top = `${control.top}px`;
+    node.style.width = `${control.width}px`;
+    node.style.height = `${control.height}px`;
+    if (control.tooltip) {
+      node.title = control.tooltip;
+    }
+    node.hidden = control.hidden;
+  }
+
+  function makeControl(control, onEvent) {
+    let node;
+    switch (control.kind) {
+      case 'window':
+        node = document.createElement('div');
+        node.className = 'window';
+        node.dataset.caption = control.caption;
+        break;
+      case 'frame':
+        node = document.createElement('div');
+        node.className = 'frame';
+        if (control.caption) {
+          node.classList.add('captioned');
+          const caption = document.createElement('span');
+          caption.className = 'frame-caption';
+          caption.textContent = control.caption;
+          node.appendChild(caption);
+        }
+        break;
+      case 'button':
+      case 'option':
+        node = document.createElement('button');
+        node.className = control.kind;
+        node.textContent = control.caption;
+        node.addEventListener('click', () => onEvent(control.id));
+        break;
+      case 'radio': {
+        node = document.createElement('label');
+        node.className = 'radio';
+        const input = document.createElement('input');
+        input.type = 'radio';
+        input.name = `${control.parentId}-choice`;
+        input.addEventListener('change', () => onEvent(control.id));
+        node.append(input, control.caption);
+        break;
+      }
+      case 'link':
+        node = document.createElement('a');
+        node.className = 'link';
+        node.href = '#';
+        node.textContent = control.caption;
+        node.addEventListener('click', (event) => { event.preventDefault(); onEvent(control.id); });
+        break;
+      case 'text':
+        node = document.createElement('input');
+        node.type = 'text';
+        node.className = 'name-box';
+        node.spellcheck = false;
+        break;
+      case 'picture':
+        node = document.createElement('canvas');
+        node.width = control.width;
+        node.height = control.height;
+        break;
+      case 'list':
+        node = document.createElement('select');
+        for (const name of control.caption.split('\n').filter((name) => name)) {
+          node.add(new Option(name));
+        }
+        break;
+      default:
+        node = document.createElement('div');
+        node.className = 'label';
+        node.textContent = control.caption;
+    }
+    place(node, control);
+    return node;
+  }
+
+  // The window's controls under `root`, each in its parent.
+  function buildWindow(window, root, onEvent) {
+    const controls = Module.pageControls(window);
+    for (let index = 0; index < controls.size(); ++index) {
+      const control = controls.get(index);
+      const node = makeControl(control, onEvent);
+      (control.parentId ? element(control.parentId) : root).appendChild(node);
+    }
+    controls.delete();
+    return element(window);
+  }
+
+  function wireMainWindow() {
+    for (const canvas of element('Form1').querySelectorAll('canvas')) {
+      canvas.addEventListener('contextmenu', (event) => event.preventDefault());
+      canvas.addEventListener('pointerdown', (event) => {
+        canvas.setPointerCapture(event.pointerId);
+        callGame(() => shell.pressPicture(canvas.id, kButtonBits[event.button] || 0,
+                                          event.offsetX, event.offsetY));
+      });
+      canvas.addEventListener('pointermove', (event) => {
+        if (event.buttons !== 0) {
+          callGame(() => shell.dragOnPicture(canvas.id, event.buttons, event.offsetX,
+                                             event.offsetY));
+        }
+      });
+      canvas.addEventListener('pointerup', () => callGame(() => shell.releasePicture(canvas.id)));
+    }
+    for (const box of element('Form1').querySelectorAll('input.name-box')) {
+      box.addEventListener('input', () => callGame(() => shell.editName(box.id, box.value)));
+    }
+    const speeds = element('Combo1');
+    speeds.addEventListener('change', () => callGame(() => shell.selectSpeed(speeds.selectedIndex)));
+    document.addEventListener('pointerdown', (event) => {
+      if (event.button === 0) leftButtonDown = true;
+    }, true);
+    document.addEventListener('pointerup', (event) => {
+      if (event.button === 0) leftButtonDown = false;
+    }, true);
+    const keyText = (event) => {
+      const key = kKeyNames[event.key] || (event.key.length === 1 ? event.key.toUpperCase() : event.key);
+      return (event.ctrlKey ? 'Ctrl+' : '') + (event.shiftKey ? 'Shift+' : '') +
+             (event.altKey ? 'Alt+' : '') + key;
+    };
+    const inNameBox = (event) => event.target instanceof HTMLInputElement &&
+                                 event.target.type === 'text';
+    document.addEventListener('keydown', (event) => {
+      if (document.querySelector('.overlay:not([hidden])')) return;
+      if (callGame(() => shell.keyDown(keyText(event), event.repeat, inNameBox(event)))) {
+        event.preventDefault();
+      }
+    });
+    document.addEventListener('keyup', (event) => {
+      if (callGame(() => shell.keyUp(keyText(event), event.repeat, inNameBox(event)))) {
+        event.preventDefault();
+      }
+    });
+    window.addEventListener('blur', () => {
+      leftButtonDown = false;
+      callGame(() => shell.keyboardLost());
+    });
+  }
+
+  // A dialog of the page over everything else; resolves with what `build` hands its `done`.
+  function modal(title, build) {
+    return new Promise((resolve) => {
+      const overlay = document.createElement('div');
+      overlay.className = 'overlay';
+      const box = document.createElement('div');
+      box.className = 'dialog';
+      box.setAttribute('role', 'dialog');
+      const heading = document.createElement('div');
+      heading.className = 'dialog-title';
+      heading.textContent = title;
+      const body = document.createElement('div');
+      body.className = 'dialog-body';
+      box.append(heading, body);
+      overlay.appendChild(box);
+      document.body.appendChild(overlay);
+      build(body, (answer) => {
+        overlay.remove();
+        resolve(answer);
+      });
+    });
+  }
+
+  function dialogButtons(body, captions, done) {
+    const row = document.createElement('div');
+    row.className = 'dialog-buttons';
+    const buttons = captions.map(([caption, answer]) => {
+      const button = document.createElement('button');
+      button.className = 'button';
+      button.textContent = caption;
+      button.addEventListener('click', () => done(answer));
+      row.appendChild(button);
+      return button;
+    });
+    body.appendChild(row);
+    buttons[0].focus();
+    return buttons;
+  }
+
+  function fileNamesIn(folder, pattern) {
+    const extension = pattern.replace(/^\*/, '');
+    const names = [];
+    const visit = (path, shown) => {
+      for (const name of Module.FS.readdir(path).filter((name) => !name.startsWith('.')).sort()) {
+        const full = `${path}/${name}`;
+        if (Module.FS.isDir(Module.FS.stat(full).mode)) {
+          visit(full, `${shown}${name}/`);
+        } else if (name.endsWith(extension)) {
+          names.push([`${shown}${name}`, full]);
+        }
+      }
+    };
+    try {
+      visit(folder, '');
+    } catch (error) {
+      // A folder that is not there lists nothing.
+    }
+    return names;
+  }
+
+  function readPickedFile(file) {
+    return file.arrayBuffer().then((bytes) => {
+      const folder = '/picked';
+      if (!Module.FS.analyzePath(folder).exists) Module.FS.mkdir(folder);
+      const path = `${folder}/${file.name.replace(/\//g, '_')}`;
+      Module.FS.writeFile(path, new Uint8Array(bytes));
+      return path;
+    });
+  }
+
+  const page = {
+    allocateText(text) {
+      const size = Module.lengthBytesUTF8(text) + 1;
+      const pointer = Module._malloc(size);
+      Module.stringToUTF8(text, pointer, size);
+      return pointer;
+    },
+    setText(id, text) {
+      const node = element(id);
+      if (node instanceof HTMLInputElement) node.value = text;
+      else node.textContent = text;
+    },
+    setChecked(id, checked) { element(id).classList.toggle('checked', checked); },
+    setVisible(id, visible) { element(id).hidden = !visible; },
+    setLocked(id, locked) { element(id).readOnly = locked; },
+    setValue(id, value) { element(id).selectedIndex = value; },
+    showPicture(id, rgba, width, height) {
+      const canvas = element(id);
+      canvas.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(rgba), width, height), 0, 0);
+      if (id === 'MapPic' && !page.firstBoardAt) page.firstBoardAt = performance.now();
+    },
+    leftButtonDown() { return leftButtonDown; },
+    stackWaits(waits) { busy = waits; },
+    openAddress(address) { return window.open(address, '_blank') !== null || address.startsWith('mailto:'); },
+    download(name, bytes) {
+      const link = document.createElement('a');
+      link.href = URL.createObjectURL(new Blob([bytes], {type: 'application/octet-stream'}));
+      link.download = name;
+      document.body.appendChild(link);
+      link.click();
+      link.remove();
+      setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+      page.downloads.push({name, bytes});
+    },
+    downloads: [],
+    showMessage(text, title, yesNo) {
+      return modal(title, (body, done) => {
+        const message = document.createElement('div');
+        message.className = 'message';
+        message.textContent = text.replace(/\r\n/g, '\n');
+        body.appendChild(message);
+        dialogButtons(body, yesNo ? [['はい', 1], ['いいえ', 2]] : [['OK', 0]], done);
+      });
+    },
+    chooseFileToOpen(description, pattern, folder) {
+      return modal('開く', (body, done) => {
+        const list = document.createElement('select');
+        list.className = 'file-list';
+        list.size = 8;
+        for (const [shown, full] of fileNamesIn(folder, pattern)) list.add(new Option(shown, full));
+        if (list.options.length > 0) list.selectedIndex = 0;
+        list.addEventListener('dblclick', () => list.value && done(list.value));
+        const filter = document.createElement('div');
+        filter.className = 'file-filter';
+        filter.textContent = description;
+        const picker = document.createElement('input');
+        picker.type = 'file';
+        picker.accept = pattern.replace(/^\*/, '');
+        picker.hidden = true;
+        picker.addEventListener('change', () => {
+          if (picker.files.length > 0) readPickedFile(picker.files[0]).then(done);
+        });
+        body.append(filter, list, picker);
+        dialogButtons(body, [['開く', 'open'], ['パソコンのファイル…', 'pick'], ['キャンセル', null]],
+                      (answer) => {
+                        if (answer === 'open') list.value && done(list.value);
+                        else if (answer === 'pick') picker.click();
+                        else done(null);
+                      });
+      });
+    },
+    chooseFileToSave(description, pattern) {
+      return modal('名前を付けて保存', (body, done) => {
+        const filter = document.createElement('div');
+        filter.className = 'file-filter';
+        filter.textContent = description;
+        const name = document.createElement('input');
+        name.type = 'text';
+        name.className = 'file-name';
+        name.addEventListener('keydown', (event) => {
+          // Taken here, so it does not also press the button of the dialog that comes next.
+          if (event.key === 'Enter') {
+            event.preventDefault();
+            done(name.value);
+          }
+        });
+        body.append(filter, name);
+        dialogButtons(body, [['保存', 'save'], ['キャンセル', null]],
+                      (answer) => done(answer === null ? null : name.value));
+        name.focus();
+      });
+    },
+    openDialog(window) {
+      element(`${window}-overlay`).hidden = false;
+      if (window === 'Form2') {
+        for (const node of element('Form2').querySelectorAll('.checked')) node.classList.remove('checked');
+        for (const node of element('Form2').querySelectorAll('input')) {
+          if (node.type === 'radio') node.checked = false;
+          else node.value = '';
+        }
+        for (const canvas of element('Form2').querySelectorAll('canvas')) {
+          canvas.getContext('2d').clearRect(0, 0, canvas.width, canvas.height);
+        }
+      }
+    },
+    closeDialog(window) { element(`${window}-overlay`).hidden = true; },
+    nextDialogEvent(window) {
+      return new Promise((resolve) => { dialogWaiters[window] = resolve; });
+    },
+    startHintSearch(search, cells, budget) {
+      if (hintWorker === null) {
+        hintWorker = new Worker('hint_worker.js');
+        hintWorker.onmessage = (event) => {
+          page.hintSearching = false;
+          hintAnswers.push(event.data);
+        };
+      }
+      page.hintSearching = true;
+      hintWorker.postMessage({search, cells, budget});
+    },
+    stopHintSearch() {
+      page.hintSearching = false;
+      if (hintWorker !== null) {
+        hintWorker.terminate();
+        hintWorker = null;
+      }
+    },
+    hintSearching: false,
+    firstBoardAt: 0,
+  };
+
+  // The stage operations dialog and the About box: built once, shown while the game asks.
+  function buildDialog(window) {
+    const overlay = document.createElement('div');
+    overlay.className = 'overlay';
+    overlay.id = `${window}-overlay`;
+    overlay.hidden = true;
+    const box = document.createElement('div');
+    box.className = 'dialog';
+    const heading = document.createElement('div');
+    heading.className = 'dialog-title';
+    const close = document.createElement('button');
+    close.className = 'dialog-close';
+    close.textContent = '×';
+    close.addEventListener('click', () => answerDialog(window, 'close'));
+    box.appendChild(heading);
+    overlay.appendChild(box);
+    document.body.appendChild(overlay);
+    heading.textContent = buildWindow(window, box, (id) => answerDialog(window, id)).dataset.caption;
+    // A dialog's name boxes only show names, locked as the window's are in play.
+    for (const nameBox of box.querySelectorAll('input.name-box')) nameBox.readOnly = true;
+    heading.appendChild(close);
+  }
+
+  function answerDialog(window, id) {
+    const waiter = dialogWaiters[window];
+    delete dialogWaiters[window];
+    if (waiter) waiter(id);
+  }
+
+  function tick() {
+    if (shell === null) return;
+    // A hint's answer may open its message, which the game then waits for like any other.
+    while (hintAnswers.length > 0 && !busy) {
+      const answer = hintAnswers.shift();
+      callGame(() => Module.hintFound(answer.search, answer.kind, answer.direction,
+                                      answer.turnsToClear, answer.stepsBack));
+    }
+    // Also while the game waits for a dialog, through the plain export: a call through the
+    // bindings would take that wait for its own.
+    Module._tickShell(shellAddress);
+  }
+
+  let Module = null;
+
+  async function start() {
+    const loaded = Promise.all([
+      decodePicture('chara.png'), decodePicture('mask.png'), decodePicture('bomb1.png'),
+      decodePicture('bomb2.png'), decodePicture('chara.png', kSpriteCells * kMiniCellPixels, kMiniCellPixels),
+    ]);
+    Module = await createVantoki({page});
+    const [sprites, spriteMask, bursts, burstMask, miniSprites] = await loaded;
+    const root = element('game');
+    buildWindow('Form1', root, (id) => callGame(() => shell.click(id)));
+    document.title = element('Form1').dataset.caption;
+    buildDialog('Form2');
+    buildDialog('frmAbout');
+    element('frmAbout-picIcon').getContext('2d').drawImage(
+        await createImageBitmap(await (await fetch('icon.png')).blob()), 0, 0);
+    wireMainWindow();
+    shell = new Module.WebShell({sprites, spriteMask, bursts, burstMask, miniSprites});
+    shellAddress = shell.address();
+    const stageFile = new URLSearchParams(location.search).get('stages') ?? 'stagedata/vantoki.vkst';
+    callGame(() => shell.start(stageFile));
+    setInterval(tick, kTickMilliseconds);
+    window.vantoki = {page, module: Module, shell, isBusy: () => busy};
+  }
+
+  start();
+})();

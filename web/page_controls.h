@@ -1,0 +1,34 @@
+// The page's controls, one for each entry of the layout table of a window: the element id, what
+// kind of element stands there, its caption and tooltip. Ids are the object names, an element of
+// a control array with a hyphen ("Option1-3"); the dialogs' ids start with the window's name
+// ("Form2-Option1-3", "frmAbout-Command1"), since their object names repeat the main window's.
+// The page builds its elements from this and nothing else, so its layout is the layout table's.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantoki {
+
+struct PageControl {
+  std::string id;
+  std::string parentId;  // empty for the window itself
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  // window, frame, label, button, option (a button that stays down), text, picture, list, radio
+  std::string kind;
+  std::string caption;
+  std::string tooltip;
+  bool hidden = false;  // not visible at start
+};
+
+// The element id of a control of `window`, by its object name.
+std::string elementId(std::string_view window, std::string_view objectName);
+
+// "Form1", "Form2" or "frmAbout"; any other name has no controls.
+std::vector<PageControl> pageControls(std::string_view window);
+
+}  // namespace vantoki

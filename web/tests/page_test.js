@@ -1,0 +1,324 @@
+// The page in a real browser (Debian's chromium, headless, through puppeteer-core), played as a
+// player plays it: by clicks on its elements, through its own dialogs and the browser's file
+// picker. What it shows and saves is compared with what the desktop's code makes of the same
+// files (vantoki-cli). Usage: node page_test.js PAGE_FOLDER VANTOKI_CLI SOURCE_FOLDER [NAME_PATTERN]
+'use strict';
+
+const assert = require('node:assert/strict');
+const {execFileSync} = require('node:child_process');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const puppeteer = require('puppeteer-core');
+const {serve} = require('./page_server');
+
+const [pageFolder, cli, sources, only = ''] = process.argv.slice(2);
+const stageFile = path.join(sources, 'stagedata', 'vantoki.vkst');
+const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'vantoki-page-'));
+
+const visible = (page, id) => page.$eval(`#${id}`, (node) => !node.hidden && node.offsetParent !== null);
+const textOf = (page, id) => page.$eval(`#${id}`, (node) => node.value ?? node.textContent);
+
+async function waitFor(page, check, what) {
+  const end = Date.now() + 15000;
+  while (Date.now() < end) {
+    if (await check()) return;
+    await new Promise((resolve) => setTimeout(resolve, 20));
+  }
+  throw new Error(`timed out waiting for ${what}`);
+}
+
+// The text of the page's message now open; answers it with `button`.
+async function answerMessage(page, button = 'OK') {
+  await page.waitForSelector('.overlay .message');
+  const text = await page.$eval('.overlay .message', (node) => node.textContent);
+  const [choice] = await page.$$(`xpath/.//div[contains(@class,"dialog-buttons")]/button[text()="${button}"]`);
+  await choice.click();
+  await waitFor(page, async () => (await page.$('.overlay .message')) === null, 'the message to close');
+  return text;
+}
+
+async function openThroughPicker(page, commandId, file) {
+  await page.click(`#${commandId}`);
+  await page.waitForSelector('.overlay .file-list');
+  const [pick] = await page.$$('xpath/.//button[text()="パソコンのファイル…"]');
+  const [chooser] = await Promise.all([page.waitForFileChooser(), pick.click()]);
+  await chooser.accept([file]);
+}
+
+async function saveAs(page, commandId, name) {
+  const before = await page.evaluate(() => window.vantoki.page.downloads.length);
+  await page.click(`#${commandId}`);
+  await page.waitForSelector('.overlay .file-name');
+  await page.type('.overlay .file-name', name);
+  await page.keyboard.press('Enter');
+  assert.equal(await answerMessage(page), 'データセーブが完了しました');
+  return page.evaluate((index) => {
+    const saved = window.vantoki.page.downloads[index];
+    return {name: saved.name, bytes: Array.from(saved.bytes)};
+  }, before);
+}
+
+async function boardPixels(page) {
+  return page.$eval('#MapPic', (canvas) =>
+    Array.from(canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data));
+}
+
+async function pngPixels(page, file) {
+  const base64 = fs.readFileSync(file).toString('base64');
+  return page.evaluate(async (data) => {
+    const blob = await (await fetch(`data:image/png;base64,${data}`)).blob();
+    const bitmap = await createImageBitmap(blob, {colorSpaceConversion: 'none', premultiplyAlpha: 'none'});
+    const canvas = new OffscreenCanvas(bitmap.width, bitmap.height);
+    const context = canvas.getContext('2d');
+    context.drawImage(bitmap, 0, 0);
+    return Array.from(context.getImageData(0, 0, bitmap.width, bitmap.height).data);
+  }, base64);
+}
+
+// The lines of `vantoki-cli check` on a stage set the page saved.
+function checkSaved(saved) {
+  const file = path.join(scratch, saved.name);
+  fs.writeFileSync(file, Buffer.from(saved.bytes));
+  return execFileSync(cli, ['check', file]).toString().split('\n');
+}
+
+const tests = {
+  async 'the board at the start of each basic stage is the one vantoki-cli renders'(page) {
+    for (let stage = 1; stage <= 10; ++stage) {
+      await page.click(`#Option1-${stage - 1}`);
+      const png = path.join(scratch, `stage${stage}.png`);
+      execFileSync(cli, ['render', stageFile, String(stage), png]);
+      const [shown, rendered] = [await boardPixels(page), await pngPixels(page, png)];
+      assert.equal(shown.length, rendered.length);
+      const differing = shown.findIndex((value, index) => value !== rendered[index]);
+      assert.equal(differing, -1, `stage ${stage} differs at pixel ${Math.floor(differing / 4)}`);
+    }
+  },
+
+  async 'at device pixel ratio 2 the board on screen is its picture enlarged pixel by pixel'(page) {
+    await page.setViewport({width: 900, height: 700, deviceScaleFactor: 2});
+    await page.click('#Option1-6');
+    const picture = await boardPixels(page);
+    const file = path.join(scratch, 'scaled.png');
+    await (await page.$('#MapPic')).screenshot({path: file});
+    const shown = await pngPixels(page, file);
+    assert.equal(shown.length, picture.length * 4);
+    const differing = shown.findIndex((value, index) => {
+      const [pixel, channel] = [Math.floor(index / 4), index % 4];
+      const [x, y] = [pixel % 1200, Math.floor(pixel / 1200)];
+      return value !== picture[((y >> 1) * 600 + (x >> 1)) * 4 + channel];
+    });
+    assert.equal(differing, -1, `the screen differs at device pixel ${Math.floor(differing / 4)}`);
+  },
+
+  async 'stage 1 played by the direction buttons clears and saves the shipped replay'(page) {
+    await page.click('#Option1-0');
+    await page.select('#Combo1', '超速い');
+    const line = execFileSync(cli, ['solve', stageFile, '1']).toString().match(/: (\d+)/)[1];
+    for (const [turn, direction] of [...line].entries()) {
+      await page.click(`#Picture4-${direction}`);
+      await waitFor(page, async () => Number(await textOf(page, 'Label5')) === turn + 1, `turn ${turn + 1}`);
+    }
+    assert.ok(await visible(page, 'Frame7'), 'STAGE CLEAR!! is shown');
+    const saved = await saveAs(page, 'Command4', 'stage01');
+    assert.equal(saved.name, 'stage01.vkrp');
+    assert.deepEqual(Buffer.from(saved.bytes), fs.readFileSync(path.join(sources, 'replaydata', 'stage01.vkrp')));
+  },
+
+  async 'a replay from the picker plays back to the clear, and the stop button stops one'(page) {
+    const replay = path.join(sources, 'replaydata', 'stage01.vkrp');
+    await page.click('#Option1-0');
+    await page.select('#Combo1', '超速い');
+    await openThroughPicker(page, 'Command6', replay);
+    assert.match(await answerMessage(page), /リプレイデータを読み込みました/);
+    await waitFor(page, () => visible(page, 'Frame7'), 'STAGE CLEAR!!');
+    assert.equal(await textOf(page, 'Label5'), '015');
+    assert.equal(await visible(page, 'Frame6'), false);
+
+    await page.select('#Combo1', 'スムーズ');
+    await openThroughPicker(page, 'Command6', replay);
+    await answerMessage(page);
+    assert.ok(await visible(page, 'Frame6'), 'the stop panel shows while a replay plays');
+    await page.click('#Command8');
+    await waitFor(page, async () => !(await visible(page, 'Frame6')), 'the replay to stop');
+    await new Promise((resolve) => setTimeout(resolve, 500));
+    assert.ok(Number(await textOf(page, 'Label5')) < 15, 'the replay stopped before its end');
+    assert.equal(await visible(page, 'Frame7'), false);
+  },
+
+  async 'a broken stage file is refused and changes nothing'(page) {
+    await page.click('#Option1-2');
+    const [board, dataSetName, stageName] =
+        [await boardPixels(page), await textOf(page, 'Text2'), await textOf(page, 'Text1')];
+    const broken = path.join(scratch, 'broken.vkst');
+    fs.writeFileSync(broken, '"only a name"\r\n"and"\r\n');
+    await openThroughPicker(page, 'Command2', broken);
+    const message = await answerMessage(page);
+    assert.match(message, /^原因不明のエラーで、\/picked\/broken\.vkstをデータロードできませんでした\n/);
+    assert.deepEqual(await boardPixels(page), board);
+    assert.equal(await textOf(page, 'Text2'), dataSetName);
+    assert.equal(await textOf(page, 'Text1'), stageName);
+  },
+
+  async 'an edited stage saved from the page reads back as the same stage'(page) {
+    await page.click('#Option1-0');
+    await page.click('#Command3');
+    // The palette's star (fifth column, second row) for the left button, painted on an empty
+    // cell of stage 1; then the stage gets a new name.
+    const palette = await page.$('#Picture1');
+    const paletteBox = await palette.boundingBox();
+    await page.mouse.click(paletteBox.x + 180, paletteBox.y + 60);
+    const board = await (await page.$('#MapPic')).boundingBox();
+    await page.mouse.click(board.x + 2 * 40 + 20, board.y + 4 * 40 + 20);
+    await page.click('#Text1', {clickCount: 3});
+    await page.keyboard.type('星をひとつ足した一歩');
+    const saved = await saveAs(page, 'Command1', 'edited');
+    assert.equal(saved.name, 'edited.vkst');
+    const original = execFileSync(cli, ['check', stageFile]).toString().split('\n');
+    const edited = checkSaved(saved);
+    assert.equal(edited[1], 'stage 1: players 1, bombs 1, stars 2, balls 0, arrow blocks 0, name 星をひとつ足した一歩', edited[1]);
+    assert.deepEqual(edited.slice(2), original.slice(2));
+    assert.equal(edited[0], original[0]);
+  },
+
+  async 'a stage copied in the stage operations dialog is saved over the other number'(page) {
+    await page.click('#Command3');
+    await page.click('#Command9');
+    await page.click('#Form2-Option1-1');
+    await page.click('#Form2-Option1-14');
+    await page.click('#Form2-Option4');
+    await page.click('#Form2-Command1');
+    assert.match(await answerMessage(page, 'はい'), /^ステージ2をステージ5に上書きコピーします。/);
+    assert.equal(await visible(page, 'Form2'), false);
+    const original = execFileSync(cli, ['check', stageFile]).toString().split('\n');
+    const copied = checkSaved(await saveAs(page, 'Command1', 'copied'));
+    assert.equal(copied[5], original[2].replace(/^stage 2:/, 'stage 5:'));
+    assert.deepEqual(copied.filter((_, line) => line !== 5), original.filter((_, line) => line !== 5));
+  },
+
+  async 'the About box opens the help page'(page) {
+    await page.click('#Command7');
+    assert.ok(await visible(page, 'frmAbout'), 'the About box is shown');
+    const [help] = await Promise.all([
+      new Promise((resolve) => page.browser().once('targetcreated', (target) => resolve(target.page()))),
+      page.click('#frmAbout-Command2'),
+    ]);
+    await help.waitForFunction(() => document.readyState === 'complete');
+    assert.match(await help.title(), /Vantoki/);
+    assert.ok(await help.$eval('img', (image) => image.complete && image.naturalWidth > 0));
+    await help.close();
+    await page.click('#frmAbout-Command1');
+    assert.equal(await visible(page, 'frmAbout'), false);
+  },
+
+  async 'H shows the hint of the shortest solution, and the page answers clicks during the search'(page, origin) {
+    // Stage 7 of the advanced set: its search takes seconds, and its shortest solution is shipped.
+    const advanced = path.join(sources, 'stagedata', 'vantoki_advanced.vkst');
+    const replay = path.join(sources, 'replaydata', 'advanced', 'stage07.vkrp');
+    const turns = Number(execFileSync(cli, ['replay', advanced, '7', replay]).toString().match(/^turn=(\d+)/)[1]);
+    await page.goto(`${origin}/?stages=stagedata/vantoki_advanced.vkst`);
+    await page.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
+    await page.click('#Option1-6');
+    await page.keyboard.press('h');
+    await page.click('#Command7');
+    assert.ok(await visible(page, 'frmAbout'), 'the About box opened during the search');
+    assert.ok(await page.evaluate(() => window.vantoki.page.hintSearching), 'still searching');
+    await page.click('#frmAbout-Command1');
+    const [, arrow, left] = (await answerMessage(page)).match(/^次の一手：([←↑→↓])（あと(\d+)手でクリア）$/);
+    assert.equal(Number(left), turns);
+    // The move shown is one of a shortest solution: after it, one turn less is left.
+    await page.keyboard.press({'←': 'ArrowLeft', '↑': 'ArrowUp', '→': 'ArrowRight', '↓': 'ArrowDown'}[arrow]);
+    await waitFor(page, async () => await textOf(page, 'Label5') === '001', 'the move');
+    await page.keyboard.press('h');
+    assert.match(await answerMessage(page), new RegExp(`（あと${turns - 1}手でクリア）$`));
+  },
+
+  async 'a direction key held when a dialog opens walks no further under it'(page) {
+    await page.click('#Option1-0');
+    await page.select('#Combo1', '超スムーズ');
+    await page.keyboard.down('ArrowRight');
+    await page.click('#Command7');
+    await page.keyboard.up('ArrowRight');
+    // The first move takes 2 s; a key still held would start the next one as it ends.
+    await waitFor(page, async () => await textOf(page, 'Label5') === '001', 'the first move');
+    const after = await boardPixels(page);
+    await new Promise((resolve) => setTimeout(resolve, 300));
+    assert.deepEqual(await boardPixels(page), after, 'the robot walks on');
+    assert.ok(await visible(page, 'frmAbout'));
+  },
+
+  async 'past 500 turns the message a tick opens is waited for, and the game goes on after it'(page) {
+    await page.click('#Option1-0');
+    await page.select('#Combo1', '超速い');
+    // To and fro, ticked at once rather than every 50 ms, until the tick commits turn 501.
+    await page.evaluate(() => {
+      const {shell, module, isBusy} = window.vantoki;
+      const address = shell.address();
+      for (let move = 0; move < 600 && !isBusy(); ++move) {
+        const button = `Picture4-${move % 2 === 0 ? 2 : 0}`;
+        shell.pressPicture(button, 1, 1, 1);
+        shell.releasePicture(button);
+        for (let tick = 0; tick < 4 && !isBusy(); ++tick) module._tickShell(address);
+      }
+    });
+    assert.equal(await answerMessage(page), '500ターンを超えましたので、これ以上は記録されません！');
+    await page.click('#Option1-1');
+    assert.equal(await textOf(page, 'Label5'), '000');
+    assert.equal(await textOf(page, 'Text1'), execFileSync(cli, ['check', stageFile]).toString().split('\n')[2].match(/name (.*)$/)[1]);
+  },
+
+  async 'a move goes on to its end under a message'(page) {
+    await page.click('#Option1-0');
+    await page.select('#Combo1', '超スムーズ');
+    const first = execFileSync(cli, ['solve', stageFile, '1']).toString().match(/: (\d)/)[1];
+    const before = await boardPixels(page);
+    await page.click(`#Picture4-${first}`);
+    await page.click('#Command4');
+    await page.waitForSelector('.overlay .file-name');
+    await page.type('.overlay .file-name', 'under');
+    await page.keyboard.press('Enter');
+    await page.waitForSelector('.overlay .message');
+    assert.equal(await textOf(page, 'Label5'), '000', 'the move is still under way');
+    await waitFor(page, async () => await textOf(page, 'Label5') === '001', 'the move to end');
+    assert.ok((await page.$('.overlay .message')) !== null, 'the message is still open');
+    assert.notDeepEqual(await boardPixels(page), before);
+    assert.equal(await answerMessage(page), 'データセーブが完了しました');
+  },
+};
+
+(async () => {
+  const server = await serve(pageFolder);
+  const browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--force-device-scale-factor=1'],
+  });
+  let failed = 0;
+  try {
+    for (const [name, test] of Object.entries(tests).filter(([name]) => name.match(only))) {
+      const page = await browser.newPage();
+      const errors = [];
+      page.on('pageerror', (error) => errors.push(error.message));
+      await page.setViewport({width: 900, height: 700});
+      const origin = `http://127.0.0.1:${server.address().port}`;
+      await page.goto(`${origin}/`);
+      await page.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
+      try {
+        const started = Date.now();
+        await test(page, origin);
+        assert.deepEqual(errors, []);
+        console.log(`ok      ${name} (${((Date.now() - started) / 1000).toFixed(1)} s)`);
+      } catch (error) {
+        ++failed;
+        console.log(`FAILED  ${name}\n        ${error.stack.split('\n').slice(0, 5).join('\n        ')}`);
+      }
+      await page.close();
+    }
+  } finally {
+    await browser.close();
+    server.close();
+    fs.rmSync(scratch, {recursive: true, force: true});
+  }
+  process.exit(failed === 0 ? 0 : 1);
+})();

@@ -1,0 +1,100 @@
+// The page's bindings: what the page script may call. It hands over the pictures it decoded, then
+// forwards its events to the shell; everything else comes back to it through the page elements
+// and the platform.
+#include <emscripten/bind.h>
+#include <emscripten/emscripten.h>
+#include <emscripten/val.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "page_controls.h"
+#include "view/image24.h"
+#include "view/picture_strips.h"
+#include "web_shell.h"
+
+namespace vantoki {
+namespace {
+
+// A picture the page decoded: four bytes a pixel, the alpha ignored.
+Image24 imageFromRgba(const emscripten::val& rgba, int width, int height) {
+  const std::vector<std::uint8_t> bytes =
+      emscripten::convertJSArrayToNumberVector<std::uint8_t>(rgba);
+  Image24 image(width, height);
+  if (bytes.size() < static_cast<std::size_t>(width) * height * 4) {
+    return image;
+  }
+  const std::uint8_t* in = bytes.data();
+  for (int y = 0; y < height; ++y) {
+    std::uint8_t* out = image.row(y);
+    for (int x = 0; x < width; ++x, in += 4, out += 3) {
+      out[0] = in[0];
+      out[1] = in[1];
+      out[2] = in[2];
+    }
+  }
+  return image;
+}
+
+Image24 pictureOf(const emscripten::val& picture) {
+  return imageFromRgba(picture["data"], picture["width"].as<int>(), picture["height"].as<int>());
+}
+
+// The pictures as {data, width, height}: sprites, spriteMask, bursts, burstMask, miniSprites.
+std::unique_ptr<WebShell> makeShell(const emscripten::val& pictures) {
+  return std::make_unique<WebShell>(
+      PictureStrips{pictureOf(pictures["sprites"]), pictureOf(pictures["spriteMask"]),
+                    pictureOf(pictures["bursts"]), pictureOf(pictures["burstMask"])},
+      pictureOf(pictures["miniSprites"]));
+}
+
+std::vector<PageControl> pageControlsOf(const std::string& window) {
+  return pageControls(window);
+}
+
+}  // namespace
+}  // namespace vantoki
+
+// The tick as a plain export, for the shell at `shell`: the page ticks also while the game's stack
+// waits for a dialog, where a call through the bindings would take that wait for its own.
+extern "C" EMSCRIPTEN_KEEPALIVE void tickShell(vantoki::WebShell* shell) {
+  shell->tick();
+}
+
+EMSCRIPTEN_BINDINGS(vantoki_page) {
+  using namespace emscripten;
+  using vantoki::PageControl;
+  using vantoki::WebShell;
+
+  value_object<PageControl>("PageControl")
+      .field("id", &PageControl::id)
+      .field("parentId", &PageControl::parentId)
+      .field("left", &PageControl::left)
+      .field("top", &PageControl::top)
+      .field("width", &PageControl::width)
+      .field("height", &PageControl::height)
+      .field("kind", &PageControl::kind)
+      .field("caption", &PageControl::caption)
+      .field("tooltip", &PageControl::tooltip)
+      .field("hidden", &PageControl::hidden);
+  register_vector<PageControl>("PageControls");
+  function("pageControls", &vantoki::pageControlsOf);
+
+  class_<WebShell>("WebShell")
+      .constructor(&vantoki::makeShell)
+      .function("start", &WebShell::start)
+      .function("address", optional_override([](WebShell& shell) {
+                  return reinterpret_cast<std::uintptr_t>(&shell);
+                }))
+      .function("click", &WebShell::click)
+      .function("selectSpeed", &WebShell::selectSpeed)
+      .function("pressPicture", &WebShell::pressPicture)
+      .function("dragOnPicture", &WebShell::dragOnPicture)
+      .function("releasePicture", &WebShell::releasePicture)
+      .function("editName", &WebShell::editName)
+      .function("keyDown", &WebShell::keyDown)
+      .function("keyUp", &WebShell::keyUp)
+      .function("keyboardLost", &WebShell::keyboardLost);
+}

@@ -1,0 +1,260 @@
+#include "web_platform.h"
+
+#include <emscripten.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "dialogs/about_links.h"
+#include "dialogs/stage_operations_model.h"
+#include "layout/layout_table.h"
+#include "page_controls.h"
+#include "page_elements.h"
+
+namespace vantoki {
+namespace {
+
+constexpr const char* kDataFolder = "/vantoki";
+// Where a file being saved is written before it goes to the browser as a download.
+constexpr const char* kOutbox = "/outbox";
+
+// clang-format off: the bodies are JavaScript.
+// The page's dialogs answer with a promise; the WebAssembly stack waits for it. Texts come back
+// as strings the page allocated with malloc, owned here.
+EM_ASYNC_JS(int, pageShowMessage, (const char* text, const char* title, int yesNo), {
+  return await Module.page.showMessage(UTF8ToString(text), UTF8ToString(title), yesNo != 0);
+});
+
+EM_JS(void, pageShowMessageUnawaited, (const char* text, const char* title, int yesNo),
+      { Module.page.showMessage(UTF8ToString(text), UTF8ToString(title), yesNo != 0); });
+
+EM_ASYNC_JS(char*, pageChooseFileToOpen,
+            (const char* description, const char* pattern, const char* folder), {
+              const path = await Module.page.chooseFileToOpen(
+                  UTF8ToString(description), UTF8ToString(pattern), UTF8ToString(folder));
+              return path == null ? 0 : Module.page.allocateText(path);
+            });
+
+EM_ASYNC_JS(char*, pageChooseFileToSave, (const char* description, const char* pattern), {
+  const name = await Module.page.chooseFileToSave(UTF8ToString(description), UTF8ToString(pattern));
+  return name == null ? 0 : Module.page.allocateText(name);
+});
+
+EM_ASYNC_JS(char*, pageNextDialogEvent, (const char* window), {
+  return Module.page.allocateText(await Module.page.nextDialogEvent(UTF8ToString(window)));
+});
+
+EM_JS(void, pageOpenDialog, (const char* window),
+      { Module.page.openDialog(UTF8ToString(window)); });
+
+EM_JS(void, pageCloseDialog, (const char* window),
+      { Module.page.closeDialog(UTF8ToString(window)); });
+
+EM_JS(void, pageDownload, (const char* name, const std::uint8_t* bytes, int size),
+      { Module.page.download(UTF8ToString(name), HEAPU8.slice(bytes, bytes + size)); });
+
+EM_JS(void, pageStackWaits, (int waits), { Module.page.stackWaits(waits != 0); });
+
+EM_JS(int, pageLeftButtonDown, (), { return Module.page.leftButtonDown() ? 1 : 0; });
+
+EM_JS(int, pageOpenAddress, (const char* address),
+      { return Module.page.openAddress(UTF8ToString(address)) ? 1 : 0; });
+// clang-format on
+
+struct FreeText {
+  void operator()(char* text) const { std::free(text); }
+};
+
+std::optional<std::string> takeText(char* text) {
+  const std::unique_ptr<char, FreeText> owned(text);
+  if (!owned) {
+    return std::nullopt;
+  }
+  return std::string(owned.get());
+}
+
+std::string readWholeFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace
+
+MessageAnswer WebPlatform::showMessage(const std::string& text, const std::string& title,
+                                       MessageButtons buttons) {
+  deliverDownloads();
+  if (stackWaits_) {
+    // Only a tick under a dialog gets here. Its stack cannot wait a second time while the first
+    // wait holds it, so the message shows on top without a wait: an OK has only one answer, and
+    // a question takes the answer that changes nothing.
+    pageShowMessageUnawaited(text.c_str(), title.c_str(), buttons == MessageButtons::YesNo);
+    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+  }
+  const DialogScope scope(*this);
+  switch (awaitPage([&] {
+    return pageShowMessage(text.c_str(), title.c_str(), buttons == MessageButtons::YesNo);
+  })) {
+    case 1:
+      return MessageAnswer::Yes;
+    case 2:
+      return MessageAnswer::No;
+    default:
+      return MessageAnswer::Ok;
+  }
+}
+
+std::optional<std::filesystem::path> WebPlatform::chooseFileToOpen(const FileFilter& filter,
+                                                                   const DialogFolders& folders) {
+  const DialogScope scope(*this);
+  const std::optional<std::string> path = takeText(awaitPage([&] {
+    return pageChooseFileToOpen(filter.description.c_str(), filter.pattern.c_str(),
+                                folders.initial.c_str());
+  }));
+  if (!path) {
+    return std::nullopt;
+  }
+  return std::filesystem::path(*path);
+}
+
+std::optional<std::filesystem::path> WebPlatform::chooseFileToSave(const FileFilter& filter,
+                                                                   const DialogFolders&) {
+  const DialogScope scope(*this);
+  const std::optional<std::string> name = takeText(awaitPage(
+      [&] { return pageChooseFileToSave(filter.description.c_str(), filter.pattern.c_str()); }));
+  // A name is the file's name only; a folder in it would leave the outbox.
+  if (!name || name->empty() || name->find('/') != std::string::npos || *name == "." ||
+      *name == "..") {
+    return std::nullopt;
+  }
+  std::error_code error;
+  std::filesystem::create_directories(kOutbox, error);
+  return std::filesystem::path(kOutbox) / *name;
+}
+
+void WebPlatform::showAboutBox() {
+  const DialogScope scope(*this);
+  pageOpenDialog("frmAbout");
+  for (;;) {
+    const std::string event =
+        takeText(awaitPage([] { return pageNextDialogEvent("frmAbout"); })).value_or("");
+    if (event == elementId("frmAbout", "Command2")) {
+      // The help page lies beside the page on the server, not in the program's files.
+      openInBrowser(*this, std::string(kHelpPageFileName));
+    } else if (event == elementId("frmAbout", "Label3")) {
+      openMakerWebPage(*this);
+    } else if (event == elementId("frmAbout", "Label5")) {
+      writeMailToMaker(*this);
+    } else {
+      break;
+    }
+  }
+  pageCloseDialog("frmAbout");
+}
+
+std::optional<StageOperationChoice> WebPlatform::chooseStageOperation(const StageSet& stageSet) {
+  const DialogScope scope(*this);
+  StageOperationsModel model(stageSet, *this, miniStrip_);
+  pageOpenDialog("Form2");
+  std::optional<StageOperationChoice> chosen;
+  for (;;) {
+    const std::string event =
+        takeText(awaitPage([] { return pageNextDialogEvent("Form2"); })).value_or("");
+    if (event == elementId("Form2", "Command1")) {
+      chosen = model.execute();
+      if (chosen) {
+        break;
+      }
+      continue;
+    }
+    bool handled = false;
+    for (int option = 0; option < kTargetOptionCount && !handled; ++option) {
+      if (event != elementId("Form2", arrayName("Option1", option))) {
+        continue;
+      }
+      handled = true;
+      if (const std::optional<int> side = model.chooseTarget(option)) {
+        for (int stage = 0; stage < kStageCount; ++stage) {
+          const int each = *side * kStageCount + stage;
+          setElementChecked(elementId("Form2", arrayName("Option1", each)), each == option);
+        }
+        setElementText(elementId("Form2", arrayName("Text1", *side)), model.targetName(*side));
+        showPicture(elementId("Form2", arrayName("Picture1", *side)), model.targetPreview(*side));
+      }
+    }
+    for (const OperationOption& option : kOperationOptions) {
+      if (event == elementId("Form2", option.name)) {
+        handled = true;
+        model.chooseOperation(option.operation);
+      }
+    }
+    if (!handled) {
+      break;
+    }
+  }
+  pageCloseDialog("Form2");
+  return chosen;
+}
+
+bool WebPlatform::fileExists(const std::filesystem::path& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
+
+bool WebPlatform::leftMouseButtonDown() {
+  return pageLeftButtonDown() != 0;
+}
+
+bool WebPlatform::openAddress(const std::string& address) {
+  return pageOpenAddress(address.c_str()) != 0;
+}
+
+std::filesystem::path WebPlatform::dataFolder() {
+  return kDataFolder;
+}
+
+void WebPlatform::setStackWaits(bool waits) {
+  stackWaits_ = waits;
+  pageStackWaits(waits ? 1 : 0);
+  if (waits && keyboardTaken_) {
+    keyboardTaken_();
+  }
+}
+
+void WebPlatform::runOnUiThread(std::function<void()> call) {
+  handedOver_.push_back(std::move(call));
+}
+
+void WebPlatform::runHandedOverCalls() {
+  while (!handedOver_.empty()) {
+    const std::function<void()> call = std::move(handedOver_.front());
+    handedOver_.pop_front();
+    call();
+  }
+}
+
+void WebPlatform::deliverDownloads() {
+  std::error_code error;
+  std::vector<std::filesystem::path> saved;
+  for (const auto& entry : std::filesystem::directory_iterator(kOutbox, error)) {
+    // A name with a leading dot is a save's temporary file, never one the player named.
+    if (entry.is_regular_file(error) && !entry.path().filename().string().starts_with('.')) {
+      saved.push_back(entry.path());
+    }
+  }
+  for (const std::filesystem::path& path : saved) {
+    // The memory file system keeps no umask of its own: a new file may come out unreadable.
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read,
+                                 std::filesystem::perm_options::add, error);
+    const std::string bytes = readWholeFile(path);
+    pageDownload(path.filename().c_str(), reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                 static_cast<int>(bytes.size()));
+    std::filesystem::remove(path, error);
+  }
+}
+
+}  // namespace vantoki

@@ -1,0 +1,89 @@
+// The page's side of the platform seam. Every modal thing (a message, a file dialog, the About box,
+// the stage operations dialog) is a dialog of the page that the game waits for: the call suspends
+// the WebAssembly stack until the player answers, while the browser goes on drawing. While it
+// waits the page calls the game for nothing but the 50 ms tick, as the desktop's timer goes on
+// under a modal dialog, so a move animates to its end behind it; nothing the player does behind
+// a dialog reaches the game. A message a tick opens then shows without a wait (showMessage).
+//
+// Files live in the module's memory file system: the shipped stage sets and replays in the
+// data folder, a file the player picks in a folder of its own, and a file being saved in the
+// outbox, which is handed to the browser as a download, with exactly the bytes written, before
+// the message that says how the save went.
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "platform/platform.h"
+#include "view/image24.h"
+
+namespace vantoki {
+
+class WebPlatform : public Platform {
+ public:
+  // `miniStrip` is the sprite strip shrunk for the stage operations dialog's previews; it must
+  // outlive the platform.
+  explicit WebPlatform(const Image24& miniStrip) : miniStrip_(miniStrip) {}
+
+  MessageAnswer showMessage(const std::string& text, const std::string& title,
+                            MessageButtons buttons) override;
+  std::optional<std::filesystem::path> chooseFileToOpen(const FileFilter& filter,
+                                                        const DialogFolders& folders) override;
+  std::optional<std::filesystem::path> chooseFileToSave(const FileFilter& filter,
+                                                        const DialogFolders& folders) override;
+  void showAboutBox() override;
+  std::optional<StageOperationChoice> chooseStageOperation(const StageSet& stageSet) override;
+  bool fileExists(const std::filesystem::path& path) override;
+  bool modalDialogOpen() override { return dialogsOpen_ > 0; }
+  bool leftMouseButtonDown() override;
+  bool openAddress(const std::string& address) override;
+  // The built-in stage sets, their replays and the help page: the game's place, and the only one.
+  std::filesystem::path dataFolder() override;
+  // None: the page keeps nothing of the player's on disk; a save is a download.
+  std::filesystem::path playerFolder() override { return {}; }
+  void runOnUiThread(std::function<void()> call) override;
+
+  // Runs the calls handed over since the last time, in order; the page calls it between events.
+  void runHandedOverCalls();
+  // Called whenever a dialog takes the keyboard: a key released meanwhile never reaches the game.
+  void onKeyboardTaken(std::function<void()> taken) { keyboardTaken_ = std::move(taken); }
+
+ private:
+  // Counts the page dialogs open while one is waited for.
+  class DialogScope {
+   public:
+    explicit DialogScope(WebPlatform& platform) : platform_(platform) { ++platform_.dialogsOpen_; }
+    ~DialogScope() { --platform_.dialogsOpen_; }
+    DialogScope(const DialogScope&) = delete;
+    DialogScope& operator=(const DialogScope&) = delete;
+
+   private:
+    WebPlatform& platform_;
+  };
+
+  // The result of `wait`, a call that suspends the stack until the page answers; meanwhile the
+  // only calls into the game are ticks, which find stackWaits_ set.
+  template <typename Wait>
+  auto awaitPage(Wait wait) {
+    setStackWaits(true);
+    const auto answer = wait();
+    setStackWaits(false);
+    return answer;
+  }
+  // Tells the page too, which calls nothing but the tick while the stack waits.
+  void setStackWaits(bool waits);
+
+  // Hands every file in the outbox to the browser as a download and removes it.
+  void deliverDownloads();
+
+  const Image24& miniStrip_;
+  int dialogsOpen_ = 0;
+  bool stackWaits_ = false;
+  std::deque<std::function<void()>> handedOver_;
+  std::function<void()> keyboardTaken_;
+};
+
+}  // namespace vantoki
