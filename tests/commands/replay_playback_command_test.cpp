@@ -242,18 +242,25 @@ TEST_F(ReplayInWindowTest, UnreadableRecordIsReportedAndChangesNothing) {
   EXPECT_FALSE(game.replayRunning());
 }
 
-TEST_F(ReplayInWindowTest, StopDuringTheThirdMoveEndsWithFourMoves) {
+// The fourth move is issued as the third is committed, and playback ends right there: the stop
+// panel goes while that last move still animates, and the move is committed all the same.
+TEST_F(ReplayInWindowTest, StopDuringTheThirdMoveEndsAsTheFourthIsIssued) {
   writeReplay(replay, "STAGE 1", "2020202" + nines(494) + "");
   platform.files = {replay};
   game.startReplay();
-  for (int ticks = 0; ticks < 100 && game.play().lastTurn() < 2; ++ticks) {
-    game.tick();
-  }
+  const auto tickUntilTurn = [&](int turn) {
+    for (int ticks = 0; ticks < 100 && game.play().lastTurn() < turn; ++ticks) {
+      game.tick();
+    }
+  };
+  tickUntilTurn(2);
   game.tick();  // the third move is on its way
   game.stopReplay();
   EXPECT_TRUE(game.replayRunning()) << "the stop waits for the next move to be issued";
-  tickThroughPlayback();
+  tickUntilTurn(3);
   EXPECT_FALSE(game.replayRunning());
+  EXPECT_TRUE(game.play().moveInProgress());
+  tickThroughPlayback();
   EXPECT_EQ(game.play().lastTurn(), 4);
 }
 
