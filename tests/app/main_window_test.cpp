@@ -187,6 +187,9 @@ class MainWindowTest : public QObject {
     QVERIFY(control("Command9")->isVisible());
     QVERIFY(!control<QLineEdit>("Text1")->isReadOnly());
 
+    // The whole palette shows, its last column included, which this press picks from.
+    const Image24& palette = window->game().palettePicture();
+    QCOMPARE(control("Picture1")->size(), QSize(palette.width(), palette.height()));
     QTest::mousePress(control("Picture1"), Qt::RightButton, Qt::NoModifier, QPoint(180, 60));
     QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, QPoint(100, 500));
     QTest::mouseRelease(board, Qt::LeftButton, Qt::NoModifier, QPoint(100, 500));
