@@ -1,6 +1,7 @@
 // The generator's promises on short runs with fixed seeds: every stage it takes is a real,
-// editable stage whose proven shortest solution is as long as asked and plays back as a clear;
-// the same seed gives the same set, whatever the number of threads.
+// editable stage whose proven shortest solution is as long as asked and plays back as a clear.
+// That a seed gives the same set on any number of threads is pinned, byte for byte, by the
+// generate command's test.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -62,13 +63,6 @@ TEST(GeneratorTest, EveryStageIsEditableLongEnoughAndItsSolutionClearsIt) {
   for (int place = 2; place < kStageCount; ++place) {
     EXPECT_EQ(generated.stageSet.stageCells[place], initialStageSet().stageCells[place]);
   }
-}
-
-TEST(GeneratorTest, TheSameSeedGivesTheSameSetOnOneOrTwoThreads) {
-  const GeneratedSet once = generate(shortRun(11, 1));
-  EXPECT_EQ(generate(shortRun(11, 2)).stageSet, once.stageSet);
-  EXPECT_EQ(generate(shortRun(11, 1)).stageSet, once.stageSet);
-  EXPECT_NE(generate(shortRun(12, 1)).stageSet, once.stageSet);
 }
 
 TEST(GeneratorTest, AStopKeepsTheStagesFoundAndSaysItStopped) {
