@@ -14,17 +14,6 @@
 namespace vantoki {
 namespace {
 
-// A ledge over two pits. The star lies in the left pit; the bomb, pushed left twice, falls onto
-// it. The right pit catches the player, who cannot climb out. Boards: the stage (S0), the bomb
-// pushed once (S1), the player a step after it (S2), the bomb over the star (S3), from which
-// every move clears; and four traps: the player over the right pit, then in it, with the bomb
-// not yet pushed or pushed once.
-constexpr std::array<std::string_view, kBoardSize> kLedgeOverPits = {
-    "###############", "###############", "###############", "###############", "###############",
-    "###############", "###############", "###############", "###############", "###############",
-    "###############", "###############", "#...BP.########", "##*###.########", "###############",
-};
-
 // A corridor with one bomb for two stars: the player steps right (S1) and pushes the bomb into
 // the first star. That board keeps a star and has no bomb, so it can never be cleared: it counts,
 // as dead, but the four places the player could walk to from it do not. Walls all round.
