@@ -69,14 +69,6 @@ TEST(GeneratorTest, AStopKeepsTheStagesFoundAndSaysItStopped) {
   EXPECT_LE(generated.stages.size(), 1u);
 }
 
-TEST(GeneratorTest, StagesShortOfTheMinimumAreLeftOut) {
-  GenerationSettings settings = shortRun(7, 1);
-  settings.search.minTurns = kTurnLimit;
-  const GeneratedSet generated = generate(settings);
-  EXPECT_TRUE(generated.stages.empty());
-  EXPECT_EQ(generated.stageSet.stageCells, initialStageSet().stageCells);
-}
-
 TEST(GeneratorTest, RandomRangesStayInsideTheirBounds) {
   RandomSource random(5);
   std::set<int> seen;

@@ -1,5 +1,4 @@
-// Playback of a logged line of moves: where it ends, and a stop before the end mark. A stop
-// during a move is the window's playback test's, with the timer's real ticks.
+// Playback of a logged line of moves: where it ends, and a stop just before the end mark.
 #include "replay/logged_move_sequence.h"
 
 #include <gtest/gtest.h>
