@@ -138,9 +138,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Codes after the fifteenth comma are ignored, even numbers out of range.
         EditedRow{"\"1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,99999,zz\"",
                   {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}},
-        // Written by hand, with spaces and no zero-filling.
-        EditedRow{"\" 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15,\"",
-                  {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}},
+        // Written by hand, with spaces, no zero-filling and halves in the last cells.
+        EditedRow{"\" 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 2.5, 3.5,\"",
+                  {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 2, 4}},
         // Leading spaces before the opening quote are skipped.
         EditedRow{"   \"3,\t4,5,6,7,8,9,10,11,12,13,14,15,16,17,\"", {3, 4, 5}}));
 
