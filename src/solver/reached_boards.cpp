@@ -202,8 +202,8 @@ std::span<std::uint8_t> ReachedBoards::successorKey(int successor) {
 }
 
 // Directions that give the same board are one successor: only the first is looked up. Decided
-// on the keys' bytes alone: equal hashes would only spare comparing at most three keys, and
-// boards with equal hashes are not the same board.
+// on the keys' bytes alone: comparing hashes first would spare comparing at most three keys, and
+// two different boards may share a hash.
 bool ReachedBoards::sameAsEarlierSuccessor(int successor) {
   const std::span<const std::uint8_t> key = successorKey(successor);
   for (int earlier = 0; earlier < successor; ++earlier) {
