@@ -139,16 +139,16 @@ std::optional<ReachedBoards::End> ReachedBoards::expand(std::uint32_t index, boo
     if (!encodeBoardKey(next_, width_, key)) {
       return End::KeyTooNarrow;
     }
-    successorHashes_[successorCount] = hashKeyBytes(key);
     if (sameAsEarlierSuccessor(successorCount)) {
       continue;
     }
-    const std::uint32_t hash = successorHashes_[successorCount++];
+    ++successorCount;
     const bool explorable = !canNeverClear(next_);
     if (!explorable && exploration_ == Exploration::UntilCleared) {
       continue;
     }
-    if (const std::optional<End> end = store(key, hash, index, direction, explorable)) {
+    if (const std::optional<End> end =
+            store(key, hashKeyBytes(key), index, direction, explorable)) {
       return end;
     }
   }
@@ -201,12 +201,13 @@ std::span<std::uint8_t> ReachedBoards::successorKey(int successor) {
   return {successorKeys_.data() + successor * bytes, bytes};
 }
 
-// Directions that give the same board are one successor: only the first is looked up.
+// Directions that give the same board are one successor: only the first is looked up. Decided
+// on the keys' bytes alone: comparing hashes first would spare comparing at most three keys, and
+// two different boards may share a hash.
 bool ReachedBoards::sameAsEarlierSuccessor(int successor) {
   const std::span<const std::uint8_t> key = successorKey(successor);
   for (int earlier = 0; earlier < successor; ++earlier) {
-    if (successorHashes_[earlier] == successorHashes_[successor] &&
-        std::memcmp(successorKey(earlier).data(), key.data(), key.size()) == 0) {
+    if (std::memcmp(successorKey(earlier).data(), key.data(), key.size()) == 0) {
       return true;
     }
   }

@@ -23,7 +23,6 @@
 // wider ones, and wide keys hold every board.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -129,8 +128,7 @@ class ReachedBoards {
   int turnsSearched_ = 0;
   End end_ = End::Exhausted;
   std::vector<std::uint8_t> successorKeys_;  // one key per direction of the board expanded
-  std::array<std::uint32_t, kDirectionCount> successorHashes_{};
-  Board next_;  // the board a move leads to, as the play commits it
+  Board next_;                               // the board a move leads to, as the play commits it
   MotionGrid motion_;
 };
 

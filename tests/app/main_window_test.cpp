@@ -187,6 +187,9 @@ class MainWindowTest : public QObject {
     QVERIFY(control("Command9")->isVisible());
     QVERIFY(!control<QLineEdit>("Text1")->isReadOnly());
 
+    // The whole palette shows, its last column included, which this press picks from.
+    const Image24& palette = window->game().palettePicture();
+    QCOMPARE(control("Picture1")->size(), QSize(palette.width(), palette.height()));
     QTest::mousePress(control("Picture1"), Qt::RightButton, Qt::NoModifier, QPoint(180, 60));
     QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, QPoint(100, 500));
     QTest::mouseRelease(board, Qt::LeftButton, Qt::NoModifier, QPoint(100, 500));
@@ -244,7 +247,9 @@ class MainWindowTest : public QObject {
 
   // A player's replay through the real widgets: play, save, come back to the stage, play it back
   // on the running timer with the tall stop button showing, and stop it.
-  void replaySavedAndPlayedBackWithTheStopButton() {
+  // Played back in the window and stopped with the stop button while the second move is on its
+  // way: the third is still made, and the stop panel goes.
+  void replayPlayedBackAndStoppedWithTheStopButton() {
     const TempDir dir;
     StageSet stages = initialStageSet();
     stages.stageCells[0] =
@@ -255,25 +260,13 @@ class MainWindowTest : public QObject {
       clickDirection(2);
       waitForTheCommit();
     }
-    const QImage played = control<PictureBox>("MapPic")->picture();
     const std::filesystem::path file = dir / "four.vkrp";
-    platform.files = {file, file, file};
+    platform.files = {file, file};
     QTest::mouseClick(control<QPushButton>("Command4"), Qt::LeftButton);
-    QTest::mouseClick(control<QPushButton>("Option1(1)"), Qt::LeftButton);
-    QTest::mouseClick(control<QPushButton>("Option1(0)"), Qt::LeftButton);
-    QCOMPARE(text("Label5"), QString("000"));
 
-    QTest::mouseClick(control<QPushButton>("Command6"), Qt::LeftButton);
-    QVERIFY(control("Frame6")->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(!control("Frame6")->isVisible(), 3000);
-    waitForTheCommit();
-    QCOMPARE(text("Label5"), QString("004"));
-    QCOMPARE(text("Label3"), QString("004"));
-    QVERIFY(control<PictureBox>("MapPic")->picture() == played);
-
-    // Again, stopped while the second move is on its way: the third is still made.
     control<QComboBox>("Combo1")->setCurrentIndex(3);
     QTest::mouseClick(control<QPushButton>("Command6"), Qt::LeftButton);
+    QVERIFY(control("Frame6")->isVisible());
     QTRY_COMPARE_WITH_TIMEOUT(window->game().play().lastTurn(), 1, 3000);
     QTest::mouseClick(control<QPushButton>("Command8"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!control("Frame6")->isVisible(), 3000);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "board_fixture.h"
+#include "editor/palette.h"
 #include "fake_platform.h"
 #include "game/game.h"
 #include "platform/mouse_buttons.h"
@@ -72,6 +73,8 @@ TEST_F(StageEditorTest, PalettePicksTheCodeUnderThePressForEachButton) {
     EXPECT_EQ(game.leftTile(), pick.left) << pick.button << " at " << pick.x << ", " << pick.y;
     EXPECT_EQ(game.rightTile(), pick.right) << pick.button << " at " << pick.x << ", " << pick.y;
   }
+  EXPECT_EQ(game.leftTilePicture(), drawPaletteTile(testing::gameStrips(), 10));
+  EXPECT_EQ(game.rightTilePicture(), drawPaletteTile(testing::gameStrips(), 6));
 }
 
 TEST_F(StageEditorTest, PaintingNeedsEditorModeOneButtonAndAnInnerCell) {

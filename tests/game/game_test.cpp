@@ -10,7 +10,6 @@
 #include "board_fixture.h"
 #include "editor/palette.h"
 #include "fake_platform.h"
-#include "platform/mouse_buttons.h"
 #include "strip_fixture.h"
 #include "view/game_speed.h"
 
@@ -222,19 +221,6 @@ TEST_F(GameTest, StageOperationChosenInTheDialogIsAppliedAndTheFirstStageShown) 
   EXPECT_EQ(game.stageSet().stageCells[0], set.stageCells[1]);
   EXPECT_EQ(game.currentStage(), 0);
   EXPECT_EQ(game.play().currentBoard(), set.stageCells[1]);
-}
-
-TEST_F(GameTest, PaletteRowsSelectTheirCodes) {
-  game.pickPaletteTile(kLeftMouseButton, 170, 10);
-  EXPECT_EQ(game.leftTile(), 0);
-  game.pickPaletteTile(kRightMouseButton, 120, 40);
-  EXPECT_EQ(game.rightTile(), 4);
-  game.pickPaletteTile(kLeftMouseButton, 199, 119);
-  EXPECT_EQ(game.leftTile(), 10);
-  EXPECT_EQ(game.leftTilePicture(), drawPaletteTile(testing::gameStrips(), 10));
-  game.pickPaletteTile(4, 80, 80);
-  EXPECT_EQ(game.leftTile(), 10);
-  EXPECT_EQ(game.rightTile(), 4);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The generator's promises on short runs with fixed seeds: every stage it takes is a real,
-// editable stage whose proven shortest solution is as long as asked and plays back as a clear;
-// the same seed gives the same set, whatever the number of threads.
+// editable stage whose proven shortest solution is as long as asked and plays back as a clear.
+// That a seed gives the same set on any number of threads is pinned, byte for byte, by the
+// generate command's test.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -36,7 +37,6 @@ TEST(GeneratorTest, EveryStageIsEditableLongEnoughAndItsSolutionClearsIt) {
   ASSERT_EQ(generated.stages.size(), 2u);
   EXPECT_EQ(generated.candidatesTried, 2 * 16);
   EXPECT_FALSE(generated.stopped);
-  EXPECT_EQ(generated.stageSet.dataSetName, "生成ステージ（種 5）");
   int previousTurns = 0;
   for (std::size_t place = 0; place < generated.stages.size(); ++place) {
     const GeneratedStage& stage = generated.stages[place];
@@ -58,17 +58,6 @@ TEST(GeneratorTest, EveryStageIsEditableLongEnoughAndItsSolutionClearsIt) {
     EXPECT_EQ(verdict.stage, static_cast<int>(place));
     EXPECT_EQ(verdict.turns, turns);
   }
-  // The places left hold the stages of a new set.
-  for (int place = 2; place < kStageCount; ++place) {
-    EXPECT_EQ(generated.stageSet.stageCells[place], initialStageSet().stageCells[place]);
-  }
-}
-
-TEST(GeneratorTest, TheSameSeedGivesTheSameSetOnOneOrTwoThreads) {
-  const GeneratedSet once = generate(shortRun(11, 1));
-  EXPECT_EQ(generate(shortRun(11, 2)).stageSet, once.stageSet);
-  EXPECT_EQ(generate(shortRun(11, 1)).stageSet, once.stageSet);
-  EXPECT_NE(generate(shortRun(12, 1)).stageSet, once.stageSet);
 }
 
 TEST(GeneratorTest, AStopKeepsTheStagesFoundAndSaysItStopped) {
@@ -78,14 +67,6 @@ TEST(GeneratorTest, AStopKeepsTheStagesFoundAndSaysItStopped) {
   EXPECT_TRUE(generated.stopped);
   EXPECT_EQ(generated.candidatesTried, 24);  // three rounds of eight, the third told to stop
   EXPECT_LE(generated.stages.size(), 1u);
-}
-
-TEST(GeneratorTest, StagesShortOfTheMinimumAreLeftOut) {
-  GenerationSettings settings = shortRun(7, 1);
-  settings.search.minTurns = kTurnLimit;
-  const GeneratedSet generated = generate(settings);
-  EXPECT_TRUE(generated.stages.empty());
-  EXPECT_EQ(generated.stageSet.stageCells, initialStageSet().stageCells);
 }
 
 TEST(GeneratorTest, RandomRangesStayInsideTheirBounds) {

@@ -419,6 +419,43 @@ TEST_P(AtomicWriteNewFileTest, FlushesTheNewBytesBeforeTheRenameAndTheFolderAfte
   })) << "the folder is not flushed after the rename";
 }
 
+// Another save under way holds the temporary name this save draws first: this save draws again
+// and goes through, and the other save's file stays as it was. The first name drawn is made all
+// zeros by writing over the random bytes the save asked the system for.
+TEST_P(AtomicWriteNewFileTest, TemporaryNameTakenByAnotherSaveIsDrawnAgain) {
+  const TempDir dir;
+  const fs::path taken = dir / ".vantoki-save.0000000000000000";
+  writeBytes(taken, "another save's");
+  const UniqueFd otherSave(open(taken.c_str(), O_RDONLY | O_CLOEXEC));
+  ASSERT_EQ(flock(otherSave.get(), LOCK_EX), 0);
+  constexpr int kStopsOfAStuckSave = 5000;
+  std::uint64_t randomBytes = 0;
+  int draws = 0;
+  const std::optional<int> stops = traceChild(
+      [&] {
+        stageFileSystem();
+        (void)writeFileAtomically(dir / "f.vkst", "new");
+      },
+      [&](int stop, const SyscallStop& call, pid_t child) {
+        if (call.op == PTRACE_SYSCALL_INFO_ENTRY && call.entry.nr == SYS_getrandom) {
+          randomBytes = call.entry.args[0];
+        } else if (call.op == PTRACE_SYSCALL_INFO_EXIT && randomBytes != 0) {
+          if (draws++ == 0) {
+            ptrace(PTRACE_POKEDATA, child, randomBytes, 0);
+          }
+          randomBytes = 0;
+        }
+        return stop < kStopsOfAStuckSave;
+      });
+  if (!stops) {
+    GTEST_SKIP() << "this system does not allow tracing a child's system calls";
+  }
+  EXPECT_EQ(draws, 2);
+  EXPECT_EQ(readBytes(dir / "f.vkst"), "new");
+  EXPECT_EQ(readBytes(taken), "another save's");
+  EXPECT_EQ(dir.entries(), (std::set<std::string>{".vantoki-save.0000000000000000", "f.vkst"}));
+}
+
 INSTANTIATE_TEST_SUITE_P(Table, AtomicWriteNewFileTest,
                          ::testing::Values(NewFile::Unnamed, NewFile::NamedFromTheStart),
                          ::testing::PrintToStringParamName());

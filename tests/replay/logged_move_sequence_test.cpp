@@ -1,4 +1,4 @@
-// Playback of a logged line of moves: where it ends, and what a stop does.
+// Playback of a logged line of moves: where it ends, and a stop just before the end mark.
 #include "replay/logged_move_sequence.h"
 
 #include <gtest/gtest.h>
@@ -67,24 +67,6 @@ TEST_F(ReplayPlaybackTest, LogWithoutEndMarkPlaysAll501MovesIntoTurn500) {
   EXPECT_EQ(outcome.turnLimitMessages, 1);
   EXPECT_EQ(state->currentTurn(), 500);
   EXPECT_EQ(state->lastTurn(), 500);
-}
-
-TEST_F(ReplayPlaybackTest, StopTakesEffectAfterTheNextMove) {
-  logMoves({2, 2, 2, 2, 2, 2});
-  LoggedMoveSequence playback;
-  for (int move = 0; move < 3; ++move) {
-    ASSERT_TRUE(playback.issueNextMove(*state));
-    if (move < 2) {
-      state->finishMove();
-    }
-  }
-  playback.requestStop();  // while the third move animates
-  state->finishMove();
-  EXPECT_TRUE(playback.issueNextMove(*state));
-  EXPECT_TRUE(playback.ended());
-  state->finishMove();
-  EXPECT_FALSE(playback.issueNextMove(*state));
-  EXPECT_EQ(state->lastTurn(), 4);
 }
 
 TEST_F(ReplayPlaybackTest, StopBeforeTheEndMarkIssuesNothingMore) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "board_fixture.h"
+#include "core/text_board.h"
 #include "io/stage_data_file.h"
 #include "rooms.h"
 #include "solver/shortest_solution.h"
@@ -13,47 +14,36 @@
 namespace vantoki {
 namespace {
 
-// A ledge over two pits. The star lies in the left pit; the bomb, pushed left twice, falls onto
-// it. The right pit catches the player, who cannot climb out. Boards: the stage (S0), the bomb
-// pushed once (S1), the player a step after it (S2), the bomb over the star (S3), from which
-// every move clears; and four traps: the player over the right pit, then in it, with the bomb
-// not yet pushed or pushed once.
-constexpr std::array<std::string_view, kBoardSize> kLedgeOverPits = {
-    "###############", "###############", "###############", "###############", "###############",
-    "###############", "###############", "###############", "###############", "###############",
-    "###############", "###############", "#...BP.########", "##*###.########", "###############",
+// A corridor with one bomb for two stars: the player steps right (S1) and pushes the bomb into
+// the first star. That board keeps a star and has no bomb, so it can never be cleared: it counts,
+// as dead, but the four places the player could walk to from it do not. Walls all round.
+constexpr std::string_view kOneBombForTwoStars[] = {"#########", "#P.B*..*#"};
+
+struct Room {
+  const char* name;
+  Board stage;
+  std::size_t reachable;
+  std::size_t dead;
+  std::vector<int> solution;
 };
 
-TEST(StageAnalysisTest, CountsReachableAndDeadBoardsOfALedgeOverPits) {
-  const StageAnalysis analysis = analyseStage(testing::boardFromRows(kLedgeOverPits), {1000});
-  EXPECT_TRUE(analysis.complete);
-  EXPECT_EQ(analysis.reachableBoards, 8u);
-  EXPECT_EQ(analysis.deadBoards, 4u);
-  EXPECT_EQ(analysis.solution, (std::vector<int>{0, 0, 0, 0}));
-}
-
-TEST(StageAnalysisTest, AStageThatCannotBeClearedIsDeadThroughout) {
-  // Walled off: the bomb never reaches the star, so every reachable board is a trap.
-  constexpr std::array<std::string_view, kBoardSize> kWalledOff = {
-      "###############", "#.............#", "#.............#", "#.............#", "#.............#",
-      "#.............#", "#.............#", "#.............#", "#.............#", "#.............#",
-      "#.............#", "#.............#", "#.............#", "#.PB#*........#", "###############",
+TEST(StageAnalysisTest, CountsEveryReachableBoardAndTheDeadOnesOfRoomsCountedByHand) {
+  const Room rooms[] = {
+      {"ledge over pits", testing::boardFromRows(kLedgeOverPits), 8, 4, {0, 0, 0, 0}},
+      // The player walks between two cells; the bomb stops at the wall before the star.
+      {"walled off", testing::boardFromRows(kWalledOff), 2, 2, {}},
+      {"one bomb for two stars", *boardFromText(kOneBombForTwoStars), 3, 3, {}},
+      // The room a new stage starts as: no star, so the first move clears it.
+      {"no stars", walledEmptyBoard(), 1, 0, {0}},
   };
-  const StageAnalysis analysis = analyseStage(testing::boardFromRows(kWalledOff), {1000});
-  EXPECT_TRUE(analysis.complete);
-  EXPECT_TRUE(analysis.solution.empty());
-  EXPECT_GT(analysis.reachableBoards, 1u);
-  EXPECT_EQ(analysis.deadBoards, analysis.reachableBoards);
-}
-
-// The room a new stage starts as: no star, so the first move clears it, and no bomb, which on
-// a board with a star would make it dead.
-TEST(StageAnalysisTest, AStageWithoutStarsClearsInOneMove) {
-  const StageAnalysis analysis = analyseStage(walledEmptyBoard(), {1000});
-  EXPECT_TRUE(analysis.complete);
-  EXPECT_EQ(analysis.solution, (std::vector<int>{0}));
-  EXPECT_EQ(analysis.reachableBoards, 1u);
-  EXPECT_EQ(analysis.deadBoards, 0u);
+  for (const Room& room : rooms) {
+    SCOPED_TRACE(room.name);
+    const StageAnalysis analysis = analyseStage(room.stage, {1000});
+    EXPECT_TRUE(analysis.complete);
+    EXPECT_EQ(analysis.reachableBoards, room.reachable);
+    EXPECT_EQ(analysis.deadBoards, room.dead);
+    EXPECT_EQ(analysis.solution, room.solution);
+  }
 }
 
 TEST(StageAnalysisTest, StopsIncompleteOncePastTheCap) {
