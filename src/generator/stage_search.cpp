@@ -47,6 +47,7 @@ StageSearchOutcome searchStage(std::uint64_t seed, const StageSearchSettings& se
     outcome.candidatesTried += count;
     for (const Evaluation& evaluation : evaluations) {
       outcome.boardsExpanded += evaluation.analysis.boardsExpanded;
+      outcome.candidatesOutOfMemory += evaluation.analysis.outOfMemory ? 1 : 0;
     }
     ++round;
 

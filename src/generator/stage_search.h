@@ -46,6 +46,7 @@ struct StageSearchOutcome {
   std::optional<FoundStage> best;  // the best accepted candidate, long enough or not
   int candidatesTried = 0;
   std::size_t boardsExpanded = 0;  // by the analyses of all candidates, refused ones too
+  int candidatesOutOfMemory = 0;   // refused because their analysis ran out of memory
   bool stopped = false;            // `keepGoing` ended the search before its candidates were spent
 };
 

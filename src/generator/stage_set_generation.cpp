@@ -81,6 +81,7 @@ GeneratedSet generateStageSet(const GenerationSettings& settings,
   for (const StageSearchOutcome& outcome : outcomes) {
     generated.candidatesTried += outcome.candidatesTried;
     generated.boardsExpanded += outcome.boardsExpanded;
+    generated.candidatesOutOfMemory += outcome.candidatesOutOfMemory;
     if (outcome.best && outcome.best->isLongEnough(settings.search.minTurns)) {
       longEnough.push_back(*outcome.best);
     }

@@ -47,6 +47,7 @@ struct GeneratedSet {
   std::vector<GeneratedStage> stages;  // in the order of the set, stage 1 first
   int candidatesTried = 0;
   std::size_t boardsExpanded = 0;
+  int candidatesOutOfMemory = 0;
   bool stopped = false;  // `keepGoing` ended the generation before its candidates were spent
 };
 

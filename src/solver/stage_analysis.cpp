@@ -73,6 +73,7 @@ StageAnalysis analyseStageFrom(const Board& stage, const AnalysisLimits& limits,
         ReachedBoards::explore(stage, searchLimits, Exploration::EveryBoard, firstWidth);
     analysis.boardsExpanded = boards.boardsExpanded();
     if (boards.end() != ReachedBoards::End::Exhausted) {
+      analysis.outOfMemory = boards.end() == ReachedBoards::End::MemoryLimit;
       return analysis;
     }
     std::vector<int> solution = boards.firstClearingLine();
@@ -83,6 +84,7 @@ StageAnalysis analyseStageFrom(const Board& stage, const AnalysisLimits& limits,
     analysis.deadBoards = analysis.reachableBoards - boardsThatClear;
   } catch (const std::bad_alloc&) {
     // Incomplete, as a search past its limits is: nothing but the boards expanded is set yet.
+    analysis.outOfMemory = true;
   }
   return analysis;
 }

@@ -25,6 +25,7 @@ struct StageAnalysis {
   std::size_t reachableBoards = 0;  // the stage itself and every board a line of moves reaches
   std::size_t deadBoards = 0;       // of those, the ones no line of moves clears from
   std::size_t boardsExpanded = 0;   // boards moved in all four directions, complete or not
+  bool outOfMemory = false;         // incomplete for want of memory, not of boards
 };
 
 // What ends an analysis incomplete, with no solution and no board counts but the boards

@@ -36,6 +36,7 @@ TEST(GeneratorTest, EveryStageIsEditableLongEnoughAndItsSolutionClearsIt) {
   const GeneratedSet generated = generate(settings);
   ASSERT_EQ(generated.stages.size(), 2u);
   EXPECT_EQ(generated.candidatesTried, 2 * 16);
+  EXPECT_EQ(generated.candidatesOutOfMemory, 0);
   EXPECT_FALSE(generated.stopped);
   int previousTurns = 0;
   for (std::size_t place = 0; place < generated.stages.size(); ++place) {
@@ -67,6 +68,15 @@ TEST(GeneratorTest, AStopKeepsTheStagesFoundAndSaysItStopped) {
   EXPECT_TRUE(generated.stopped);
   EXPECT_EQ(generated.candidatesTried, 24);  // three rounds of eight, the third told to stop
   EXPECT_LE(generated.stages.size(), 1u);
+}
+
+// Memory too little for any analysis refuses every candidate, and the count says why.
+TEST(GeneratorTest, CandidatesRefusedForMemoryAreCounted) {
+  GenerationSettings settings = shortRun(5, 2);
+  settings.search.maxMemoryBytes = std::size_t{1} << 20;
+  const GeneratedSet generated = generate(settings);
+  EXPECT_TRUE(generated.stages.empty());
+  EXPECT_EQ(generated.candidatesOutOfMemory, generated.candidatesTried);
 }
 
 TEST(GeneratorTest, RandomRangesStayInsideTheirBounds) {

@@ -50,7 +50,14 @@ TEST(StageAnalysisTest, StopsIncompleteOncePastTheCap) {
   const StageAnalysis analysis = analyseStage(testing::boardFromRows(kLedgeOverPits), {5});
   EXPECT_FALSE(analysis.complete);
   EXPECT_TRUE(analysis.solution.empty());
-  EXPECT_FALSE(analyseStage(testing::boardFromRows(kShelves), {20'000}).complete);
+  EXPECT_FALSE(analysis.outOfMemory);
+  const Board shelves = testing::boardFromRows(kShelves);
+  const StageAnalysis pastBoards = analyseStage(shelves, {20'000});
+  EXPECT_FALSE(pastBoards.complete);
+  EXPECT_FALSE(pastBoards.outOfMemory);
+  const StageAnalysis pastMemory = analyseStage(shelves, {20'000, std::size_t{1} << 20});
+  EXPECT_FALSE(pastMemory.complete);
+  EXPECT_TRUE(pastMemory.outOfMemory);
 }
 
 // The analysis explores the same moves as the solver, so its solutions are as short, on every

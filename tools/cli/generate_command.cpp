@@ -137,6 +137,12 @@ int runGenerate(const GenerateArguments& parsed) {
               << asked * parsed.settings.search.candidates
               << "; what a stopped run finds depends on the machine's speed\n";
   }
+  // Otherwise a tight memory limit would pass for stages too short.
+  if (generated.candidatesOutOfMemory > 0) {
+    std::cerr << "vantoki-cli: " << generated.candidatesOutOfMemory << " of "
+              << countOf(generated.candidatesTried, "candidate")
+              << " refused for want of memory; with more memory, longer stages may be found\n";
+  }
   if (found == 0) {
     return failWith("no stage reached " + countOf(parsed.settings.search.minTurns, "turn") +
                     "; nothing written");
