@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "core/history_step.h"
+#include "game/command_keys.h"
 #include "layout/command_table.h"
 #include "layout/layout_table.h"
 #include "page_controls.h"
@@ -169,45 +170,12 @@ void WebShell::editName(const std::string& id, const std::string& text) {
 bool WebShell::keyDown(const std::string& key, bool autoRepeat, bool inNameBox) {
   const Command* command = commandForKey(key);
   // Out of reach, a command's key does nothing, except in a name box, which edits with it.
-  return command != nullptr && (takeKey(*command, true, autoRepeat) || !inNameBox);
+  return command != nullptr && (takeCommandKey(game_, *command, true, autoRepeat) || !inNameBox);
 }
 
 bool WebShell::keyUp(const std::string& key, bool autoRepeat, bool inNameBox) {
   const Command* command = commandForKey(key);
-  return command != nullptr && (takeKey(*command, false, autoRepeat) || !inNameBox);
-}
-
-bool WebShell::takeKey(const Command& command, bool press, bool autoRepeat) {
-  switch (command.action) {
-    case CommandAction::RequestHint:
-      if (!game_.hintReachable()) {
-        return false;
-      }
-      if (press && !autoRepeat) {
-        game_.requestHint();
-      }
-      return true;
-    case CommandAction::PressDirection:
-      // Holding the key repeats as holding the button does, at the pace of the tick; the
-      // keyboard's own repeats neither move nor release.
-      if (!press) {
-        return autoRepeat ? game_.directionKeyHeld() : game_.releaseDirectionKey();
-      }
-      if (autoRepeat) {
-        return game_.directionsReachable();
-      }
-      return game_.pressDirectionKey(command.index);
-    case CommandAction::StepThroughHistory:
-      if (!game_.historyReachable()) {
-        return false;
-      }
-      if (press) {
-        game_.stepThroughHistory(static_cast<HistoryStep>(command.index));
-      }
-      return true;
-    default:
-      return false;
-  }
+  return command != nullptr && (takeCommandKey(game_, *command, false, autoRepeat) || !inNameBox);
 }
 
 void WebShell::boardPictureChanged() {

@@ -55,8 +55,6 @@ class WebShell : private GameView {
   void editModeChanged() override;
   void replayRunningChanged() override;
 
-  bool takeKey(const Command& command, bool press, bool autoRepeat);
-
   PictureStrips strips_;
   Image24 miniStrip_;
   WebPlatform platform_;

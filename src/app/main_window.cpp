@@ -14,6 +14,7 @@
 #include "app/key_commands.h"
 #include "app/qt_platform.h"
 #include "core/history_step.h"
+#include "game/command_keys.h"
 #include "platform/mouse_buttons.h"
 #include "view/game_speed.h"
 #include "view/qimage_bridge.h"
@@ -258,45 +259,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       }
       // Out of reach, a command's key does nothing, except in a name box, which edits with it: a
       // button would move the focus or select a stage with it, the speed list change the speed.
-      return takeKey(*command, key) || qobject_cast<const QLineEdit*>(widget) == nullptr;
+      return takeCommandKey(*game_, *command, key->type() == QEvent::KeyPress,
+                            key->isAutoRepeat()) ||
+             qobject_cast<const QLineEdit*>(widget) == nullptr;
     }
   }
   return QWidget::eventFilter(watched, event);
-}
-
-bool MainWindow::takeKey(const Command& command, QKeyEvent* event) {
-  const bool press = event->type() == QEvent::KeyPress;
-  switch (command.action) {
-    case CommandAction::RequestHint:
-      // Out of reach, the letter goes on to the control with the focus: an editor's name box.
-      if (!game_->hintReachable()) {
-        return false;
-      }
-      if (press && !event->isAutoRepeat()) {
-        game_->requestHint();
-      }
-      return true;
-    case CommandAction::PressDirection:
-      // Holding the key repeats as holding the button does, at the pace of the tick; the
-      // keyboard's own repeats neither move nor release.
-      if (!press) {
-        return event->isAutoRepeat() ? game_->directionKeyHeld() : game_->releaseDirectionKey();
-      }
-      if (event->isAutoRepeat()) {
-        return game_->directionsReachable();
-      }
-      return game_->pressDirectionKey(command.index);
-    case CommandAction::StepThroughHistory:
-      if (!game_->historyReachable()) {
-        return false;
-      }
-      if (press) {
-        game_->stepThroughHistory(static_cast<HistoryStep>(command.index));
-      }
-      return true;
-    default:
-      return false;
-  }
 }
 
 void MainWindow::changeEvent(QEvent* event) {

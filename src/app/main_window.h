@@ -50,9 +50,6 @@ class MainWindow : public QWidget, private GameView {
   void changeEvent(QEvent* event) override;
 
  private:
-  // Returns whether the key event of the command's key was taken as the command: false when the
-  // command is out of reach.
-  bool takeKey(const Command& command, QKeyEvent* event);
   void run(const Command& command);
 
   void boardPictureChanged() override;

@@ -34,36 +34,6 @@ std::size_t roomUnder(std::size_t limit, std::size_t held) {
   return left > margin ? left - margin : 0;
 }
 
-struct ProcessSize {
-  std::size_t addressSpace = 0;  // what RLIMIT_AS counts
-  std::size_t data = 0;          // what RLIMIT_DATA counts
-  std::size_t resident = 0;      // what a control group counts
-};
-
-// From the lines "VmSize:   73928 kB" of /proc/self/status; a size that cannot be read counts
-// as nothing held.
-ProcessSize currentSize() {
-  ProcessSize size;
-  std::ifstream status("/proc/self/status");
-  for (std::string line; std::getline(status, line);) {
-    std::istringstream fields(line);
-    std::string name;
-    std::size_t kibibytes = 0;
-    if (!(fields >> name >> kibibytes)) {
-      continue;
-    }
-    const std::size_t bytes = kibibytes * 1024;
-    if (name == "VmSize:") {
-      size.addressSpace = bytes;
-    } else if (name == "VmData:") {
-      size.data = bytes;
-    } else if (name == "VmRSS:") {
-      size.resident = bytes;
-    }
-  }
-  return size;
-}
-
 std::optional<std::size_t> softLimit(int resource) {
   rlimit limit{};
   if (getrlimit(resource, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) {
@@ -189,8 +159,30 @@ std::optional<std::size_t> controlGroupMemoryLimit(const std::filesystem::path& 
   return lowest;
 }
 
+ProcessSize currentProcessSize() {
+  ProcessSize size;
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    std::istringstream fields(line);
+    std::string name;
+    std::size_t kibibytes = 0;
+    if (!(fields >> name >> kibibytes)) {
+      continue;
+    }
+    const std::size_t bytes = kibibytes * 1024;
+    if (name == "VmSize:") {
+      size.addressSpace = bytes;
+    } else if (name == "VmData:") {
+      size.data = bytes;
+    } else if (name == "VmRSS:") {
+      size.resident = bytes;
+    }
+  }
+  return size;
+}
+
 std::size_t memoryBudgetBytes() {
-  const ProcessSize size = currentSize();
+  const ProcessSize size = currentProcessSize();
   std::size_t budget = SearchLimits{}.maxMemoryBytes;
   const auto boundBy = [&budget](std::optional<std::size_t> limit, std::size_t held) {
     if (limit) {

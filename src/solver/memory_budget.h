@@ -18,6 +18,17 @@ namespace vantoki {
 
 std::size_t memoryBudgetBytes();
 
+// What the process holds now, as its limits count it.
+struct ProcessSize {
+  std::size_t addressSpace = 0;  // what RLIMIT_AS counts
+  std::size_t data = 0;          // what RLIMIT_DATA counts
+  std::size_t resident = 0;      // what a control group counts
+};
+
+// From the lines "VmSize:   73928 kB" of /proc/self/status; a size that cannot be read counts as
+// nothing held.
+ProcessSize currentProcessSize();
+
 // The lowest memory limit of the control group the process runs in and of the groups above it
 // (cgroup v2's memory.max, v1's memory.limit_in_bytes), found through the process's own
 // /proc/self/cgroup and /proc/self/mountinfo under `root`, which is "/" but for tests. None when

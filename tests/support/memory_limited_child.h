@@ -13,13 +13,12 @@
 #include <unistd.h>
 
 #include <cstddef>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <type_traits>
 
 #include "io_test_files.h"
+#include "solver/memory_budget.h"
 
 namespace vantoki::testing {
 
@@ -39,19 +38,10 @@ inline constexpr const char* kRefusalNeedsNoSanitizer =
     "AddressSanitizer ends the program on a refused allocation; run in a build without it";
 
 // The bytes `resource` counts for this process now: the address space for RLIMIT_AS, the data
-// for RLIMIT_DATA, read from /proc/self/status.
+// for RLIMIT_DATA.
 inline std::size_t bytesCountedBy(int resource) {
-  const std::string field = resource == RLIMIT_AS ? "VmSize:" : "VmData:";
-  std::ifstream status("/proc/self/status");
-  for (std::string line; std::getline(status, line);) {
-    std::istringstream fields(line);
-    std::string name;
-    std::size_t kibibytes = 0;
-    if (fields >> name >> kibibytes && name == field) {
-      return kibibytes * 1024;
-    }
-  }
-  return 0;
+  const ProcessSize size = currentProcessSize();
+  return resource == RLIMIT_AS ? size.addressSpace : size.data;
 }
 
 // Sets the soft limit of `resource` to what this process holds of it now plus `headroom`.
