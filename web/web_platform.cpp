@@ -200,11 +200,6 @@ std::optional<StageOperationChoice> WebPlatform::chooseStageOperation(const Stag
   return chosen;
 }
 
-bool WebPlatform::fileExists(const std::filesystem::path& path) {
-  std::error_code error;
-  return std::filesystem::is_regular_file(path, error);
-}
-
 bool WebPlatform::leftMouseButtonDown() {
   return pageLeftButtonDown() != 0;
 }

@@ -36,7 +36,6 @@ class WebPlatform : public Platform {
                                                         const DialogFolders& folders) override;
   void showAboutBox() override;
   std::optional<StageOperationChoice> chooseStageOperation(const StageSet& stageSet) override;
-  bool fileExists(const std::filesystem::path& path) override;
   bool modalDialogOpen() override { return dialogsOpen_ > 0; }
   bool leftMouseButtonDown() override;
   bool openAddress(const std::string& address) override;

@@ -2,13 +2,11 @@
 
 #include <utility>
 
-#include "core/history_step.h"
-#include "game/command_keys.h"
+#include "game/control_events.h"
 #include "layout/command_table.h"
 #include "layout/layout_table.h"
 #include "page_controls.h"
 #include "page_elements.h"
-#include "platform/mouse_buttons.h"
 #include "view/game_speed.h"
 
 namespace vantoki {
@@ -24,25 +22,14 @@ std::string mainId(std::string_view arrayObject, int index) {
   return elementId(kMainWindow, arrayName(arrayObject, index));
 }
 
-// The command whose control has element id `id`, or null.
-const Command* commandOfElement(const std::string& id) {
-  for (const Command& command : mainWindowCommands()) {
-    if (!command.name.empty() && mainId(command.name) == id) {
-      return &command;
+// The object name of the main window's control with element id `id`; empty for none.
+std::string_view controlOfElement(const std::string& id) {
+  for (const ControlPlace& place : mainWindowLayout()) {
+    if (mainId(place.name) == id) {
+      return place.name;
     }
   }
-  return nullptr;
-}
-
-const Command* commandForKey(const std::string& key) {
-  for (const Command& command : mainWindowCommands()) {
-    for (const std::string_view each : command.keys) {
-      if (!each.empty() && each == key) {
-        return &command;
-      }
-    }
-  }
-  return nullptr;
+  return {};
 }
 
 }  // namespace
@@ -80,49 +67,7 @@ void WebShell::tick() {
 }
 
 void WebShell::click(const std::string& id) {
-  for (int stage = 0; stage < kStageCount; ++stage) {
-    if (id == mainId("Option1", stage)) {
-      game_.selectStage(stage);
-      return;
-    }
-  }
-  const Command* command = commandOfElement(id);
-  if (command == nullptr) {
-    return;
-  }
-  switch (command->action) {
-    case CommandAction::SaveStageData:
-      game_.saveStageData();
-      break;
-    case CommandAction::LoadStageData:
-      game_.loadStageData();
-      break;
-    case CommandAction::ToggleEditor:
-      game_.toggleEditor();
-      break;
-    case CommandAction::SaveReplay:
-      game_.saveReplay();
-      break;
-    case CommandAction::StepThroughHistory:
-      game_.stepThroughHistory(static_cast<HistoryStep>(command->index));
-      break;
-    case CommandAction::PlayReplay:
-      game_.startReplay();
-      break;
-    case CommandAction::ShowAbout:
-      game_.showAbout();
-      break;
-    case CommandAction::StopReplay:
-      game_.stopReplay();
-      break;
-    case CommandAction::OperateOnStages:
-      game_.operateOnStages();
-      break;
-    case CommandAction::PressDirection:
-    case CommandAction::RequestHint:
-      // Pressed with the mouse (pressPicture) or the keys.
-      break;
-  }
+  clickControl(game_, controlOfElement(id));
 }
 
 void WebShell::selectSpeed(int speedIndex) {
@@ -130,52 +75,27 @@ void WebShell::selectSpeed(int speedIndex) {
 }
 
 void WebShell::pressPicture(const std::string& id, int button, double x, double y) {
-  if (id == mainId("MapPic")) {
-    // A press paints as a drag with that one button held does.
-    game_.paintStageCell(button, x, y);
-  } else if (id == mainId("Picture1")) {
-    game_.pickPaletteTile(button, x, y);
-  } else if (const Command* command = commandOfElement(id);
-             command != nullptr && command->action == CommandAction::PressDirection) {
-    // Only the left button moves; any other still arms the held-button repeat.
-    if (button == kLeftMouseButton) {
-      game_.pressDirection(command->index);
-    } else {
-      game_.holdDirection(command->index);
-    }
-  }
+  pressOnPicture(game_, controlOfElement(id), button, x, y);
 }
 
 void WebShell::dragOnPicture(const std::string& id, int buttons, double x, double y) {
-  if (id == mainId("MapPic")) {
-    game_.paintStageCell(buttons, x, y);
-  }
+  vantoki::dragOnPicture(game_, controlOfElement(id), buttons, x, y);
 }
 
 void WebShell::releasePicture(const std::string& id) {
-  if (const Command* command = commandOfElement(id);
-      command != nullptr && command->action == CommandAction::PressDirection) {
-    game_.releaseDirection();
-  }
+  releaseOnPicture(game_, controlOfElement(id));
 }
 
 void WebShell::editName(const std::string& id, const std::string& text) {
-  if (id == mainId("Text1")) {
-    game_.renameStage(text);
-  } else if (id == mainId("Text2")) {
-    game_.renameDataSet(text);
-  }
+  editNameBox(game_, controlOfElement(id), text);
 }
 
 bool WebShell::keyDown(const std::string& key, bool autoRepeat, bool inNameBox) {
-  const Command* command = commandForKey(key);
-  // Out of reach, a command's key does nothing, except in a name box, which edits with it.
-  return command != nullptr && (takeCommandKey(game_, *command, true, autoRepeat) || !inNameBox);
+  return takeKey(game_, commandForKeyText(key), true, autoRepeat, inNameBox);
 }
 
 bool WebShell::keyUp(const std::string& key, bool autoRepeat, bool inNameBox) {
-  const Command* command = commandForKey(key);
-  return command != nullptr && (takeCommandKey(game_, *command, false, autoRepeat) || !inNameBox);
+  return takeKey(game_, commandForKeyText(key), false, autoRepeat, inNameBox);
 }
 
 void WebShell::boardPictureChanged() {
@@ -206,15 +126,20 @@ void WebShell::editorTilesChanged() {
 }
 
 void WebShell::editModeChanged() {
-  const bool editing = game_.editMode();
-  const Command& toggle = commandNamed("Command3");
-  setElementText(mainId("Command3"),
-                 std::string(editing ? toggle.captionInEditor : toggle.caption));
-  setElementVisible(mainId("Frame5"), editing);
-  setElementVisible(mainId("Frame4"), !editing);
-  setElementLocked(mainId("Text1"), !editing);
-  setElementLocked(mainId("Text2"), !editing);
-  setElementVisible(mainId("Command9"), editing);
+  for (const ControlChange& change : editModeChanges(game_.editMode())) {
+    const std::string id = mainId(change.name);
+    switch (change.what) {
+      case ControlChange::What::Shown:
+        setElementVisible(id, change.on);
+        break;
+      case ControlChange::What::Locked:
+        setElementLocked(id, change.on);
+        break;
+      case ControlChange::What::Caption:
+        setElementText(id, std::string(change.caption));
+        break;
+    }
+  }
 }
 
 void WebShell::replayRunningChanged() {

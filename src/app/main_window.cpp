@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetricsF>
@@ -13,9 +14,7 @@
 
 #include "app/key_commands.h"
 #include "app/qt_platform.h"
-#include "core/history_step.h"
-#include "game/command_keys.h"
-#include "platform/mouse_buttons.h"
+#include "game/control_events.h"
 #include "view/game_speed.h"
 #include "view/qimage_bridge.h"
 #include "view/strip_loader.h"
@@ -60,173 +59,79 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::buildWindow() {
   LayoutBuilder layout(this, mainWindowLayout());
-  setWindowTitle("Vantoki");
+  layout.buildEveryControl();
   setWindowIcon(QIcon(QPixmap::fromImage(loadWindowIcon())));
 
-  boardPicture_ = layout.add<PictureBox>("MapPic");
-  buildStageColumn(layout);
-  buildPlayPanel(layout);
-  buildEditorPanel(layout);
-  editorButton_ = commandButton(layout, "Command3");
-  stageOperationsButton_ = commandButton(layout, "Command9");
-  stageOperationsButton_->hide();
-  commandButton(layout, "Command7");
-  replayPanel_ = layout.frame("Frame6", "リプレイ再生中");
-  stopButton_ = commandButton(layout, "Command8");
-  replayPanel_->hide();
+  boardPicture_ = layout.control<PictureBox>("MapPic");
+  dataSetNameBox_ = layout.control<QLineEdit>("Text2");
+  stageNameBox_ = layout.control<QLineEdit>("Text1");
+  for (int index = 0; index < kStageCount; ++index) {
+    stageOptions_[index] = layout.control<QPushButton>(arrayName("Option1", index));
+  }
+  currentTurnLabel_ = layout.control<QLabel>("Label5");
+  lastTurnLabel_ = layout.control<QLabel>("Label3");
+  for (QLabel* turn : {currentTurnLabel_, lastTurnLabel_}) {
+    QPalette colors = turn->palette();
+    colors.setColor(QPalette::WindowText, kTurnLabelColor);
+    turn->setPalette(colors);
+  }
+  layout.control<QLabel>("Label6")->setAlignment(Qt::AlignHCenter);
+  speedList_ = layout.control<QComboBox>("Combo1");
+  for (const std::string_view speed : kGameSpeedNames) {
+    speedList_->addItem(fromView(speed));
+  }
+  for (int index = 0; index < 4; ++index) {
+    directionButtons_[index] = layout.control<PictureBox>(arrayName("Picture4", index));
+  }
+  stageClearPanel_ = layout.control<QGroupBox>("Frame7");
+  QLabel* clear = layout.control<QLabel>("Label7");
+  clear->setAlignment(Qt::AlignCenter);
+  clear->setFont(gothicFont(27.75, false));
+  shrinkToFit(clear);
+  playReplayButton_ = layout.control<QPushButton>("Command6");
+  palettePicture_ = layout.control<PictureBox>("Picture1");
+  leftTileBox_ = layout.control<PictureBox>("Picture2");
+  rightTileBox_ = layout.control<PictureBox>("Picture3");
+  replayPanel_ = layout.control<QGroupBox>("Frame6");
+  stopButton_ = layout.control<QPushButton>("Command8");
 
   tickTimer_ = new QTimer(this);
   tickTimer_->setObjectName("Timer1");
   tickTimer_->setTimerType(Qt::PreciseTimer);
 }
 
-void MainWindow::buildStageColumn(LayoutBuilder& layout) {
-  commandButton(layout, "Command2");
-  layout.label("Label4", "データ名");
-  dataSetNameBox_ = layout.nameBox("Text2");
-
-  layout.frame("Frame1", "ステージ選択");
-  // No button group: a group makes its options one stop of Tab, to be chosen among with the arrow
-  // keys, which move the robot here. The window checks the current stage's option itself.
-  for (int index = 0; index < kStageCount; ++index) {
-    stageOptions_[index] =
-        layout.button(arrayName("Option1", index), QString("%1").arg(index + 1, 2, 10, QChar('0')));
-    stageOptions_[index]->setCheckable(true);
-  }
-  layout.label("Label1", "ステージ名");
-  stageNameBox_ = layout.nameBox("Text1");
-}
-
-void MainWindow::buildPlayPanel(LayoutBuilder& layout) {
-  playPanel_ = layout.frame("Frame4", "");
-  layout.label("Label2", "ターン数");
-  currentTurnLabel_ = layout.label("Label5", "000");
-  layout.label("Label6", "／")->setAlignment(Qt::AlignHCenter);
-  lastTurnLabel_ = layout.label("Label3", "000");
-  for (QLabel* turn : {currentTurnLabel_, lastTurnLabel_}) {
-    QPalette colors = turn->palette();
-    colors.setColor(QPalette::WindowText, kTurnLabelColor);
-    turn->setPalette(colors);
-  }
-  for (int index = 0; index < 4; ++index) {
-    commandButton(layout, arrayName("Command5", index));
-  }
-  layout.label("Label8", "ゲームスピード");
-  speedList_ = layout.add<QComboBox>("Combo1");
-  for (const std::string_view speed : kGameSpeedNames) {
-    speedList_->addItem(fromView(speed));
-  }
-
-  for (int index = 0; index < 4; ++index) {
-    const std::string name = arrayName("Picture4", index);
-    directionButtons_[index] = layout.add<PictureBox>(name);
-    directionButtons_[index]->setToolTip(fromView(keyTooltip(commandNamed(name))));
-  }
-
-  stageClearPanel_ = layout.frame("Frame7", "");
-  QLabel* clear = layout.label("Label7", "STAGE CLEAR!!");
-  clear->setAlignment(Qt::AlignCenter);
-  clear->setFont(gothicFont(27.75, false));
-  shrinkToFit(clear);
-  stageClearPanel_->hide();
-
-  commandButton(layout, "Command4");
-  playReplayButton_ = commandButton(layout, "Command6");
-}
-
-void MainWindow::buildEditorPanel(LayoutBuilder& layout) {
-  editorPanel_ = layout.frame("Frame5", "");
-  palettePicture_ = layout.add<PictureBox>("Picture1");
-  layout.frame("Frame2", "左クリック");
-  leftTileBox_ = layout.add<PictureBox>("Picture2");
-  layout.frame("Frame3", "右クリック");
-  rightTileBox_ = layout.add<PictureBox>("Picture3");
-  commandButton(layout, "Command1");
-  editorPanel_->hide();
-}
-
-QPushButton* MainWindow::commandButton(LayoutBuilder& layout, std::string_view name) {
-  const Command& command = commandNamed(name);
-  QPushButton* button = layout.button(name, fromView(command.caption));
-  button->setToolTip(fromView(keyTooltip(command)));
-  connect(button, &QPushButton::clicked, this, [this, &command] { run(command); });
-  return button;
-}
-
-void MainWindow::run(const Command& command) {
-  switch (command.action) {
-    case CommandAction::SaveStageData:
-      game_->saveStageData();
-      break;
-    case CommandAction::LoadStageData:
-      game_->loadStageData();
-      break;
-    case CommandAction::ToggleEditor:
-      game_->toggleEditor();
-      break;
-    case CommandAction::SaveReplay:
-      game_->saveReplay();
-      break;
-    case CommandAction::StepThroughHistory:
-      game_->stepThroughHistory(static_cast<HistoryStep>(command.index));
-      break;
-    case CommandAction::PlayReplay:
-      game_->startReplay();
-      break;
-    case CommandAction::ShowAbout:
-      game_->showAbout();
-      break;
-    case CommandAction::StopReplay:
-      game_->stopReplay();
-      break;
-    case CommandAction::OperateOnStages:
-      game_->operateOnStages();
-      break;
-    case CommandAction::PressDirection:
-      game_->pressDirection(command.index);
-      break;
-    case CommandAction::RequestHint:
-      game_->requestHint();
-      break;
-  }
-}
-
 void MainWindow::connectHandlers() {
-  for (int index = 0; index < kStageCount; ++index) {
-    connect(stageOptions_[index], &QPushButton::clicked, this,
-            [this, index] { game_->selectStage(index); });
+  for (const Command& command : mainWindowCommands()) {
+    if (command.name.empty()) {
+      continue;
+    }
+    const std::string_view name = command.name;
+    auto* control = findChild<QWidget*>(fromView(name));
+    control->setToolTip(fromView(keyTooltip(command)));
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+      connect(button, &QAbstractButton::clicked, this,
+              [this, name] { clickControl(*game_, name); });
+    }
   }
-  for (int index = 0; index < 4; ++index) {
-    connect(directionButtons_[index], &PictureBox::mousePressed, this,
-            [this, index](int button, QPointF) {
-              // Only the left button moves; any other still arms the held-button repeat.
-              if (button == kLeftMouseButton) {
-                game_->pressDirection(index);
-              } else {
-                game_->holdDirection(index);
-              }
-            });
-    connect(directionButtons_[index], &PictureBox::mouseReleased, this,
-            [this](int) { game_->releaseDirection(); });
+  for (PictureBox* picture : findChildren<PictureBox*>()) {
+    const std::string name = picture->objectName().toStdString();
+    connect(picture, &PictureBox::mousePressed, this, [this, name](int button, QPointF position) {
+      pressOnPicture(*game_, name, button, position.x(), position.y());
+    });
+    connect(picture, &PictureBox::mouseMoved, this, [this, name](int buttons, QPointF position) {
+      dragOnPicture(*game_, name, buttons, position.x(), position.y());
+    });
+    connect(picture, &PictureBox::mouseReleased, this,
+            [this, name](int) { releaseOnPicture(*game_, name); });
+  }
+  for (QLineEdit* box : {stageNameBox_, dataSetNameBox_}) {
+    const std::string name = box->objectName().toStdString();
+    connect(box, &QLineEdit::textEdited, this,
+            [this, name](const QString& text) { editNameBox(*game_, name, text.toStdString()); });
   }
   connect(speedList_, &QComboBox::currentIndexChanged, this,
           [this](int index) { game_->selectSpeed(index); });
-  connect(palettePicture_, &PictureBox::mousePressed, this, [this](int button, QPointF position) {
-    game_->pickPaletteTile(button, position.x(), position.y());
-  });
   connect(tickTimer_, &QTimer::timeout, this, [this] { game_->tick(); });
-
-  // A press paints as a drag with that one button held does.
-  connect(boardPicture_, &PictureBox::mousePressed, this, [this](int button, QPointF position) {
-    game_->paintStageCell(button, position.x(), position.y());
-  });
-  connect(boardPicture_, &PictureBox::mouseMoved, this, [this](int buttons, QPointF position) {
-    game_->paintStageCell(buttons, position.x(), position.y());
-  });
-  connect(stageNameBox_, &QLineEdit::textEdited, this,
-          [this](const QString& name) { game_->renameStage(name.toStdString()); });
-  connect(dataSetNameBox_, &QLineEdit::textEdited, this,
-          [this](const QString& name) { game_->renameDataSet(name.toStdString()); });
 }
 
 void MainWindow::startUp() {
@@ -252,16 +157,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const auto* widget = qobject_cast<QWidget*>(watched);
     if (widget != nullptr && widget->window() == this) {
       auto* key = static_cast<QKeyEvent*>(event);
-      // Tab, Space and every other key are the focused control's.
-      const Command* command = commandForKey(key->key(), key->modifiers());
-      if (command == nullptr) {
-        return false;
-      }
-      // Out of reach, a command's key does nothing, except in a name box, which edits with it: a
-      // button would move the focus or select a stage with it, the speed list change the speed.
-      return takeCommandKey(*game_, *command, key->type() == QEvent::KeyPress,
-                            key->isAutoRepeat()) ||
-             qobject_cast<const QLineEdit*>(widget) == nullptr;
+      return takeKey(*game_, commandForKey(key->key(), key->modifiers()),
+                     key->type() == QEvent::KeyPress, key->isAutoRepeat(),
+                     qobject_cast<const QLineEdit*>(widget) != nullptr);
     }
   }
   return QWidget::eventFilter(watched, event);
@@ -298,14 +196,20 @@ void MainWindow::stageChanged() {
 }
 
 void MainWindow::editModeChanged() {
-  const bool editing = game_->editMode();
-  const Command& toggle = commandNamed("Command3");
-  editorButton_->setText(fromView(editing ? toggle.captionInEditor : toggle.caption));
-  editorPanel_->setVisible(editing);
-  playPanel_->setVisible(!editing);
-  setNameBoxLocked(stageNameBox_, !editing);
-  setNameBoxLocked(dataSetNameBox_, !editing);
-  stageOperationsButton_->setVisible(editing);
+  for (const ControlChange& change : editModeChanges(game_->editMode())) {
+    auto* control = findChild<QWidget*>(fromView(change.name));
+    switch (change.what) {
+      case ControlChange::What::Shown:
+        control->setVisible(change.on);
+        break;
+      case ControlChange::What::Locked:
+        setNameBoxLocked(qobject_cast<QLineEdit*>(control), change.on);
+        break;
+      case ControlChange::What::Caption:
+        qobject_cast<QAbstractButton*>(control)->setText(fromView(change.caption));
+        break;
+    }
+  }
 }
 
 void MainWindow::replayRunningChanged() {

@@ -16,7 +16,6 @@
 #include "core/stage_set.h"
 #include "game/game.h"
 #include "game/game_view.h"
-#include "layout/command_table.h"
 #include "platform/platform.h"
 #include "view/picture_strips.h"
 
@@ -30,7 +29,6 @@ class QTimer;
 
 namespace vantoki {
 
-class LayoutBuilder;
 class PictureBox;
 
 class MainWindow : public QWidget, private GameView {
@@ -50,8 +48,6 @@ class MainWindow : public QWidget, private GameView {
   void changeEvent(QEvent* event) override;
 
  private:
-  void run(const Command& command);
-
   void boardPictureChanged() override;
   void turnLabelsChanged() override;
   void stageClearChanged() override;
@@ -61,11 +57,8 @@ class MainWindow : public QWidget, private GameView {
   void replayRunningChanged() override;
 
   void buildWindow();
-  void buildStageColumn(LayoutBuilder& layout);
-  void buildPlayPanel(LayoutBuilder& layout);
-  void buildEditorPanel(LayoutBuilder& layout);
-  // A button of the command table, with its caption and key tooltip, that runs its command.
-  QPushButton* commandButton(LayoutBuilder& layout, std::string_view name);
+  // Each control's events go to the game by its object name; a command's control names its keys
+  // in its tooltip.
   void connectHandlers();
   void startUp();
 
@@ -78,20 +71,16 @@ class MainWindow : public QWidget, private GameView {
   std::array<QPushButton*, kStageCount> stageOptions_{};
   QLineEdit* stageNameBox_ = nullptr;
 
-  QGroupBox* playPanel_ = nullptr;
   QLabel* currentTurnLabel_ = nullptr;
   QLabel* lastTurnLabel_ = nullptr;
   QComboBox* speedList_ = nullptr;
   std::array<PictureBox*, 4> directionButtons_{};
   QGroupBox* stageClearPanel_ = nullptr;
 
-  QGroupBox* editorPanel_ = nullptr;
   PictureBox* palettePicture_ = nullptr;
   PictureBox* leftTileBox_ = nullptr;
   PictureBox* rightTileBox_ = nullptr;
 
-  QPushButton* editorButton_ = nullptr;
-  QPushButton* stageOperationsButton_ = nullptr;
   QPushButton* playReplayButton_ = nullptr;
   QGroupBox* replayPanel_ = nullptr;
   QPushButton* stopButton_ = nullptr;

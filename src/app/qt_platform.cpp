@@ -46,12 +46,6 @@ std::optional<StageOperationChoice> QtPlatform::chooseStageOperation(const Stage
   return runStageOperationsDialog(stageSet, *this, *miniSpriteStrip_, owner_);
 }
 
-bool QtPlatform::fileExists(const std::filesystem::path& path) {
-  // The path's own bytes: a name that is not UTF-8 would not survive a QString.
-  std::error_code error;
-  return std::filesystem::is_regular_file(path, error);
-}
-
 bool QtPlatform::modalDialogOpen() {
   return QApplication::activeModalWidget() != nullptr;
 }

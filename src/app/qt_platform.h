@@ -24,7 +24,6 @@ class QtPlatform : public Platform {
                                                         const DialogFolders& folders) override;
   void showAboutBox() override;
   std::optional<StageOperationChoice> chooseStageOperation(const StageSet& stageSet) override;
-  bool fileExists(const std::filesystem::path& path) override;
   bool modalDialogOpen() override;
   bool leftMouseButtonDown() override;
   bool openAddress(const std::string& address) override;

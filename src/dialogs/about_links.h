@@ -8,13 +8,11 @@
 #include <string>
 #include <string_view>
 
+#include "platform/maker.h"
 #include "platform/platform.h"
 
 namespace vantoki {
 
-inline constexpr std::string_view kMakerName = "Vantoki チーム";
-inline constexpr std::string_view kMakerWebPage = "https://vantoki.example.org/";
-inline constexpr std::string_view kMakerMailAddress = "vantoki@example.org";
 inline constexpr std::string_view kHelpPageFileName = "help.html";
 
 // help.html in `dataFolder`, as an absolute path with one separator before the name however the

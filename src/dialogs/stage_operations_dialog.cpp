@@ -16,37 +16,37 @@ StageOperationsDialog::StageOperationsDialog(const StageSet& stageSet, Platform&
                                              const Image24& miniStrip, QWidget* parent)
     : QDialog(parent), model_(stageSet, platform, miniStrip) {
   LayoutBuilder layout(this, stageOperationsLayout());
-  setWindowTitle("ステージデータ操作");
+  layout.buildEveryControl();
   setModal(true);
 
-  buildTargetFrame(layout, kTargetA);
-  buildTargetFrame(layout, kTargetB);
-  buildOperationFrame(layout);
-  QPushButton* execute = layout.button("Command1", "実行");
-  QPushButton* close = layout.button("Command2", "閉じる");
+  connectTargetFrame(layout, kTargetA);
+  connectTargetFrame(layout, kTargetB);
+  auto* operations = new QButtonGroup(layout.control<QGroupBox>("Frame3"));
+  for (const OperationOption& option : kOperationOptions) {
+    operations->addButton(layout.control<QRadioButton>(option.name),
+                          static_cast<int>(option.operation));
+  }
+  connect(operations, &QButtonGroup::idClicked, this, [this](int operation) {
+    model_.chooseOperation(static_cast<StageOperation>(operation));
+  });
 
-  connect(execute, &QPushButton::clicked, this, [this] {
+  connect(layout.control<QPushButton>("Command1"), &QPushButton::clicked, this, [this] {
     chosen_ = model_.execute();
     if (chosen_) {
       accept();
     }
   });
-  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  connect(layout.control<QPushButton>("Command2"), &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void StageOperationsDialog::buildTargetFrame(LayoutBuilder& layout, int side) {
-  const bool sideA = side == kTargetA;
-  QGroupBox* targetFrame =
-      layout.frame(sideA ? "Frame1" : "Frame2", sideA ? "ターゲットＡ" : "ターゲットＢ");
+void StageOperationsDialog::connectTargetFrame(const LayoutBuilder& layout, int side) {
   // One group per frame, so each side keeps its own choice.
-  auto* options = new QButtonGroup(targetFrame);
+  auto* options =
+      new QButtonGroup(layout.control<QGroupBox>(side == kTargetA ? "Frame1" : "Frame2"));
   options->setExclusive(true);
   for (int stage = 0; stage < kStageCount; ++stage) {
     const int option = side * kStageCount + stage;
-    QPushButton* stageOption = layout.button(arrayName("Option1", option),
-                                             QString("%1").arg(stage + 1, 2, 10, QChar('0')));
-    stageOption->setCheckable(true);
-    options->addButton(stageOption, option);
+    options->addButton(layout.control<QPushButton>(arrayName("Option1", option)), option);
   }
   connect(options, &QButtonGroup::idClicked, this, [this](int option) {
     if (const std::optional<int> chosen = model_.chooseTarget(option)) {
@@ -54,27 +54,13 @@ void StageOperationsDialog::buildTargetFrame(LayoutBuilder& layout, int side) {
     }
   });
 
-  layout.label(sideA ? "Label1" : "Label2", "ステージ名");
-  nameBoxes_[side] = layout.nameBox(arrayName("Text1", side));
-
-  previews_[side] = layout.add<PictureBox>(arrayName("Picture1", side));
+  nameBoxes_[side] = layout.control<QLineEdit>(arrayName("Text1", side));
+  previews_[side] = layout.control<PictureBox>(arrayName("Picture1", side));
   QPalette ground = previews_[side]->palette();
   ground.setColor(QPalette::Window, QColor::fromRgb(kStagePreviewGround));
   previews_[side]->setPalette(ground);
   // Preview A stands on the dialog itself, in front of its frame.
   previews_[side]->raise();
-}
-
-void StageOperationsDialog::buildOperationFrame(LayoutBuilder& layout) {
-  QGroupBox* operationFrame = layout.frame("Frame3", "動作");
-  auto* operations = new QButtonGroup(operationFrame);
-  for (const OperationOption& option : kOperationOptions) {
-    operations->addButton(layout.add<QRadioButton>(option.name, option.caption),
-                          static_cast<int>(option.operation));
-  }
-  connect(operations, &QButtonGroup::idClicked, this, [this](int operation) {
-    model_.chooseOperation(static_cast<StageOperation>(operation));
-  });
 }
 
 void StageOperationsDialog::showTarget(int side) {

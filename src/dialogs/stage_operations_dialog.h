@@ -35,8 +35,7 @@ class StageOperationsDialog : public QDialog {
   const std::optional<StageOperationChoice>& chosenOperation() const { return chosen_; }
 
  private:
-  void buildTargetFrame(LayoutBuilder& layout, int side);
-  void buildOperationFrame(LayoutBuilder& layout);
+  void connectTargetFrame(const LayoutBuilder& layout, int side);
   void showTarget(int side);
 
   StageOperationsModel model_;

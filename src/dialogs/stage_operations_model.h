@@ -24,21 +24,18 @@ constexpr int kNoTarget = -1;
 // Option buttons 0..9 choose target A, 10..19 target B.
 constexpr int kTargetOptionCount = 2 * kStageCount;
 
-// The operation options of the dialog: object name, caption and the operation each chooses.
+// The operation options of the dialog: object name and the operation each chooses; their captions
+// are the layout table's.
 struct OperationOption {
   const char* name;
-  const char* caption;
   StageOperation operation;
 };
 
 inline constexpr std::array<OperationOption, 4> kOperationOptions = {{
-    {"Option2", "『ターゲットＡ』のステージを『ターゲットＢ』のステージの後ろに移動する",
-     StageOperation::MoveBehind},
-    {"Option3", "『ターゲットＡ』のステージと『ターゲットＢ』のステージを入れ替える",
-     StageOperation::Swap},
-    {"Option4", "『ターゲットＡ』のステージを『ターゲットＢ』のステージ上にコピーする",
-     StageOperation::CopyOver},
-    {"Option5", "『ターゲットＡ』のステージを削除する", StageOperation::Delete},
+    {"Option2", StageOperation::MoveBehind},
+    {"Option3", StageOperation::Swap},
+    {"Option4", StageOperation::CopyOver},
+    {"Option5", StageOperation::Delete},
 }};
 
 class StageOperationsModel {

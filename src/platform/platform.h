@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "core/stage_operations.h"
@@ -55,8 +56,12 @@ class Platform {
   // The stage operations dialog, modal, on the stage set as it stands: the operation the player
   // confirmed, or empty when the dialog was closed without one. The stage set is not changed.
   virtual std::optional<StageOperationChoice> chooseStageOperation(const StageSet& stageSet) = 0;
-  // A folder of that name is not a file.
-  virtual bool fileExists(const std::filesystem::path& path) = 0;
+  // By the path's own bytes, the same for every desktop: a name that is not UTF-8 exists as surely
+  // as any other. A folder of that name is not a file.
+  bool fileExists(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+  }
   // Whether a modal dialog or message box is open now, which a message of the game's own would
   // cover and take the keyboard from.
   virtual bool modalDialogOpen() = 0;

@@ -1,11 +1,15 @@
 #include "widgets/controls.h"
 
+#include <QComboBox>
 #include <QFontMetricsF>
+#include <QRadioButton>
 
 #include <algorithm>
 #include <cmath>
 
 #include "widgets/application_style.h"
+#include "widgets/link_label.h"
+#include "widgets/picture_box.h"
 
 namespace vantoki {
 
@@ -22,6 +26,9 @@ LayoutBuilder::LayoutBuilder(QWidget* window, std::span<const ControlPlace> layo
     : window_(window), layout_(layout) {
   const ControlPlace& own = layout.front();
   window->setObjectName(fromView(own.name));
+  if (!own.caption.empty()) {
+    window->setWindowTitle(fromView(own.caption));
+  }
   window->setFixedSize(own.width, own.height);
   QPalette colors = window->palette();
   colors.setColor(QPalette::Window, kWindowColor);
@@ -40,6 +47,62 @@ QWidget* LayoutBuilder::parentOf(const ControlPlace& place) const {
            qPrintable(parent));
   }
   return frame;
+}
+
+void LayoutBuilder::buildEveryControl() {
+  for (const ControlPlace& place : layout_.subspan(1)) {
+    build(place);
+  }
+}
+
+void LayoutBuilder::build(const ControlPlace& place) {
+  const QString caption = fromView(place.caption);
+  QWidget* control = nullptr;
+  switch (place.kind) {
+    case ControlKind::Window:
+      qFatal("%s is a window inside a window", qPrintable(fromView(place.name)));
+    case ControlKind::Label:
+      control = label(place.name, caption);
+      break;
+    case ControlKind::Frame:
+      control = frame(place.name, caption);
+      break;
+    case ControlKind::Link:
+      control = add<LinkLabel>(place.name, caption);
+      break;
+    case ControlKind::Button:
+      control = button(place.name, caption);
+      break;
+    case ControlKind::StageOption: {
+      QPushButton* option = button(place.name, caption);
+      option->setCheckable(true);
+      control = option;
+      break;
+    }
+    case ControlKind::NameBox:
+      control = nameBox(place.name);
+      break;
+    case ControlKind::Picture:
+      control = add<PictureBox>(place.name);
+      break;
+    case ControlKind::List:
+      control = add<QComboBox>(place.name);
+      break;
+    case ControlKind::Radio:
+      control = add<QRadioButton>(place.name, caption);
+      break;
+  }
+  if (place.hiddenAtStart) {
+    control->hide();
+  }
+}
+
+QWidget* LayoutBuilder::namedControl(std::string_view name) const {
+  return window_->findChild<QWidget*>(fromView(name));
+}
+
+void LayoutBuilder::missing(std::string_view name) {
+  qFatal("no control of the expected kind is named %s", qPrintable(fromView(name)));
 }
 
 QPushButton* LayoutBuilder::button(std::string_view name, const QString& caption) {

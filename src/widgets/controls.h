@@ -29,12 +29,27 @@ QString fromView(std::string_view text);
 // Widens a label to the right, keeping its place and height, until its whole text shows.
 void widenToText(QLabel* label);
 
-// Builds the controls of one window from its layout table. The window takes its object name and
-// its fixed client size from its own entry and the game's background colour. A control's parent
-// is the window or a frame built before it.
+// Builds the controls of one window from its layout table. The window takes its object name, its
+// title and its fixed client size from its own entry and the game's background colour. A
+// control's parent is the window or a frame built before it.
 class LayoutBuilder {
  public:
   LayoutBuilder(QWidget* window, std::span<const ControlPlace> layout);
+
+  // Every control of the table, in its order, which is the order Tab visits them: the widget of
+  // its kind with its caption, hidden where the table says so.
+  void buildEveryControl();
+
+  // A control built before, by its object name; a missing one, or one of another type, is a
+  // mistake in the program, which stops with the name.
+  template <typename Control>
+  Control* control(std::string_view name) const {
+    auto* found = qobject_cast<Control*>(namedControl(name));
+    if (found == nullptr) {
+      missing(name);
+    }
+    return found;
+  }
 
   // A control made with `arguments` and its parent, e.g. add<QRadioButton>("Option2", caption).
   template <typename Control, typename... Arguments>
@@ -44,7 +59,7 @@ class LayoutBuilder {
     control->setObjectName(fromView(name));
     control->setGeometry(place.left, place.top, place.width, place.height);
     if constexpr (std::is_base_of_v<QLabel, Control>) {
-      if (place.widensToText) {
+      if (place.kind == ControlKind::Link) {
         widenToText(control);
       }
     }
@@ -61,6 +76,9 @@ class LayoutBuilder {
 
  private:
   QWidget* parentOf(const ControlPlace& place) const;
+  QWidget* namedControl(std::string_view name) const;
+  [[noreturn]] static void missing(std::string_view name);
+  void build(const ControlPlace& place);
 
   QWidget* window_;
   std::span<const ControlPlace> layout_;

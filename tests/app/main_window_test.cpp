@@ -1,7 +1,8 @@
 // The main window under the offscreen platform, driven through its real widgets as a player
-// would: what shows right after start-up, moves by mouse and keys, the history, the editor, the
-// stage data and replay commands, the stage operations dialog, the hint, and the keyboard's reach:
-// the order of Tab, Space on a button, and the command keys whatever has the focus.
+// would, for what the window adds to the game: what shows right after start-up, its controls
+// wired to the game, the keys as the window reads them whatever has the focus, the name boxes that
+// keep theirs, the stop button's focus during playback, the order of Tab, Space on a button, and
+// clicks and the board under a scaled screen.
 #include "app/main_window.h"
 
 #include <QApplication>
@@ -153,20 +154,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(control("Frame4")->childAt(64, 124), control("Label7"));
   }
 
-  void historyButtonsStepThroughThePlay() {
-    clickDirection(1);
-    waitForTheCommit();
-    QTest::mouseClick(control<QPushButton>("Command5(1)"), Qt::LeftButton);
-    QCOMPARE(text("Label5"), QString("000"));
-    QCOMPARE(text("Label3"), QString("001"));
-    QVERIFY(!control("Frame7")->isVisible());
-    QTest::mouseClick(control<QPushButton>("Command5(3)"), Qt::LeftButton);
-    QCOMPARE(text("Label5"), QString("001"));
-    QVERIFY(control("Frame7")->isVisible());
-    QTest::mouseClick(control<QPushButton>("Command5(0)"), Qt::LeftButton);
-    QCOMPARE(text("Label5"), QString("000"));
-  }
-
   void stageOptionsSelectTheirStage() {
     QTest::mouseClick(control<QPushButton>("Option1(6)"), Qt::LeftButton);
     QCOMPARE(window->game().currentStage(), 6);
@@ -299,6 +286,7 @@ class MainWindowTest : public QObject {
         testing::walledBoardWith({{2, 13, code(Tile::Player)}, {13, 13, code(Tile::Star)}});
     window->game().installStageSet(stages);
     control<QComboBox>("Combo1")->setCurrentIndex(0);
+    QCOMPARE(window->game().animStep(), 40);
     // The key works wherever the focus is, also in a locked name box.
     auto* stageName = control<QLineEdit>("Text1");
     stageName->setFocus();
@@ -356,18 +344,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(text("Label5"), shown);
   }
 
-  void keysFollowTheReachOfTheirButtons() {
-    StageSet stages = initialStageSet();
-    stages.stageCells[0] =
-        testing::walledBoardWith({{2, 13, code(Tile::Player)}, {12, 13, code(Tile::Star)}});
-    window->game().installStageSet(stages);
-    // While a move is animated, a history key does nothing.
-    QTest::keyClick(window.get(), Qt::Key_Right);
-    QTest::keyClick(window.get(), Qt::Key_Home);
-    waitForTheCommit();
-    QCOMPARE(text("Label5"), QString("001"));
-
-    // In the editor the arrow keys are the text box's own.
+  // In the editor the keys of the play panel are a name box's own, to edit with.
+  void nameBoxKeepsItsKeysInTheEditor() {
     QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
     auto* stageName = control<QLineEdit>("Text1");
     stageName->setFocus();
@@ -376,18 +354,11 @@ class MainWindowTest : public QObject {
     QCOMPARE(stageName->cursorPosition(), 2);
     QTest::keyClick(stageName, Qt::Key_End);
     QCOMPARE(stageName->cursorPosition(), stageName->text().size());
-    QCOMPARE(window->game().play().animating(), 0);
+    QTest::keyClick(stageName, 'h');
+    QCOMPARE(stageName->text(), QString("STAGE 1h"));
     QCOMPARE(window->game().play().lastTurn(), 0);
-    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
-
-    // Under the stage-clear panel the arrows cannot be reached.
-    stages.stageCells[0] = testing::walledBoardWith({{2, 13, code(Tile::Player)}});
-    window->game().installStageSet(stages);
-    QTest::keyClick(window.get(), Qt::Key_Up);
-    waitForTheCommit();
-    QVERIFY(control("Frame7")->isVisible());
-    QTest::keyClick(window.get(), Qt::Key_Up);
-    QCOMPARE(window->game().play().animating(), 0);
+    QCOMPARE(platform.runCallsHandedOver(std::chrono::milliseconds(300)), 0);
+    QVERIFY(platform.messages.empty());
   }
 
   void keysWaitWhileAReplayPlays() {
@@ -405,7 +376,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(window->game().play().moveLog()[0], std::int16_t{1});
   }
 
-  void hintKeyAnswersWhereTheArrowsReach() {
+  void hintKeyAsksForAHint() {
     StageSet stages = initialStageSet();
     stages.stageCells[0] = testing::boardFromRows(kPit);
     window->game().installStageSet(stages);
@@ -413,19 +384,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(platform.runCallsHandedOver(), 1);
     QCOMPARE(platform.messages.size(), std::size_t{1});
     QCOMPARE(platform.messages[0].text, std::string("次の一手：→（あと4手でクリア）"));
-
-    // Not while a move is animated; in the editor the letter is the name box's own.
-    QTest::keyClick(window.get(), Qt::Key_Right);
-    QTest::keyClick(window.get(), Qt::Key_H);
-    waitForTheCommit();
-    QTest::mouseClick(control<QPushButton>("Command3"), Qt::LeftButton);
-    auto* stageName = control<QLineEdit>("Text1");
-    stageName->setFocus();
-    stageName->setCursorPosition(0);
-    QTest::keyClick(stageName, 'h');
-    QCOMPARE(stageName->text(), QString("hSTAGE 1"));
-    QCOMPARE(platform.runCallsHandedOver(std::chrono::milliseconds(300)), 0);
-    QCOMPARE(platform.messages.size(), std::size_t{1});
   }
 
   void buttonsNameTheirKeys() {
@@ -549,23 +507,6 @@ class MainWindowTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(!window->game().replayRunning(), 3000);
     QCOMPARE(window->focusWidget(), control("Command6"));
     QCOMPARE(testing::focusWalk(window.get(), 2, false), QStringList({"Command3", "Command7"}));
-  }
-
-  // A speed chosen during a move shows in the list at once and takes effect when the move ends.
-  void speedListSetsTheStepOnceTheMoveEnds() {
-    StageSet stages = initialStageSet();
-    stages.stageCells[0] =
-        testing::walledBoardWith({{2, 13, code(Tile::Player)}, {12, 13, code(Tile::Star)}});
-    window->game().installStageSet(stages);
-    auto* speeds = control<QComboBox>("Combo1");
-    speeds->setCurrentIndex(4);
-    QCOMPARE(window->game().animStep(), 2);
-    clickDirection(2);
-    speeds->setCurrentIndex(0);
-    QCOMPARE(speeds->currentText(), QString("超速い"));
-    QCOMPARE(window->game().animStep(), 2);
-    waitForTheCommit();
-    QCOMPARE(window->game().animStep(), 40);
   }
 };
 

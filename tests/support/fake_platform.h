@@ -52,9 +52,6 @@ class FakePlatform : public Platform {
     stageOperations.pop_front();
     return choice;
   }
-  bool fileExists(const std::filesystem::path& path) override {
-    return std::filesystem::is_regular_file(path);
-  }
   bool modalDialogOpen() override { return dialogOpen; }
   bool leftMouseButtonDown() override { return leftButtonDown; }
   bool openAddress(const std::string& address) override {

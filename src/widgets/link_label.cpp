@@ -1,4 +1,4 @@
-#include "dialogs/about_link_label.h"
+#include "widgets/link_label.h"
 
 #include <QMouseEvent>
 
@@ -11,7 +11,7 @@ const QColor kLinkColor(0, 0, 255);
 
 }  // namespace
 
-AboutLinkLabel::AboutLinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
   QFont font = gothicFont(9, false);
   font.setUnderline(true);
   setFont(font);
@@ -21,7 +21,7 @@ AboutLinkLabel::AboutLinkLabel(const QString& text, QWidget* parent) : QLabel(te
   setCursor(Qt::PointingHandCursor);
 }
 
-void AboutLinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
   // A press dragged off the label and released elsewhere is no click.
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
     emit clicked();

@@ -6,11 +6,11 @@
 
 namespace vantoki {
 
-class AboutLinkLabel : public QLabel {
+class LinkLabel : public QLabel {
   Q_OBJECT
 
  public:
-  AboutLinkLabel(const QString& text, QWidget* parent);
+  LinkLabel(const QString& text, QWidget* parent);
 
  signals:
   void clicked();

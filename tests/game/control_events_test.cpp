@@ -1,0 +1,178 @@
+// The controls' events as every shell hands them to the game, by object name: what a click runs,
+// what each mouse button does on a picture, what a name box renames, which keys the game uses up
+// and which go on to the focused control, and what edit mode shows.
+#include "game/control_events.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "board_fixture.h"
+#include "fake_platform.h"
+#include "platform/mouse_buttons.h"
+#include "strip_fixture.h"
+
+namespace vantoki {
+namespace {
+
+using testing::c;
+using testing::walledBoardWith;
+
+class ControlEventsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    game.startUp();
+    StageSet set = initialStageSet();
+    set.stageCells[0] = walledBoardWith({{7, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}});
+    game.installStageSet(set);
+  }
+
+  void finishTheMove() {
+    while (game.play().moveInProgress()) {
+      game.tick();
+    }
+  }
+
+  testing::FakePlatform platform;
+  Game game{testing::gameStrips(), platform};
+};
+
+TEST_F(ControlEventsTest, ClickRunsTheCommandOfItsControl) {
+  struct Case {
+    std::string control;
+    std::function<bool(const Game&, const testing::FakePlatform&)> ran;
+  };
+  const std::vector<Case> cases = {
+      {"Option1(6)", [](const Game& game, auto&) { return game.currentStage() == 6; }},
+      {"Command3", [](const Game& game, auto&) { return game.editMode(); }},
+      {"Command7",
+       [](auto&, const testing::FakePlatform& shown) { return shown.aboutBoxesShown == 1; }}};
+  for (const Case& click : cases) {
+    SCOPED_TRACE(click.control);
+    testing::FakePlatform clickPlatform;
+    Game clicked{testing::gameStrips(), clickPlatform};
+    clicked.startUp();
+    clickControl(clicked, click.control);
+    EXPECT_TRUE(click.ran(clicked, clickPlatform));
+  }
+
+  // A direction button moves when pressed, not when clicked; a label runs nothing.
+  for (const std::string_view idle : {"Picture4(2)", "Label7", "Frame4", ""}) {
+    clickControl(game, idle);
+  }
+  EXPECT_FALSE(game.play().moveInProgress());
+  EXPECT_EQ(game.currentStage(), 0);
+  EXPECT_FALSE(game.editMode());
+}
+
+TEST_F(ControlEventsTest, DirectionMovesWithTheLeftButtonAndAnyOtherOnlyHolds) {
+  for (const int button : {kRightMouseButton, kMiddleMouseButton}) {
+    pressOnPicture(game, "Picture4(2)", button, 20, 20);
+    EXPECT_FALSE(game.play().moveInProgress());
+    EXPECT_EQ(game.play().heldButton(), 3);
+    releaseOnPicture(game, "Picture4(2)");
+    EXPECT_EQ(game.play().heldButton(), 0);
+  }
+  pressOnPicture(game, "Picture4(2)", kLeftMouseButton, 20, 20);
+  EXPECT_TRUE(game.play().moveInProgress());
+  releaseOnPicture(game, "MapPic");
+  EXPECT_EQ(game.play().heldButton(), 3) << "a release elsewhere lets go of nothing";
+  releaseOnPicture(game, "Picture4(2)");
+  EXPECT_EQ(game.play().heldButton(), 0);
+}
+
+TEST_F(ControlEventsTest, InTheEditorThePalettePicksTheBoardPaintsAndTheNameBoxesRename) {
+  clickControl(game, "Command3");
+  pressOnPicture(game, "Picture1", kLeftMouseButton, 121, 41);
+  pressOnPicture(game, "MapPic", kLeftMouseButton, 3 * 40 + 1, 4 * 40 + 39);
+  dragOnPicture(game, "MapPic", kLeftMouseButton, 5 * 40 + 1, 4 * 40 + 1);
+  dragOnPicture(game, "Picture1", kLeftMouseButton, 6 * 40 + 1, 4 * 40 + 1);
+  const Board& stage = game.stageSet().stageCells[0];
+  EXPECT_EQ(stage.at(3, 4), c(Tile::Bomb));
+  EXPECT_EQ(stage.at(5, 4), c(Tile::Bomb));
+  EXPECT_EQ(stage.at(6, 4), c(Tile::Empty));
+
+  editNameBox(game, "Text1", "部屋");
+  editNameBox(game, "Text2", "集");
+  editNameBox(game, "Label1", "x");
+  EXPECT_EQ(game.stageSet().stageNames[0], "部屋");
+  EXPECT_EQ(game.stageSet().dataSetName, "集");
+}
+
+// A command's key in reach is the game's wherever the focus is; out of reach it is used up and
+// does nothing, except in a name box, which keeps it to edit with; any other key goes on.
+TEST(ControlEventsKeyTest, KeysAreUsedUpOrGoOnToTheFocusedControl) {
+  struct Case {
+    const char* state;
+    std::function<void(Game&)> enter;
+    const char* key;
+    bool autoRepeat;
+    bool inNameBox;
+    bool usedUp;
+    bool moves;
+  };
+  const auto none = [](Game&) {};
+  const auto moving = [](Game& game) { game.pressDirection(0); };
+  const auto editing = [](Game& game) { game.toggleEditor(); };
+  const std::vector<Case> cases = {
+      {"arrow in reach", none, "Right", false, false, true, true},
+      {"arrow in reach, locked name box", none, "Right", false, true, true, true},
+      {"keyboard's own repeat", none, "Right", true, false, true, false},
+      {"history during a move", moving, "Home", false, false, true, true},
+      {"history during a move, name box", moving, "Home", false, true, false, true},
+      {"arrow in the editor", editing, "Left", false, false, true, false},
+      {"arrow in the editor, name box", editing, "Left", false, true, false, false},
+      {"hint in the editor, name box", editing, "H", false, true, false, false},
+      {"no command's key", none, "Q", false, false, false, false},
+  };
+  for (const Case& key : cases) {
+    SCOPED_TRACE(key.state);
+    testing::FakePlatform platform;
+    Game game{testing::gameStrips(), platform};
+    game.startUp();
+    StageSet set = initialStageSet();
+    set.stageCells[0] = walledBoardWith({{7, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}});
+    game.installStageSet(set);
+    key.enter(game);
+    EXPECT_EQ(takeKey(game, commandForKeyText(key.key), true, key.autoRepeat, key.inNameBox),
+              key.usedUp);
+    EXPECT_EQ(game.play().moveInProgress(), key.moves);
+    EXPECT_EQ(game.play().currentTurn(), 0);
+    EXPECT_TRUE(platform.messages.empty());
+  }
+}
+
+TEST(ControlEventsEditModeTest, EditorTakesThePlayPanelsPlaceAndUnlocksTheNames) {
+  using enum ControlChange::What;
+  using Faces = std::map<std::pair<std::string_view, ControlChange::What>, std::string>;
+  // What a shell shows once it made the changes: a caption, or whether a control is shown or
+  // locked.
+  const auto shownAfter = [](bool editing) {
+    Faces shown;
+    for (const ControlChange& change : editModeChanges(editing)) {
+      shown[{change.name, change.what}] = change.what == Caption ? std::string(change.caption)
+                                          : change.on            ? "yes"
+                                                                 : "no";
+    }
+    return shown;
+  };
+  EXPECT_EQ(shownAfter(true), (Faces{{{"Command3", Caption}, "ゲームプレイ"},
+                                     {{"Frame5", Shown}, "yes"},
+                                     {{"Frame4", Shown}, "no"},
+                                     {{"Command9", Shown}, "yes"},
+                                     {{"Text1", Locked}, "no"},
+                                     {{"Text2", Locked}, "no"}}));
+  EXPECT_EQ(shownAfter(false), (Faces{{{"Command3", Caption}, "ステージエディット"},
+                                      {{"Frame5", Shown}, "no"},
+                                      {{"Frame4", Shown}, "yes"},
+                                      {{"Command9", Shown}, "no"},
+                                      {{"Text1", Locked}, "yes"},
+                                      {{"Text2", Locked}, "yes"}}));
+}
+
+}  // namespace
+}  // namespace vantoki
