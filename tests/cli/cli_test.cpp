@@ -1,4 +1,5 @@
-// vantoki-cli as a stage designer runs it: the program itself, on small hand-made files.
+// vantoki-cli as a stage designer runs it: the program itself, on small hand-made files, and every
+// way its command line can be misused.
 #include <gtest/gtest.h>
 
 #include <algorithm>
