@@ -1,5 +1,7 @@
 // vantoki-cli verify and solve as a stage designer runs them: on the shipped stage set and its
-// solutions, on replays cut short, and on small rooms written for the test.
+// solutions, on replays cut short, and on small rooms written for the test. Whether every shipped
+// solution clears its stage is the replay tests' to say; here it is what verify prints and exits
+// with. Misuse of the command line is tested in cli_test.cpp.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -52,15 +54,6 @@ TEST(CliVerifyTest, EveryShippedSolutionClearsItsStage) {
   EXPECT_TRUE(result.output.ends_with("verified: 10 cleared, 0 failed\n")) << result.output;
 }
 
-TEST(CliVerifyTest, EveryAdvancedSolutionClearsItsStage) {
-  const std::filesystem::path stageFile =
-      std::filesystem::path(VANTOKI_STAGE_DATA_DIR) / "vantoki_advanced.vkst";
-  const RunResult result =
-      runCli("verify " + stageFile.string() + " " + (kReplayDir / "advanced").string());
-  EXPECT_EQ(result.status, 0);
-  EXPECT_TRUE(result.output.ends_with("verified: 10 cleared, 0 failed\n")) << result.output;
-}
-
 TEST(CliVerifyTest, AReplayCutOneMoveShortFails) {
   const TempDir dir;
   const Result<ReplayRecords> shipped = readReplayFile(replayFile("stage03.vkrp"));
@@ -107,12 +100,6 @@ TEST(CliVerifyTest, ADanglingLinkInAFolderFailsAsItsOwnReplay) {
   EXPECT_NE(result.output.find("cleared  " + replayFile("stage01.vkrp") + " 1 "),
             std::string::npos);
   EXPECT_TRUE(result.output.ends_with("verified: 1 cleared, 1 failed\n")) << result.output;
-}
-
-TEST(CliVerifyTest, NeedsAStageFileAndAReplay) {
-  EXPECT_EQ(runCli("verify " + kStageFile).status, 2);
-  EXPECT_EQ(
-      runCli("verify " + replayFile("stage01.vkrp") + " " + replayFile("stage01.vkrp")).status, 1);
 }
 
 TEST(CliSolveTest, FindsTheShippedSolutionAndWritesAReplayThatVerifies) {
@@ -232,44 +219,6 @@ TEST(CliSolveTest, CountsOfOneAreSingular) {
   EXPECT_NE(oneState.output.find("limits: 500 turns, 1 state, "), std::string::npos)
       << oneState.output;
 }
-
-struct Misuse {
-  const char* name;
-  std::string arguments;
-  int status;
-};
-
-void PrintTo(const Misuse& misuse, std::ostream* out) {
-  *out << misuse.name;
-}
-
-class CliSolveMisuseTest : public ::testing::TestWithParam<Misuse> {};
-
-TEST_P(CliSolveMisuseTest, ExitsWithItsStatusAndPrintsNothing) {
-  const RunResult result = runCli(GetParam().arguments);
-  EXPECT_EQ(result.status, GetParam().status);
-  EXPECT_EQ(result.output, "");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CliSolveMisuseTest,
-    ::testing::Values(Misuse{"no_stage", "solve " + kStageFile, 2},
-                      Misuse{"unknown_option", "solve " + kStageFile + " 1 --fast 1", 2},
-                      Misuse{"option_without_value", "solve " + kStageFile + " 1 --max-turns", 2},
-                      Misuse{"stage_eleven", "solve " + kStageFile + " 11", 2},
-                      Misuse{"zero_turns", "solve " + kStageFile + " 1 --max-turns 0", 2},
-                      Misuse{"more_turns_than_a_replay_holds",
-                             "solve " + kStageFile + " 1 --max-turns 501", 2},
-                      Misuse{"states_not_a_number", "solve " + kStageFile + " 1 --max-states x", 2},
-                      Misuse{"no_memory", "solve " + kStageFile + " 1 --max-memory 0", 2},
-                      Misuse{"unknown_unit", "solve " + kStageFile + " 1 --max-memory 4T", 2},
-                      Misuse{"more_memory_than_the_machine",
-                             "solve " + kStageFile + " 1 --max-memory 1048576G", 2},
-                      Misuse{"missing_stage_file", "solve nothing.vkst 1", 1},
-                      // Refused before the search, which would print its outcome.
-                      Misuse{"out_is_a_device", "solve " + kStageFile + " 1 --out /dev/full", 1},
-                      Misuse{"empty_out", "solve " + kStageFile + " 1 --out ''", 2}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace vantoki

@@ -96,31 +96,6 @@ TEST_F(PlayTest, KickedBallFliesBackAfterItsCountdown) {
   EXPECT_EQ(state->motionGrid().at(4, 13), 1);
 }
 
-TEST_F(PlayTest, ReturningBlockPushesAStillPlayer) {
-  start(walledBoardWith({{2, 13, c(Tile::Player)}, {3, 13, c(Tile::Ball)}}));
-  play(kRight);  // kick: block at (4, 13) with countdown 15
-  play(kRight);  // walk onto the ball's old cell
-  for (int move = 0; move < 14; ++move) {
-    play(kUp);
-  }
-  EXPECT_EQ(state->currentBoard(),
-            walledBoardWith({{2, 13, c(Tile::Player)}, {3, 13, c(Tile::Ball)}}));
-}
-
-TEST_F(PlayTest, ReturningBlockWaitsForAWalkingPlayer) {
-  start(walledBoardWith({{2, 13, c(Tile::Player)}, {3, 13, c(Tile::Ball)}}));
-  play(kRight);
-  play(kRight);
-  for (int move = 0; move < 13; ++move) {
-    play(kUp);
-  }
-  play(kLeft);  // the block's last count falls on a move in which the player walks away
-  EXPECT_EQ(state->currentBoard(), walledBoardWith({{2, 13, c(Tile::Player)}, {4, 13, 11}}));
-  play(kUp);
-  EXPECT_EQ(state->currentBoard(),
-            walledBoardWith({{2, 13, c(Tile::Player)}, {3, 13, c(Tile::Ball)}}));
-}
-
 TEST_F(PlayTest, MovesPastTheLimitReplaceTurn500) {
   start(walledBoardWith({{7, 13, c(Tile::Player)}}));
   for (int turn = 1; turn <= kTurnLimit; ++turn) {

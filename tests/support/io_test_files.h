@@ -14,7 +14,6 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <ostream>
 #include <set>
 #include <string>
 #include <string_view>
@@ -152,25 +151,6 @@ std::optional<bool> succeedsWithoutWriteAccess(const std::filesystem::path& fold
   const std::optional<bool> succeeded = succeedsAsOrdinaryUser(work);
   fs::permissions(folder, before);
   return succeeded;
-}
-
-// The failures of a save that the user cannot foresee, each staged for real.
-enum class SaveFailure { DiskFull, NoWriteAccess };
-
-inline void PrintTo(SaveFailure failure, std::ostream* out) {
-  *out << (failure == SaveFailure::DiskFull ? "DiskFull" : "NoWriteAccess");
-}
-
-// Runs `work` in a child process in which a save of about a hundred bytes or more in `folder`
-// fails as `failure` says, and tells whether it returned true; empty when that failure cannot be
-// staged here.
-template <class Work>
-std::optional<bool> succeedsWhenSavingFails(SaveFailure failure,
-                                            const std::filesystem::path& folder, Work work) {
-  if (failure == SaveFailure::DiskFull) {
-    return succeedsWithFileSizeLimit(100, work);
-  }
-  return succeedsWithoutWriteAccess(folder, work);
 }
 
 }  // namespace vantoki
