@@ -8,8 +8,6 @@
 
 (() => {
   const kTickMilliseconds = 50;
-  const kMiniCellPixels = 13;
-  const kSpriteCells = 17;
   // Buttons as the game counts them, by the browser's button number.
   const kButtonBits = [1, 4, 2];
   const kKeyNames = {ArrowLeft: 'Left', ArrowUp: 'Up', ArrowRight: 'Right', ArrowDown: 'Down'};
@@ -34,15 +32,14 @@
     return result instanceof Promise ? undefined : result;
   }
 
-  async function decodePicture(url, width, height) {
+  async function decodePicture(url) {
     const bitmap = await createImageBitmap(await (await fetch(url)).blob(),
                                            {colorSpaceConversion: 'none', premultiplyAlpha: 'none'});
     const canvas = document.createElement('canvas');
-    canvas.width = width || bitmap.width;
-    canvas.height = height || bitmap.height;
+    canvas.width = bitmap.width;
+    canvas.height = bitmap.height;
     const context = canvas.getContext('2d');
-    context.imageSmoothingQuality = 'high';
-    context.drawImage(bitmap, 0, 0, canvas.width, canvas.height);
+    context.drawImage(bitmap, 0, 0);
     const image = context.getImageData(0, 0, canvas.width, canvas.height);
     return {data: image.data, width: image.width, height: image.height};
   }
@@ -439,10 +436,10 @@
   async function start() {
     const loaded = Promise.all([
       decodePicture('chara.png'), decodePicture('mask.png'), decodePicture('bomb1.png'),
-      decodePicture('bomb2.png'), decodePicture('chara.png', kSpriteCells * kMiniCellPixels, kMiniCellPixels),
+      decodePicture('bomb2.png'),
     ]);
     Module = await createVantoki({page});
-    const [sprites, spriteMask, bursts, burstMask, miniSprites] = await loaded;
+    const [sprites, spriteMask, bursts, burstMask] = await loaded;
     const root = element('game');
     buildWindow('Form1', root, (id) => callGame(() => shell.click(id)));
     document.title = element('Form1').dataset.caption;
@@ -451,7 +448,7 @@
     element('frmAbout-picIcon').getContext('2d').drawImage(
         await createImageBitmap(await (await fetch('icon.png')).blob()), 0, 0);
     wireMainWindow();
-    shell = new Module.WebShell({sprites, spriteMask, bursts, burstMask, miniSprites});
+    shell = new Module.WebShell({sprites, spriteMask, bursts, burstMask});
     shellAddress = shell.address();
     const stageFile = new URLSearchParams(location.search).get('stages') ?? 'stagedata/vantoki.vkst';
     callGame(() => shell.start(stageFile));
