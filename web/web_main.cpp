@@ -1,6 +1,6 @@
 // The page's bindings: what the page script may call. It hands over the pictures it decoded, then
-// forwards its events to the shell; everything else comes back to it through the page elements
-// and the platform.
+// forwards its events to the shell, and lists folders for its open dialog as the window's file
+// dialog does; everything else comes back to it through the page elements and the platform.
 #include <emscripten/bind.h>
 #include <emscripten/emscripten.h>
 #include <emscripten/val.h>
@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "dialogs/folder_listing.h"
 #include "dialogs/stage_preview.h"
 #include "page_controls.h"
 #include "view/image24.h"
@@ -54,6 +55,12 @@ std::unique_ptr<WebShell> makeShell(const emscripten::val& pictures) {
   return std::make_unique<WebShell>(std::move(strips), std::move(miniStrip));
 }
 
+// What the game's file dialog lists of `folder`; a folder that cannot be read lists what could be.
+std::vector<FolderEntry> folderEntriesOf(const std::string& folder, const std::string& pattern) {
+  FileNameText names;
+  return listFolder(folder, pattern, names).entries;
+}
+
 std::vector<PageControl> pageControlsOf(const std::string& window) {
   return pageControls(window);
 }
@@ -69,6 +76,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void tickShell(vantoki::WebShell* shell) {
 
 EMSCRIPTEN_BINDINGS(vantoki_page) {
   using namespace emscripten;
+  using vantoki::FolderEntry;
   using vantoki::PageControl;
   using vantoki::WebShell;
 
@@ -85,6 +93,13 @@ EMSCRIPTEN_BINDINGS(vantoki_page) {
       .field("hidden", &PageControl::hidden);
   register_vector<PageControl>("PageControls");
   function("pageControls", &vantoki::pageControlsOf);
+
+  value_object<FolderEntry>("FolderEntry")
+      .field("name", &FolderEntry::name)
+      .field("shown", &FolderEntry::shown)
+      .field("isFolder", &FolderEntry::isFolder);
+  register_vector<FolderEntry>("FolderEntries");
+  function("listFolder", &vantoki::folderEntriesOf);
 
   class_<WebShell>("WebShell")
       .constructor(&vantoki::makeShell)

@@ -227,24 +227,21 @@
     return buttons;
   }
 
+  // The files under `folder` that the game's file dialog would list, those of its folders too,
+  // each as [the path as it shows below `folder`, the path itself].
   function fileNamesIn(folder, pattern) {
-    const extension = pattern.replace(/^\*/, '');
     const names = [];
     const visit = (path, shown) => {
-      for (const name of Module.FS.readdir(path).filter((name) => !name.startsWith('.')).sort()) {
-        const full = `${path}/${name}`;
-        if (Module.FS.isDir(Module.FS.stat(full).mode)) {
-          visit(full, `${shown}${name}/`);
-        } else if (name.endsWith(extension)) {
-          names.push([`${shown}${name}`, full]);
-        }
+      const entries = Module.listFolder(path, pattern);
+      for (let index = 0; index < entries.size(); ++index) {
+        const entry = entries.get(index);
+        const full = `${path}/${entry.name}`;
+        if (entry.isFolder) visit(full, `${shown}${entry.shown}/`);
+        else names.push([`${shown}${entry.shown}`, full]);
       }
+      entries.delete();
     };
-    try {
-      visit(folder, '');
-    } catch (error) {
-      // A folder that is not there lists nothing.
-    }
+    visit(folder, '');
     return names;
   }
 
