@@ -22,6 +22,11 @@ struct ShownMessage {
   MessageButtons buttons;
 };
 
+struct SavedFile {
+  std::filesystem::path path;
+  std::size_t messagesBefore;  // how many messages had been shown when the save was told
+};
+
 class FakePlatform : public Platform {
  public:
   MessageAnswer showMessage(const std::string& text, const std::string& title,
@@ -54,6 +59,9 @@ class FakePlatform : public Platform {
   }
   bool fileExists(const std::filesystem::path& path) override {
     return std::filesystem::is_regular_file(path);
+  }
+  void fileSaved(const std::filesystem::path& path) override {
+    savedFiles.push_back({path, messages.size()});
   }
   bool modalDialogOpen() override { return dialogOpen; }
   bool leftMouseButtonDown() override { return leftButtonDown; }
@@ -90,6 +98,7 @@ class FakePlatform : public Platform {
   std::vector<FileFilter> dialogFilters;
   std::vector<DialogFolders> dialogFolders;
   std::vector<std::string> openedAddresses;  // asked for, whether they opened or not
+  std::vector<SavedFile> savedFiles;
   int aboutBoxesShown = 0;
   std::deque<std::optional<StageOperationChoice>> stageOperations;  // empty = closed
   std::vector<StageSet> stageSetsOperatedOn;
