@@ -1,6 +1,6 @@
 // The page's bindings: what the page script may call. It hands over the pictures it decoded, then
-// forwards its events to the shell; everything else comes back to it through the page elements
-// and the platform.
+// forwards its events to the shell, and lists folders for its open dialog as the window's file
+// dialog does; everything else comes back to it through the page elements and the platform.
 #include <emscripten/bind.h>
 #include <emscripten/emscripten.h>
 #include <emscripten/val.h>
@@ -8,11 +8,15 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "dialogs/folder_listing.h"
+#include "dialogs/stage_preview.h"
 #include "page_controls.h"
 #include "view/image24.h"
 #include "view/picture_strips.h"
+#include "view/strip_shrink.h"
 #include "web_shell.h"
 
 namespace vantoki {
@@ -42,12 +46,19 @@ Image24 pictureOf(const emscripten::val& picture) {
   return imageFromRgba(picture["data"], picture["width"].as<int>(), picture["height"].as<int>());
 }
 
-// The pictures as {data, width, height}: sprites, spriteMask, bursts, burstMask, miniSprites.
+// The pictures as {data, width, height}: sprites, spriteMask, bursts, burstMask. The previews'
+// mini strip is shrunk from the sprites here, as the window shrinks its own.
 std::unique_ptr<WebShell> makeShell(const emscripten::val& pictures) {
-  return std::make_unique<WebShell>(
-      PictureStrips{pictureOf(pictures["sprites"]), pictureOf(pictures["spriteMask"]),
-                    pictureOf(pictures["bursts"]), pictureOf(pictures["burstMask"])},
-      pictureOf(pictures["miniSprites"]));
+  PictureStrips strips{pictureOf(pictures["sprites"]), pictureOf(pictures["spriteMask"]),
+                       pictureOf(pictures["bursts"]), pictureOf(pictures["burstMask"])};
+  Image24 miniStrip = shrinkStripCells(strips.sprites, kMiniCellPixels);
+  return std::make_unique<WebShell>(std::move(strips), std::move(miniStrip));
+}
+
+// What the game's file dialog lists of `folder`; a folder that cannot be read lists what could be.
+std::vector<FolderEntry> folderEntriesOf(const std::string& folder, const std::string& pattern) {
+  FileNameText names;
+  return listFolder(folder, pattern, names).entries;
 }
 
 std::vector<PageControl> pageControlsOf(const std::string& window) {
@@ -65,6 +76,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void tickShell(vantoki::WebShell* shell) {
 
 EMSCRIPTEN_BINDINGS(vantoki_page) {
   using namespace emscripten;
+  using vantoki::FolderEntry;
   using vantoki::PageControl;
   using vantoki::WebShell;
 
@@ -81,6 +93,13 @@ EMSCRIPTEN_BINDINGS(vantoki_page) {
       .field("hidden", &PageControl::hidden);
   register_vector<PageControl>("PageControls");
   function("pageControls", &vantoki::pageControlsOf);
+
+  value_object<FolderEntry>("FolderEntry")
+      .field("name", &FolderEntry::name)
+      .field("shown", &FolderEntry::shown)
+      .field("isFolder", &FolderEntry::isFolder);
+  register_vector<FolderEntry>("FolderEntries");
+  function("listFolder", &vantoki::folderEntriesOf);
 
   class_<WebShell>("WebShell")
       .constructor(&vantoki::makeShell)

@@ -8,7 +8,6 @@
 #include <memory>
 #include <system_error>
 #include <utility>
-#include <vector>
 
 #include "dialogs/about_links.h"
 #include "dialogs/stage_operations_model.h"
@@ -87,7 +86,6 @@ std::string readWholeFile(const std::filesystem::path& path) {
 
 MessageAnswer WebPlatform::showMessage(const std::string& text, const std::string& title,
                                        MessageButtons buttons) {
-  deliverDownloads();
   if (stackWaits_) {
     // Only a tick under a dialog gets here. Its stack cannot wait a second time while the first
     // wait holds it, so the message shows on top without a wait: an OK has only one answer, and
@@ -232,24 +230,15 @@ void WebPlatform::runHandedOverCalls() {
   }
 }
 
-void WebPlatform::deliverDownloads() {
+void WebPlatform::fileSaved(const std::filesystem::path& path) {
   std::error_code error;
-  std::vector<std::filesystem::path> saved;
-  for (const auto& entry : std::filesystem::directory_iterator(kOutbox, error)) {
-    // A name with a leading dot is a save's temporary file, never one the player named.
-    if (entry.is_regular_file(error) && !entry.path().filename().string().starts_with('.')) {
-      saved.push_back(entry.path());
-    }
-  }
-  for (const std::filesystem::path& path : saved) {
-    // The memory file system keeps no umask of its own: a new file may come out unreadable.
-    std::filesystem::permissions(path, std::filesystem::perms::owner_read,
-                                 std::filesystem::perm_options::add, error);
-    const std::string bytes = readWholeFile(path);
-    pageDownload(path.filename().c_str(), reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                 static_cast<int>(bytes.size()));
-    std::filesystem::remove(path, error);
-  }
+  // The memory file system keeps no umask of its own: a new file may come out unreadable.
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read,
+                               std::filesystem::perm_options::add, error);
+  const std::string bytes = readWholeFile(path);
+  pageDownload(path.filename().c_str(), reinterpret_cast<const std::uint8_t*>(bytes.data()),
+               static_cast<int>(bytes.size()));
+  std::filesystem::remove(path, error);
 }
 
 }  // namespace vantoki

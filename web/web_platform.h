@@ -7,8 +7,8 @@
 //
 // Files live in the module's memory file system: the shipped stage sets and replays in the
 // data folder, a file the player picks in a folder of its own, and a file being saved in the
-// outbox, which is handed to the browser as a download, with exactly the bytes written, before
-// the message that says how the save went.
+// outbox. The save names the file it finished (fileSaved), which is then handed to the browser
+// as a download, with exactly the bytes written, before the message that says how the save went.
 #pragma once
 
 #include <deque>
@@ -36,6 +36,8 @@ class WebPlatform : public Platform {
                                                         const DialogFolders& folders) override;
   void showAboutBox() override;
   std::optional<StageOperationChoice> chooseStageOperation(const StageSet& stageSet) override;
+  // Hands the file to the browser as a download, then removes it from the outbox.
+  void fileSaved(const std::filesystem::path& path) override;
   bool modalDialogOpen() override { return dialogsOpen_ > 0; }
   bool leftMouseButtonDown() override;
   bool openAddress(const std::string& address) override;
@@ -74,9 +76,6 @@ class WebPlatform : public Platform {
   }
   // Tells the page too, which calls nothing but the tick while the stack waits.
   void setStackWaits(bool waits);
-
-  // Hands every file in the outbox to the browser as a download and removes it.
-  void deliverDownloads();
 
   const Image24& miniStrip_;
   int dialogsOpen_ = 0;

@@ -44,6 +44,7 @@ void saveThroughDialog(
     reportFailure(platform, path, "をデータセーブできませんでした", *error);
     return;
   }
+  platform.fileSaved(path);
   platform.showMessage("データセーブが完了しました", "メッセージ", MessageButtons::Ok);
 }
 

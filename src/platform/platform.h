@@ -62,6 +62,10 @@ class Platform {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);
   }
+  // A save has written `path` in full, the path the save dialog's answer led to; told before the
+  // message that says so. The desktop leaves the file where it is, so only a platform that hands
+  // saved files on (the page gives them to the browser as downloads) has anything to do.
+  virtual void fileSaved([[maybe_unused]] const std::filesystem::path& path) {}
   // Whether a modal dialog or message box is open now, which a message of the game's own would
   // cover and take the keyboard from.
   virtual bool modalDialogOpen() = 0;

@@ -1,6 +1,7 @@
 #include "view/strip_loader.h"
 
 #include "view/qimage_bridge.h"
+#include "view/strip_shrink.h"
 
 namespace vantoki {
 
@@ -10,9 +11,7 @@ PictureStrips loadPictureStrips() {
 }
 
 Image24 loadScaledSpriteStrip(int cellPixels) {
-  return toImage24(QImage(":/assets/chara.png")
-                       .scaled(kSpriteCellCount * cellPixels, cellPixels, Qt::IgnoreAspectRatio,
-                               Qt::SmoothTransformation));
+  return shrinkStripCells(toImage24(QImage(":/assets/chara.png")), cellPixels);
 }
 
 QImage loadWindowIcon() {

@@ -8,8 +8,8 @@
 namespace vantoki {
 
 PictureStrips loadPictureStrips();
-// The sprite strip with every cell shrunk to `cellPixels` square, each pixel the average of the
-// pixels it covers, for pictures smaller than the board's.
+// The sprite strip with every cell shrunk to `cellPixels` square (view/strip_shrink.h), for
+// pictures smaller than the board's.
 Image24 loadScaledSpriteStrip(int cellPixels);
 QImage loadWindowIcon();
 

@@ -126,6 +126,22 @@ TEST_F(StageDataCommandsTest, FailedOverwriteIsReportedAfterTheQuestion) {
   }));
 }
 
+// The page hands the browser exactly the file a finished save wrote: with the extension the save
+// added, told before the message that the save is done, and never for a save that did not happen.
+TEST_F(StageDataCommandsTest, OnlyAFinishedSaveTellsThePlatformTheFileItWrote) {
+  const std::filesystem::path existing = dir / "old.vkst";
+  writeBytes(existing, "kept");
+  platform.files = {std::nullopt, existing, dir / "no such folder" / "set.vkst", dir / "set"};
+  platform.answers = {MessageAnswer::No};
+  for (int save = 0; save < 4; ++save) {
+    saveStageData(platform, sampleSet());
+  }
+  ASSERT_EQ(platform.savedFiles.size(), 1u);
+  EXPECT_EQ(platform.savedFiles[0].path, dir / "set.vkst");
+  EXPECT_EQ(platform.savedFiles[0].messagesBefore, 2u) << "after the question and the failure";
+  EXPECT_EQ(platform.messages.size(), 3u);
+}
+
 TEST_F(StageDataCommandsTest, LoadOfAPathWithNoFileEndsSilently) {
   platform.files = {dir / "typed name.vkst", dir.path()};
   load();

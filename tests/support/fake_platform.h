@@ -22,6 +22,11 @@ struct ShownMessage {
   MessageButtons buttons;
 };
 
+struct SavedFile {
+  std::filesystem::path path;
+  std::size_t messagesBefore;  // how many messages had been shown when the save was told
+};
+
 class FakePlatform : public Platform {
  public:
   MessageAnswer showMessage(const std::string& text, const std::string& title,
@@ -51,6 +56,9 @@ class FakePlatform : public Platform {
     const std::optional<StageOperationChoice> choice = stageOperations.front();
     stageOperations.pop_front();
     return choice;
+  }
+  void fileSaved(const std::filesystem::path& path) override {
+    savedFiles.push_back({path, messages.size()});
   }
   bool modalDialogOpen() override { return dialogOpen; }
   bool leftMouseButtonDown() override { return leftButtonDown; }
@@ -87,6 +95,7 @@ class FakePlatform : public Platform {
   std::vector<FileFilter> dialogFilters;
   std::vector<DialogFolders> dialogFolders;
   std::vector<std::string> openedAddresses;  // asked for, whether they opened or not
+  std::vector<SavedFile> savedFiles;
   int aboutBoxesShown = 0;
   std::deque<std::optional<StageOperationChoice>> stageOperations;  // empty = closed
   std::vector<StageSet> stageSetsOperatedOn;

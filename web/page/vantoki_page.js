@@ -8,8 +8,6 @@
 
 (() => {
   const kTickMilliseconds = 50;
-  const kMiniCellPixels = 13;
-  const kSpriteCells = 17;
   // Buttons as the game counts them, by the browser's button number.
   const kButtonBits = [1, 4, 2];
   const kKeyNames = {ArrowLeft: 'Left', ArrowUp: 'Up', ArrowRight: 'Right', ArrowDown: 'Down'};
@@ -34,15 +32,14 @@
     return result instanceof Promise ? undefined : result;
   }
 
-  async function decodePicture(url, width, height) {
+  async function decodePicture(url) {
     const bitmap = await createImageBitmap(await (await fetch(url)).blob(),
                                            {colorSpaceConversion: 'none', premultiplyAlpha: 'none'});
     const canvas = document.createElement('canvas');
-    canvas.width = width || bitmap.width;
-    canvas.height = height || bitmap.height;
+    canvas.width = bitmap.width;
+    canvas.height = bitmap.height;
     const context = canvas.getContext('2d');
-    context.imageSmoothingQuality = 'high';
-    context.drawImage(bitmap, 0, 0, canvas.width, canvas.height);
+    context.drawImage(bitmap, 0, 0);
     const image = context.getImageData(0, 0, canvas.width, canvas.height);
     return {data: image.data, width: image.width, height: image.height};
   }
@@ -230,24 +227,21 @@
     return buttons;
   }
 
+  // The files under `folder` that the game's file dialog would list, those of its folders too,
+  // each as [the path as it shows below `folder`, the path itself].
   function fileNamesIn(folder, pattern) {
-    const extension = pattern.replace(/^\*/, '');
     const names = [];
     const visit = (path, shown) => {
-      for (const name of Module.FS.readdir(path).filter((name) => !name.startsWith('.')).sort()) {
-        const full = `${path}/${name}`;
-        if (Module.FS.isDir(Module.FS.stat(full).mode)) {
-          visit(full, `${shown}${name}/`);
-        } else if (name.endsWith(extension)) {
-          names.push([`${shown}${name}`, full]);
-        }
+      const entries = Module.listFolder(path, pattern);
+      for (let index = 0; index < entries.size(); ++index) {
+        const entry = entries.get(index);
+        const full = `${path}/${entry.name}`;
+        if (entry.isFolder) visit(full, `${shown}${entry.shown}/`);
+        else names.push([`${shown}${entry.shown}`, full]);
       }
+      entries.delete();
     };
-    try {
-      visit(folder, '');
-    } catch (error) {
-      // A folder that is not there lists nothing.
-    }
+    visit(folder, '');
     return names;
   }
 
@@ -439,10 +433,10 @@
   async function start() {
     const loaded = Promise.all([
       decodePicture('chara.png'), decodePicture('mask.png'), decodePicture('bomb1.png'),
-      decodePicture('bomb2.png'), decodePicture('chara.png', kSpriteCells * kMiniCellPixels, kMiniCellPixels),
+      decodePicture('bomb2.png'),
     ]);
     Module = await createVantoki({page});
-    const [sprites, spriteMask, bursts, burstMask, miniSprites] = await loaded;
+    const [sprites, spriteMask, bursts, burstMask] = await loaded;
     const root = element('game');
     buildWindow('Form1', root, (id) => callGame(() => shell.click(id)));
     document.title = element('Form1').dataset.caption;
@@ -451,7 +445,7 @@
     element('frmAbout-picIcon').getContext('2d').drawImage(
         await createImageBitmap(await (await fetch('icon.png')).blob()), 0, 0);
     wireMainWindow();
-    shell = new Module.WebShell({sprites, spriteMask, bursts, burstMask, miniSprites});
+    shell = new Module.WebShell({sprites, spriteMask, bursts, burstMask});
     shellAddress = shell.address();
     const stageFile = new URLSearchParams(location.search).get('stages') ?? 'stagedata/vantoki.vkst';
     callGame(() => shell.start(stageFile));

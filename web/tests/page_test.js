@@ -161,6 +161,22 @@ const tests = {
     assert.equal(await textOf(page, 'Text1'), stageName);
   },
 
+  async 'the open dialog lists a stage file named in capitals, and opens it'(page) {
+    const advanced = fs.readFileSync(path.join(sources, 'stagedata', 'vantoki_advanced.vkst'));
+    await page.evaluate((bytes) => window.vantoki.module.FS.writeFile(
+        '/vantoki/stagedata/ADVANCED.VKST', new Uint8Array(bytes)), Array.from(advanced));
+    await page.click('#Command2');
+    await page.waitForSelector('.overlay .file-list');
+    const listed = await page.$$eval('.overlay .file-list option', (options) => options.map((option) => option.textContent));
+    assert.deepEqual(listed, ['ADVANCED.VKST', 'vantoki.vkst', 'vantoki_advanced.vkst']);
+    const [open] = await page.$$('xpath/.//div[contains(@class,"dialog-buttons")]/button[text()="開く"]');
+    await open.click();
+    assert.equal(await answerMessage(page), 'データロードが完了しました');
+    await page.click('#Option1-6');
+    const stage7 = execFileSync(cli, ['check', path.join(sources, 'stagedata', 'vantoki_advanced.vkst')]).toString().split('\n')[7];
+    assert.equal(await textOf(page, 'Text1'), stage7.match(/name (.*)$/)[1]);
+  },
+
   async 'an edited stage saved from the page reads back as the same stage'(page) {
     await page.click('#Option1-0');
     await page.click('#Command3');
