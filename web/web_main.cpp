@@ -8,15 +8,12 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "dialogs/folder_listing.h"
-#include "dialogs/stage_preview.h"
 #include "page_controls.h"
 #include "view/image24.h"
 #include "view/picture_strips.h"
-#include "view/strip_shrink.h"
 #include "web_shell.h"
 
 namespace vantoki {
@@ -46,13 +43,11 @@ Image24 pictureOf(const emscripten::val& picture) {
   return imageFromRgba(picture["data"], picture["width"].as<int>(), picture["height"].as<int>());
 }
 
-// The pictures as {data, width, height}: sprites, spriteMask, bursts, burstMask. The previews'
-// mini strip is shrunk from the sprites here, as the window shrinks its own.
+// The pictures as {data, width, height}: sprites, spriteMask, bursts, burstMask.
 std::unique_ptr<WebShell> makeShell(const emscripten::val& pictures) {
-  PictureStrips strips{pictureOf(pictures["sprites"]), pictureOf(pictures["spriteMask"]),
-                       pictureOf(pictures["bursts"]), pictureOf(pictures["burstMask"])};
-  Image24 miniStrip = shrinkStripCells(strips.sprites, kMiniCellPixels);
-  return std::make_unique<WebShell>(std::move(strips), std::move(miniStrip));
+  return std::make_unique<WebShell>(
+      PictureStrips{pictureOf(pictures["sprites"]), pictureOf(pictures["spriteMask"]),
+                    pictureOf(pictures["bursts"]), pictureOf(pictures["burstMask"])});
 }
 
 // What the game's file dialog lists of `folder`; a folder that cannot be read lists what could be.

@@ -2,12 +2,14 @@
 
 #include <utility>
 
+#include "dialogs/stage_preview.h"
 #include "game/control_events.h"
 #include "layout/command_table.h"
 #include "layout/layout_table.h"
 #include "page_controls.h"
 #include "page_elements.h"
 #include "view/game_speed.h"
+#include "view/strip_shrink.h"
 
 namespace vantoki {
 namespace {
@@ -34,9 +36,9 @@ std::string_view controlOfElement(const std::string& id) {
 
 }  // namespace
 
-WebShell::WebShell(PictureStrips strips, Image24 miniStrip)
+WebShell::WebShell(PictureStrips strips)
     : strips_(std::move(strips)),
-      miniStrip_(std::move(miniStrip)),
+      miniStrip_(shrinkStripCells(strips_.sprites, kMiniCellPixels)),
       platform_(miniStrip_),
       game_(strips_, platform_) {
   game_.setView(this);

@@ -16,8 +16,7 @@ namespace vantoki {
 
 class WebShell : private GameView {
  public:
-  // `miniStrip`: the sprite strip shrunk to 13-pixel cells, for the stage operations previews.
-  WebShell(PictureStrips strips, Image24 miniStrip);
+  explicit WebShell(PictureStrips strips);
   WebShell(const WebShell&) = delete;
   WebShell& operator=(const WebShell&) = delete;
 
@@ -56,7 +55,7 @@ class WebShell : private GameView {
   void replayRunningChanged() override;
 
   PictureStrips strips_;
-  Image24 miniStrip_;
+  Image24 miniStrip_;  // the stage operations previews' sprites
   WebPlatform platform_;
   Game game_;
 };
