@@ -20,16 +20,10 @@ bool mayHoldALargeCode(TileCode value) {
   return value == code(Tile::Ball) || countsDown(value);
 }
 
-bool encodeNarrow(const std::array<TileCode, kCellCount>& cells, std::span<std::uint8_t> key) {
-  // One pass with no early exit, which the compiler turns into wide vector operations: the
-  // overflow test looks at all cells at once at the end.
-  std::uint16_t seen = 0;
+void encodeNarrow(const std::array<TileCode, kCellCount>& cells, std::span<std::uint8_t> key) {
   for (std::size_t cell = 0; cell < cells.size(); ++cell) {
-    const auto value = static_cast<std::uint16_t>(cells[cell]);
-    seen |= value;
-    key[cell] = static_cast<std::uint8_t>(value);
+    key[cell] = static_cast<std::uint8_t>(cells[cell]);
   }
-  return seen <= kNarrowLimit;
 }
 
 // Whether any of the eight nibbles of `bytes` is 15: each bit of a 15 and the three above it are
@@ -62,7 +56,7 @@ constexpr std::size_t kRunCells = 16;
 
 // One pass with no early exit and no branch, which the compiler turns into wide vector
 // operations; the codes past 14 are listed after it.
-bool encodePacked(const std::array<TileCode, kCellCount>& cells, std::span<std::uint8_t> key) {
+void encodePacked(const std::array<TileCode, kCellCount>& cells, std::span<std::uint8_t> key) {
   std::uint16_t highest = 0;
   const auto nibbleOf = [&highest](TileCode value) {
     const auto code = static_cast<std::uint16_t>(value);
@@ -75,18 +69,15 @@ bool encodePacked(const std::array<TileCode, kCellCount>& cells, std::span<std::
   }
   // The last cell has no partner in its byte.
   key[kPackedCellBytes - 1] = nibbleOf(cells[kCellCount - 1]);
-  if (highest > kNarrowLimit) {
-    return false;
-  }
   const std::span<std::uint8_t> largeCodes = key.subspan(kPackedCellBytes);
   std::fill(largeCodes.begin(), largeCodes.end(), std::uint8_t{0});
   if (highest < kLargeCodeNibble) {
-    return true;
+    return;
   }
   // Looked for in the cells rather than in the key just written, which the processor could not
-  // yet read back eight bytes at a time.
+  // yet read back eight bytes at a time. The list is never written past its end, even for a
+  // board that breaks the width's promise.
   std::size_t listed = 0;
-  bool fits = true;
   for (std::size_t run = 0; run < cells.size(); run += kRunCells) {
     const std::size_t end = std::min(run + kRunCells, cells.size());
     std::uint16_t runHighest = 0;
@@ -94,17 +85,11 @@ bool encodePacked(const std::array<TileCode, kCellCount>& cells, std::span<std::
       runHighest = std::max(runHighest, static_cast<std::uint16_t>(cells[cell]));
     }
     for (std::size_t cell = run; cell < end && runHighest >= kLargeCodeNibble; ++cell) {
-      if (cells[cell] < kLargeCodeNibble) {
-        continue;
+      if (cells[cell] >= kLargeCodeNibble && listed < largeCodes.size()) {
+        largeCodes[listed++] = static_cast<std::uint8_t>(cells[cell]);
       }
-      if (listed == largeCodes.size()) {
-        fits = false;
-        break;
-      }
-      largeCodes[listed++] = static_cast<std::uint8_t>(cells[cell]);
     }
   }
-  return fits;
 }
 
 Board decodePacked(std::span<const std::uint8_t> key) {
@@ -139,20 +124,15 @@ KeyWidth keyWidthFor(const Board& stage) {
   return largeCodes <= kPackedLargeCodes ? KeyWidth::Packed : KeyWidth::Narrow;
 }
 
-KeyWidth widerThan(KeyWidth width) {
-  return width == KeyWidth::Packed ? KeyWidth::Narrow : KeyWidth::Wide;
-}
-
-bool encodeBoardKey(const Board& board, KeyWidth width, std::span<std::uint8_t> key) {
-  if (key.size() != keyBytes(width)) {
-    return false;
-  }
+void encodeBoardKey(const Board& board, KeyWidth width, std::span<std::uint8_t> key) {
   const auto& cells = board.cells();
   switch (width) {
     case KeyWidth::Packed:
-      return encodePacked(cells, key);
+      encodePacked(cells, key);
+      return;
     case KeyWidth::Narrow:
-      return encodeNarrow(cells, key);
+      encodeNarrow(cells, key);
+      return;
     case KeyWidth::Wide:
       break;
   }
@@ -161,7 +141,6 @@ bool encodeBoardKey(const Board& board, KeyWidth width, std::span<std::uint8_t> 
     key[2 * cell] = static_cast<std::uint8_t>(value & 0xFF);
     key[2 * cell + 1] = static_cast<std::uint8_t>(value >> 8);
   }
-  return true;
 }
 
 Board decodeBoardKey(std::span<const std::uint8_t> key, KeyWidth width) {

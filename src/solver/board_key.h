@@ -7,8 +7,11 @@
 // - wide: two bytes per cell, for any code at all.
 //
 // A ball and an arrow block turn into each other and nothing else makes or destroys either, so
-// the cells with larger codes never outnumber the stage's balls and codes from 10 on: the stage
-// alone tells whether packed keys hold a whole search.
+// the cells with larger codes never outnumber the stage's balls and codes from 10 on. No move
+// writes a new code above 86, and codes from 10 on only count down: a block that cannot fly (one
+// from 90 on never can) goes back up by the one it counted. Negative codes never move. So the
+// stage alone tells the width that holds every board a play of it reaches, whatever codes a file
+// gave it.
 //
 // The width is fixed for a whole search, because keys of one width are compared byte for byte.
 #pragma once
@@ -41,12 +44,9 @@ constexpr std::size_t keyBytes(KeyWidth width) {
 // The smallest width that holds `stage` and every board a play of it can reach.
 KeyWidth keyWidthFor(const Board& stage);
 
-// The next larger width, for a search that meets a board its width cannot hold; Wide for Wide.
-KeyWidth widerThan(KeyWidth width);
-
-// Writes the key of `board` into `key`, which must be keyBytes(width) long. Returns false, with
-// `key` holding nothing useful, when the board does not fit the width.
-bool encodeBoardKey(const Board& board, KeyWidth width, std::span<std::uint8_t> key);
+// Writes the key of `board` into `key`, which must be keyBytes(width) long, for a board that fits
+// the width: the stage whose keyWidthFor it is, or a board reached from it.
+void encodeBoardKey(const Board& board, KeyWidth width, std::span<std::uint8_t> key);
 
 // The board whose key is `key`, for a key written by encodeBoardKey with the same width.
 Board decodeBoardKey(std::span<const std::uint8_t> key, KeyWidth width);

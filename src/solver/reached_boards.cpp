@@ -28,14 +28,10 @@ SearchLimits withStoredBoardsBounded(SearchLimits limits) {
 }  // namespace
 
 ReachedBoards ReachedBoards::explore(const Board& stage, const SearchLimits& limits,
-                                     Exploration exploration, KeyWidth firstWidth) {
-  for (KeyWidth width = firstWidth;; width = widerThan(width)) {
-    ReachedBoards boards(limits, exploration, width);
-    boards.end_ = boards.search(stage);
-    if (boards.end_ != End::KeyTooNarrow) {
-      return boards;
-    }
-  }
+                                     Exploration exploration) {
+  ReachedBoards boards(limits, exploration, keyWidthFor(stage));
+  boards.end_ = boards.search(stage);
+  return boards;
 }
 
 ReachedBoards::ReachedBoards(const SearchLimits& limits, Exploration exploration, KeyWidth width)
@@ -80,9 +76,7 @@ ReachedBoards::End ReachedBoards::search(const Board& stage) {
 
 ReachedBoards::End ReachedBoards::searchTurns(const Board& stage) {
   const std::span<std::uint8_t> stageKey = successorKey(0);
-  if (!encodeBoardKey(stage, width_, stageKey)) {
-    return End::KeyTooNarrow;
-  }
+  encodeBoardKey(stage, width_, stageKey);
   if (const std::optional<End> end =
           store(stageKey, hashKeyBytes(stageKey), kNoParent, 0, !canNeverClear(stage))) {
     return *end;
@@ -136,9 +130,7 @@ std::optional<ReachedBoards::End> ReachedBoards::expand(std::uint32_t index, boo
       continue;
     }
     const std::span<std::uint8_t> key = successorKey(successorCount);
-    if (!encodeBoardKey(next_, width_, key)) {
-      return End::KeyTooNarrow;
-    }
+    encodeBoardKey(next_, width_, key);
     if (sameAsEarlierSuccessor(successorCount)) {
       continue;
     }

@@ -18,9 +18,8 @@
 // bomb survives.) A search until cleared drops such a board as it reaches it; a search of every
 // board stores it, as reachable and dead, and never explores it.
 //
-// The stage alone decides a width that holds every board the rules reach from it
-// (keyWidthFor), but a search that meets a board its keys cannot hold starts over with the next
-// wider ones, and wide keys hold every board.
+// The keys are of the width the stage alone decides (keyWidthFor), which holds every board the
+// rules reach from it.
 #pragma once
 
 #include <cstddef>
@@ -44,14 +43,13 @@ enum class Exploration {
 class ReachedBoards {
  public:
   enum class End {
-    Cleared,       // a search until cleared met a move that clears the stage
-    Exhausted,     // no board reached is left to explore
-    TurnLimit,     // every line of maxTurns moves was tried
-    BoardLimit,    // one board more than maxStates was stored
-    MemoryLimit,   // one more board or move would have taken more than maxMemoryBytes, or
-                   // the system refused the memory
-    Stopped,       // the deadline passed or a stop was requested
-    KeyTooNarrow,  // a board did not fit the keys; explore() then starts over wider
+    Cleared,      // a search until cleared met a move that clears the stage
+    Exhausted,    // no board reached is left to explore
+    TurnLimit,    // every line of maxTurns moves was tried
+    BoardLimit,   // one board more than maxStates was stored
+    MemoryLimit,  // one more board or move would have taken more than maxMemoryBytes, or
+                  // the system refused the memory
+    Stopped,      // the deadline passed or a stop was requested
   };
 
   // A move from one stored board to another, as a search of every board records it.
@@ -60,13 +58,11 @@ class ReachedBoards {
     std::uint32_t to = 0;
   };
 
-  // Searches from `stage` with keys of `firstWidth`, and over again with wider keys whenever a
-  // board does not fit them, so the search returned never ends as KeyTooNarrow. The limits'
-  // memory counts all the search holds: the keys, the way back to each board and, for a search
-  // of every board, whether each may clear and the moves recorded. Memory the system refuses
-  // ends the search as MemoryLimit too.
+  // Searches from `stage`. The limits' memory counts all the search holds: the keys, the way
+  // back to each board and, for a search of every board, whether each may clear and the moves
+  // recorded. Memory the system refuses ends the search as MemoryLimit too.
   static ReachedBoards explore(const Board& stage, const SearchLimits& limits,
-                               Exploration exploration, KeyWidth firstWidth);
+                               Exploration exploration);
 
   End end() const { return end_; }
   // At most maxStates: a search that stored one board more ends there.

@@ -2,9 +2,7 @@
 
 #include <new>
 
-#include "solver/board_key.h"
 #include "solver/reached_boards.h"
-#include "solver/searches_from_width.h"
 
 namespace vantoki {
 namespace {
@@ -27,17 +25,11 @@ SearchResult resultOf(ReachedBoards::End end) {
 }  // namespace
 
 SearchOutcome findShortestSolution(const Board& stage, const SearchLimits& limits) {
-  return findShortestSolutionFrom(stage, limits, keyWidthFor(stage));
-}
-
-SearchOutcome findShortestSolutionFrom(const Board& stage, const SearchLimits& limits,
-                                       KeyWidth firstWidth) {
   SearchOutcome outcome;
   // The search itself ends at its memory limit when memory is refused; what is allocated around
   // it, its first table and the line of moves found, ends it the same way.
   try {
-    const ReachedBoards boards =
-        ReachedBoards::explore(stage, limits, Exploration::UntilCleared, firstWidth);
+    const ReachedBoards boards = ReachedBoards::explore(stage, limits, Exploration::UntilCleared);
     outcome.result = resultOf(boards.end());
     outcome.boardsStored = boards.boardsStored();
     outcome.boardsExpanded = boards.boardsExpanded();

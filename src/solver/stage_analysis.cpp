@@ -7,9 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "solver/board_key.h"
 #include "solver/reached_boards.h"
-#include "solver/searches_from_width.h"
 
 namespace vantoki {
 namespace {
@@ -55,11 +53,6 @@ std::size_t countBoardsThatClear(const ReachedBoards& boards) {
 }  // namespace
 
 StageAnalysis analyseStage(const Board& stage, const AnalysisLimits& limits) {
-  return analyseStageFrom(stage, limits, keyWidthFor(stage));
-}
-
-StageAnalysis analyseStageFrom(const Board& stage, const AnalysisLimits& limits,
-                               KeyWidth firstWidth) {
   SearchLimits searchLimits;
   searchLimits.maxTurns = std::numeric_limits<int>::max();
   searchLimits.maxStates = limits.maxBoards;
@@ -70,7 +63,7 @@ StageAnalysis analyseStageFrom(const Board& stage, const AnalysisLimits& limits,
   StageAnalysis analysis;
   try {
     const ReachedBoards boards =
-        ReachedBoards::explore(stage, searchLimits, Exploration::EveryBoard, firstWidth);
+        ReachedBoards::explore(stage, searchLimits, Exploration::EveryBoard);
     analysis.boardsExpanded = boards.boardsExpanded();
     if (boards.end() != ReachedBoards::End::Exhausted) {
       analysis.outOfMemory = boards.end() == ReachedBoards::End::MemoryLimit;

@@ -140,5 +140,36 @@ TEST(PuzzleScoreTest, WalkingScoresLessThanPushingAndMoreBoardsScoreMore) {
   EXPECT_GT(puzzleScore(moreTraps, walking), puzzleScore(analysis, walking));
 }
 
+// Reachable and dead boards score by the eighths of a doubling in their count, rounded down, up
+// to the most boards a search stores; an eighth is what two boards score over none, divided by 8.
+TEST(PuzzleScoreTest, BoardCountsScoreByEighthsOfTheirLogarithm) {
+  const auto scoreFor = [](std::size_t boards) {
+    StageAnalysis analysis;
+    analysis.reachableBoards = boards;
+    analysis.deadBoards = boards;
+    return puzzleScore(analysis, SolutionTraits{});
+  };
+  const std::int64_t none = scoreFor(0);
+  const std::int64_t oneDoubling = scoreFor(2) - none;
+  ASSERT_GT(oneDoubling, 0);
+  const struct {
+    std::size_t boards;
+    std::int64_t eighths;  // 8 log2(boards), rounded down
+  } cases[] = {
+      {1, 0},
+      {3, 12},  // 1.5 times 2
+      {std::size_t{1} << 20, 160},
+      {(std::size_t{1} << 20) + 1, 160},
+      {(std::size_t{1} << 21) - 1, 167},  // just short of 21 doublings
+      {std::size_t{3} << 25, 212},        // 1.5 times 2^26, past the most boards generate allows
+      {(std::size_t{1} << 31) - 1, 247},
+      {std::size_t{9} << 28, 249},      // 1.125 times 2^31
+      {std::size_t{0xFFFF'FFFE}, 255},  // the most a search stores
+  };
+  for (const auto& count : cases) {
+    EXPECT_EQ(8 * (scoreFor(count.boards) - none), count.eighths * oneDoubling) << count.boards;
+  }
+}
+
 }  // namespace
 }  // namespace vantoki

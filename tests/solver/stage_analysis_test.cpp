@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
+#include <string_view>
 
 #include "board_fixture.h"
 #include "core/text_board.h"
@@ -18,6 +20,23 @@ namespace {
 // the first star. That board keeps a star and has no bomb, so it can never be cleared: it counts,
 // as dead, but the four places the player could walk to from it do not. Walls all round.
 constexpr std::string_view kOneBombForTwoStars[] = {"#########", "#P.B*..*#"};
+
+// Two players and eight codes 91, which a stage file may hold: an arrow code whose direction
+// steps nowhere, so it counts down to 90 and back to 91 in every move. Left, the shaft: the
+// player on the ball kicks it down (Down) into a block (countdown 15) and then falls onto its
+// cell; 15 moves later the block flies back up, pushes the player up and lands as the ball: the
+// stage again. So the shaft is in one of 16 states, the stage's (S) or the block's countdown from
+// 15 to 1, and every move but Down from S advances it. Right, the other player (at A) walks left
+// to B, from which Left pushes the bomb into the star; from A, Right leads onto the ledge L, from
+// which any move drops the player into the pit T, for good. Boards: A and B with each of the 16
+// shaft states; T with each too; L with all but the first countdown, since A reaches L by Right
+// while only Down starts the countdown: 16 + 16 + 16 + 15 = 63, of which the 31 on L and in T are
+// dead. w is Wall, or -3, for which the stage needs wide keys.
+constexpr std::array<std::string_view, kBoardSize> kShaftAndLedge = {
+    "###############", "#P#*B.P.#######", "#o#####.#######", "#.#############", "###############",
+    "#iiiiiiii######", "###############", "###############", "###############", "###############",
+    "###############", "###############", "###############", "###############", "##############w",
+};
 
 struct Room {
   const char* name;
@@ -35,6 +54,12 @@ TEST(StageAnalysisTest, CountsEveryReachableBoardAndTheDeadOnesOfRoomsCountedByH
       {"one bomb for two stars", *boardFromText(kOneBombForTwoStars), 3, 3, {}},
       // The room a new stage starts as: no star, so the first move clears it.
       {"no stars", walledEmptyBoard(), 1, 0, {0}},
+      {"odd codes", testing::boardFromRows(kShaftAndLedge, {{'i', 91}, {'w', 1}}), 63, 31, {0, 0}},
+      {"odd codes and a negative one",
+       testing::boardFromRows(kShaftAndLedge, {{'i', 91}, {'w', -3}}),
+       63,
+       31,
+       {0, 0}},
   };
   for (const Room& room : rooms) {
     SCOPED_TRACE(room.name);
