@@ -4,6 +4,8 @@
 #include <optional>
 #include <unordered_map>
 
+#include "io/utf8.h"
+
 namespace vantoki {
 namespace {
 
@@ -17,49 +19,6 @@ std::optional<std::size_t> leadIndex(unsigned char byte) {
     return std::nullopt;
   }
   return static_cast<std::size_t>(found - kLeadBytes.begin());
-}
-
-void appendUtf8(std::uint32_t codePoint, std::string& utf8) {
-  if (codePoint < 0x80) {
-    utf8 += static_cast<char>(codePoint);
-  } else if (codePoint < 0x800) {
-    utf8 += static_cast<char>(0xC0 | (codePoint >> 6));
-    utf8 += static_cast<char>(0x80 | (codePoint & 0x3F));
-  } else {
-    utf8 += static_cast<char>(0xE0 | (codePoint >> 12));
-    utf8 += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-    utf8 += static_cast<char>(0x80 | (codePoint & 0x3F));
-  }
-}
-
-// The character at the start of strict UTF-8 and its length; none for an overlong form, a
-// surrogate, a code point past U+10FFFF or a sequence cut short, as glibc refuses them.
-std::optional<std::pair<std::uint32_t, std::size_t>> readUtf8(std::string_view text) {
-  const auto lead = static_cast<unsigned char>(text[0]);
-  if (lead < 0x80) {
-    return std::pair<std::uint32_t, std::size_t>{lead, 1};
-  }
-  const std::size_t length = lead >= 0xF0 && lead <= 0xF4   ? 4
-                             : lead >= 0xE0 && lead <= 0xEF ? 3
-                             : lead >= 0xC2 && lead <= 0xDF ? 2
-                                                            : 0;
-  if (length == 0 || text.size() < length) {
-    return std::nullopt;
-  }
-  std::uint32_t codePoint = lead & (0x7F >> length);
-  for (std::size_t index = 1; index < length; ++index) {
-    const auto next = static_cast<unsigned char>(text[index]);
-    if ((next & 0xC0) != 0x80) {
-      return std::nullopt;
-    }
-    codePoint = (codePoint << 6) | (next & 0x3F);
-  }
-  constexpr std::array<std::uint32_t, 5> kSmallest = {0, 0, 0x80, 0x800, 0x10000};
-  if (codePoint < kSmallest[length] || codePoint > 0x10FFFF ||
-      (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
-    return std::nullopt;
-  }
-  return std::pair<std::uint32_t, std::size_t>{codePoint, length};
 }
 
 // Every character that is written, with its bytes: the first bytes that read as it, unless
@@ -121,11 +80,11 @@ std::size_t encodeCp932Prefix(std::string_view utf8, std::string& cp932) {
   const auto& table = encodingTable();
   std::size_t position = 0;
   while (position < utf8.size()) {
-    const auto character = readUtf8(utf8.substr(position));
-    if (!character) {
+    const Utf8Sequence character = readUtf8(utf8.substr(position));
+    if (!character.codePoint) {
       break;
     }
-    const auto bytes = table.find(character->first);
+    const auto bytes = table.find(*character.codePoint);
     if (bytes == table.end()) {
       break;
     }
@@ -133,7 +92,7 @@ std::size_t encodeCp932Prefix(std::string_view utf8, std::string& cp932) {
       cp932 += static_cast<char>(bytes->second >> 8);
     }
     cp932 += static_cast<char>(bytes->second & 0xFF);
-    position += character->second;
+    position += character.length;
   }
   return position;
 }
