@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <optional>
-#include <unordered_map>
+#include <vector>
 
 #include "io/utf8.h"
 
@@ -21,29 +21,28 @@ std::optional<std::size_t> leadIndex(unsigned char byte) {
   return static_cast<std::size_t>(found - kLeadBytes.begin());
 }
 
-// Every character that is written, with its bytes: the first bytes that read as it, unless
-// glibc writes it otherwise.
-const std::unordered_map<std::uint32_t, std::uint16_t>& encodingTable() {
-  static const std::unordered_map<std::uint32_t, std::uint16_t> table = [] {
-    std::unordered_map<std::uint32_t, std::uint16_t> bytesOf;
+// The bytes each character of the Basic Multilingual Plane, where all of code page 932 lies, is
+// written as (kNone: never): the first bytes that read as it, unless glibc writes it otherwise.
+// Indexed by the character, since a save looks up every character it writes; on the heap, since
+// the page's stack is small.
+const std::vector<std::uint16_t>& encodingTable() {
+  static const std::vector<std::uint16_t> table = [] {
+    std::vector<std::uint16_t> bytesOf(0x10000, kNone);
     for (std::size_t byte = 0; byte < kSingleBytes.size(); ++byte) {
-      if (kSingleBytes[byte] != kNone) {
-        bytesOf.emplace(kSingleBytes[byte], static_cast<std::uint16_t>(byte));
+      if (kSingleBytes[byte] != kNone && bytesOf[kSingleBytes[byte]] == kNone) {
+        bytesOf[kSingleBytes[byte]] = static_cast<std::uint16_t>(byte);
       }
     }
     for (std::size_t lead = 0; lead < kLeadBytes.size(); ++lead) {
       for (std::size_t trail = 0; trail < 256; ++trail) {
-        if (const std::uint16_t codePoint = kPairs[lead * 256 + trail]; codePoint != kNone) {
-          bytesOf.emplace(codePoint, static_cast<std::uint16_t>(kLeadBytes[lead] << 8 | trail));
+        if (const std::uint16_t codePoint = kPairs[lead * 256 + trail];
+            codePoint != kNone && bytesOf[codePoint] == kNone) {
+          bytesOf[codePoint] = static_cast<std::uint16_t>(kLeadBytes[lead] << 8 | trail);
         }
       }
     }
     for (const EncodingException& exception : kEncodingExceptions) {
-      if (exception.bytes == 0) {
-        bytesOf.erase(exception.codePoint);
-      } else {
-        bytesOf[exception.codePoint] = exception.bytes;
-      }
+      bytesOf[exception.codePoint] = exception.bytes == 0 ? kNone : exception.bytes;
     }
     return bytesOf;
   }();
@@ -84,14 +83,15 @@ std::size_t encodeCp932Prefix(std::string_view utf8, std::string& cp932) {
     if (!character.codePoint) {
       break;
     }
-    const auto bytes = table.find(*character.codePoint);
-    if (bytes == table.end()) {
+    const std::uint16_t bytes =
+        *character.codePoint < table.size() ? table[*character.codePoint] : kNone;
+    if (bytes == kNone) {
       break;
     }
-    if (bytes->second > 0xFF) {
-      cp932 += static_cast<char>(bytes->second >> 8);
+    if (bytes > 0xFF) {
+      cp932 += static_cast<char>(bytes >> 8);
     }
-    cp932 += static_cast<char>(bytes->second & 0xFF);
+    cp932 += static_cast<char>(bytes & 0xFF);
     position += character.length;
   }
   return position;
