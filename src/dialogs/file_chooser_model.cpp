@@ -5,6 +5,8 @@
 #include <system_error>
 #include <utility>
 
+#include "dialogs/file_name_text.h"
+
 namespace vantoki {
 namespace {
 
@@ -31,8 +33,8 @@ FileChooserModel::FileChooserModel(FileChooserPurpose purpose, FileFilter filter
 
 void FileChooserModel::show(const std::filesystem::path& folder) {
   folder_ = normalFolder(folder);
-  shownFolder_ = names_.shownPath(folder_);
-  listing_ = listFolder(folder_, allFiles_ ? "*" : filter_.pattern, names_);
+  shownFolder_ = shownPath(folder_);
+  listing_ = listFolder(folder_, allFiles_ ? "*" : filter_.pattern);
 }
 
 void FileChooserModel::showAllFiles(bool all) {

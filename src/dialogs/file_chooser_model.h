@@ -17,7 +17,6 @@
 #include <string_view>
 #include <vector>
 
-#include "dialogs/file_name_text.h"
 #include "dialogs/folder_listing.h"
 #include "platform/platform.h"
 
@@ -66,7 +65,6 @@ class FileChooserModel {
   FileChooserPurpose purpose_;
   FileFilter filter_;
   bool allFiles_ = false;
-  FileNameText names_;
   std::vector<FolderPlace> places_;
   std::filesystem::path folder_;
   std::string shownFolder_;

@@ -1,8 +1,9 @@
 #include "dialogs/file_name_text.h"
 
-#include "io/printable_text.h"
-
 #include <cstddef>
+
+#include "io/cp932.h"
+#include "io/printable_text.h"
 
 namespace vantoki {
 namespace {
@@ -19,22 +20,15 @@ bool keepsUndecodedBytes(std::string_view decoded) {
 
 }  // namespace
 
-FileNameText::FileNameText() {
-  Result<Cp932Decoder> decoder = Cp932Decoder::open();
-  if (decoder.ok()) {
-    cp932_.emplace(std::move(decoder).value());
-  }
-}
-
-std::string FileNameText::shown(std::string_view name) {
-  if (isUtf8(name) || !cp932_) {
+std::string shownFileName(std::string_view name) {
+  if (isUtf8(name)) {
     return printable(name);
   }
-  const std::string decoded = cp932_->convert(name);
+  const std::string decoded = decodeCp932(name);
   return keepsUndecodedBytes(decoded) ? printable(name) : printable(decoded);
 }
 
-std::string FileNameText::shownPath(const std::filesystem::path& path) {
+std::string shownPath(const std::filesystem::path& path) {
   std::string text = path.has_root_directory() ? "/" : "";
   for (const std::filesystem::path& part : path.relative_path()) {
     if (part.empty()) {
@@ -43,7 +37,7 @@ std::string FileNameText::shownPath(const std::filesystem::path& path) {
     if (!text.empty() && text.back() != '/') {
       text += '/';
     }
-    text += shown(part.native());
+    text += shownFileName(part.native());
   }
   return text;
 }

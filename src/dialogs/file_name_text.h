@@ -9,25 +9,14 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 
-#include "io/cp932.h"
-
 namespace vantoki {
 
-class FileNameText {
- public:
-  // Without code page 932 support on the system, names that are not UTF-8 show escaped.
-  FileNameText();
+std::string shownFileName(std::string_view name);
 
-  std::string shown(std::string_view name);
-  // Each name along the path shown as above, joined by "/".
-  std::string shownPath(const std::filesystem::path& path);
-
- private:
-  std::optional<Cp932Decoder> cp932_;
-};
+// Each name along the path shown as above, joined by "/".
+std::string shownPath(const std::filesystem::path& path);
 
 }  // namespace vantoki

@@ -4,6 +4,8 @@
 #include <system_error>
 #include <tuple>
 
+#include "dialogs/file_name_text.h"
+
 namespace vantoki {
 namespace {
 
@@ -66,8 +68,7 @@ bool listedBefore(const FolderEntry& left, const FolderEntry& right) {
 
 }  // namespace
 
-FolderListing listFolder(const std::filesystem::path& folder, std::string_view pattern,
-                         FileNameText& names) {
+FolderListing listFolder(const std::filesystem::path& folder, std::string_view pattern) {
   FolderListing listing;
   std::error_code error;
   for (std::filesystem::directory_iterator entry(folder, error);
@@ -80,7 +81,7 @@ FolderListing listFolder(const std::filesystem::path& folder, std::string_view p
     std::error_code kindUnknown;
     const bool isFolder = entry->is_directory(kindUnknown);
     if (isFolder || matchesPattern(name, pattern)) {
-      listing.entries.push_back({name, names.shown(name), isFolder});
+      listing.entries.push_back({name, shownFileName(name), isFolder});
     }
   }
   if (error) {

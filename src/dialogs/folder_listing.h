@@ -13,8 +13,6 @@
 #include <string_view>
 #include <vector>
 
-#include "dialogs/file_name_text.h"
-
 namespace vantoki {
 
 struct FolderEntry {
@@ -33,7 +31,6 @@ struct FolderListing {
 // `pattern` is a shell pattern such as "*.vkst" or "*" ("*" any run of bytes, "?" one byte),
 // matched against a file's name without regard to the case of ASCII letters, since names copied
 // from Windows often come in capitals.
-FolderListing listFolder(const std::filesystem::path& folder, std::string_view pattern,
-                         FileNameText& names);
+FolderListing listFolder(const std::filesystem::path& folder, std::string_view pattern);
 
 }  // namespace vantoki

@@ -10,58 +10,23 @@
 // every other character code page 932 lacks it is written as "?", so a typed character never
 // turns into bytes that would read as something else.
 //
-// A converter uses the C library's iconv where it has code page 932, and otherwise the table of
-// io/cp932_table.h, which converts exactly as glibc does; each converter owns its iconv
-// descriptor, if any, so opening one never fails.
+// Both directions convert by the table of io/cp932_table.h, exactly as glibc does, on every build.
 #pragma once
 
-#include <iconv.h>
-
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <type_traits>
-
-#include "io/file_error.h"
 
 namespace vantoki {
 
-struct IconvCloser {
-  void operator()(iconv_t descriptor) const { iconv_close(descriptor); }
-};
-using IconvHandle = std::unique_ptr<std::remove_pointer_t<iconv_t>, IconvCloser>;
+// Code page 932 in, UTF-8 out. Each byte of a sequence that is not code page 932 is kept as
+// U+F700 + the byte.
+std::string decodeCp932(std::string_view cp932);
 
-class Cp932Decoder {
- public:
-  static Result<Cp932Decoder> open();
-
-  // Code page 932 in, UTF-8 out. Each byte of a sequence that is not code page 932 is kept as
-  // U+F700 + the byte.
-  std::string convert(std::string_view cp932);
-
- private:
-  explicit Cp932Decoder(IconvHandle handle) : handle_(std::move(handle)) {}
-
-  IconvHandle handle_;  // null: by table
-};
-
-class Cp932Encoder {
- public:
-  static Result<Cp932Encoder> open();
-
-  // UTF-8 in, code page 932 out. Kept bytes go back as they came; each other character that
-  // code page 932 lacks, and each run of bytes that is not UTF-8, becomes one "?".
-  std::string convert(std::string_view utf8);
-
- private:
-  Cp932Encoder(IconvHandle handle, Cp932Decoder decoder)
-      : handle_(std::move(handle)), decoder_(std::move(decoder)) {}
-
-  IconvHandle handle_;  // null: by table
-  // Checks that kept bytes read back as the characters they came from.
-  Cp932Decoder decoder_;
-};
+// UTF-8 in, code page 932 out. Kept bytes go back as they came; each other character that code
+// page 932 lacks, and each sequence that is not well-formed UTF-8 (as far as io/utf8.h says one
+// reaches), becomes one "?".
+std::string encodeCp932(std::string_view utf8);
 
 // The byte that the UTF-8 character at the start of `text` keeps, when it is one of the
 // private-use characters U+F700 to U+F7FF that reading makes of a byte it cannot decode.

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <optional>
-#include <unordered_map>
+#include <vector>
+
+#include "io/utf8.h"
 
 namespace vantoki {
 namespace {
@@ -19,72 +21,28 @@ std::optional<std::size_t> leadIndex(unsigned char byte) {
   return static_cast<std::size_t>(found - kLeadBytes.begin());
 }
 
-void appendUtf8(std::uint32_t codePoint, std::string& utf8) {
-  if (codePoint < 0x80) {
-    utf8 += static_cast<char>(codePoint);
-  } else if (codePoint < 0x800) {
-    utf8 += static_cast<char>(0xC0 | (codePoint >> 6));
-    utf8 += static_cast<char>(0x80 | (codePoint & 0x3F));
-  } else {
-    utf8 += static_cast<char>(0xE0 | (codePoint >> 12));
-    utf8 += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-    utf8 += static_cast<char>(0x80 | (codePoint & 0x3F));
-  }
-}
-
-// The character at the start of strict UTF-8 and its length; none for an overlong form, a
-// surrogate, a code point past U+10FFFF or a sequence cut short, as glibc refuses them.
-std::optional<std::pair<std::uint32_t, std::size_t>> readUtf8(std::string_view text) {
-  const auto lead = static_cast<unsigned char>(text[0]);
-  if (lead < 0x80) {
-    return std::pair<std::uint32_t, std::size_t>{lead, 1};
-  }
-  const std::size_t length = lead >= 0xF0 && lead <= 0xF4   ? 4
-                             : lead >= 0xE0 && lead <= 0xEF ? 3
-                             : lead >= 0xC2 && lead <= 0xDF ? 2
-                                                            : 0;
-  if (length == 0 || text.size() < length) {
-    return std::nullopt;
-  }
-  std::uint32_t codePoint = lead & (0x7F >> length);
-  for (std::size_t index = 1; index < length; ++index) {
-    const auto next = static_cast<unsigned char>(text[index]);
-    if ((next & 0xC0) != 0x80) {
-      return std::nullopt;
-    }
-    codePoint = (codePoint << 6) | (next & 0x3F);
-  }
-  constexpr std::array<std::uint32_t, 5> kSmallest = {0, 0, 0x80, 0x800, 0x10000};
-  if (codePoint < kSmallest[length] || codePoint > 0x10FFFF ||
-      (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
-    return std::nullopt;
-  }
-  return std::pair<std::uint32_t, std::size_t>{codePoint, length};
-}
-
-// Every character that is written, with its bytes: the first bytes that read as it, unless
-// glibc writes it otherwise.
-const std::unordered_map<std::uint32_t, std::uint16_t>& encodingTable() {
-  static const std::unordered_map<std::uint32_t, std::uint16_t> table = [] {
-    std::unordered_map<std::uint32_t, std::uint16_t> bytesOf;
+// The bytes each character of the Basic Multilingual Plane, where all of code page 932 lies, is
+// written as (kNone: never): the first bytes that read as it, unless glibc writes it otherwise.
+// Indexed by the character, since a save looks up every character it writes; on the heap, since
+// the page's stack is small.
+const std::vector<std::uint16_t>& encodingTable() {
+  static const std::vector<std::uint16_t> table = [] {
+    std::vector<std::uint16_t> bytesOf(0x10000, kNone);
     for (std::size_t byte = 0; byte < kSingleBytes.size(); ++byte) {
-      if (kSingleBytes[byte] != kNone) {
-        bytesOf.emplace(kSingleBytes[byte], static_cast<std::uint16_t>(byte));
+      if (kSingleBytes[byte] != kNone && bytesOf[kSingleBytes[byte]] == kNone) {
+        bytesOf[kSingleBytes[byte]] = static_cast<std::uint16_t>(byte);
       }
     }
     for (std::size_t lead = 0; lead < kLeadBytes.size(); ++lead) {
       for (std::size_t trail = 0; trail < 256; ++trail) {
-        if (const std::uint16_t codePoint = kPairs[lead * 256 + trail]; codePoint != kNone) {
-          bytesOf.emplace(codePoint, static_cast<std::uint16_t>(kLeadBytes[lead] << 8 | trail));
+        if (const std::uint16_t codePoint = kPairs[lead * 256 + trail];
+            codePoint != kNone && bytesOf[codePoint] == kNone) {
+          bytesOf[codePoint] = static_cast<std::uint16_t>(kLeadBytes[lead] << 8 | trail);
         }
       }
     }
     for (const EncodingException& exception : kEncodingExceptions) {
-      if (exception.bytes == 0) {
-        bytesOf.erase(exception.codePoint);
-      } else {
-        bytesOf[exception.codePoint] = exception.bytes;
-      }
+      bytesOf[exception.codePoint] = exception.bytes == 0 ? kNone : exception.bytes;
     }
     return bytesOf;
   }();
@@ -121,19 +79,20 @@ std::size_t encodeCp932Prefix(std::string_view utf8, std::string& cp932) {
   const auto& table = encodingTable();
   std::size_t position = 0;
   while (position < utf8.size()) {
-    const auto character = readUtf8(utf8.substr(position));
-    if (!character) {
+    const Utf8Sequence character = readUtf8(utf8.substr(position));
+    if (!character.codePoint) {
       break;
     }
-    const auto bytes = table.find(character->first);
-    if (bytes == table.end()) {
+    const std::uint16_t bytes =
+        *character.codePoint < table.size() ? table[*character.codePoint] : kNone;
+    if (bytes == kNone) {
       break;
     }
-    if (bytes->second > 0xFF) {
-      cp932 += static_cast<char>(bytes->second >> 8);
+    if (bytes > 0xFF) {
+      cp932 += static_cast<char>(bytes >> 8);
     }
-    cp932 += static_cast<char>(bytes->second & 0xFF);
-    position += character->second;
+    cp932 += static_cast<char>(bytes & 0xFF);
+    position += character.length;
   }
   return position;
 }

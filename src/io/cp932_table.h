@@ -1,6 +1,6 @@
-// Code page 932 by table, converting exactly as glibc's iconv does ("CP932"), for a C library
-// that converts it otherwise or not at all (the page's WebAssembly build). The table is made from
-// glibc's converter by tools/cp932_table/generate.py; io_tests checks it against the live
+// Code page 932 by table, converting exactly as glibc's iconv does ("CP932") on every C library,
+// the page's WebAssembly build included, with nothing to open that could fail. The table is made
+// from glibc's converter by tools/cp932_table/generate.py; io_tests checks it against the live
 // converter for every byte, every pair of bytes and every character of the Basic Multilingual
 // Plane.
 //

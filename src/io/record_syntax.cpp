@@ -25,8 +25,7 @@ constexpr std::size_t kMaxLineBytes = 64 * 1024;
 // Collects the values of lines as their bytes arrive, whatever the chunk boundaries.
 class RecordCollector {
  public:
-  RecordCollector(Cp932Decoder decoder, std::size_t count)
-      : decoder_(std::move(decoder)), count_(count) {}
+  explicit RecordCollector(std::size_t count) : count_(count) {}
 
   bool complete() const { return records_.size() == count_; }
   bool overlong() const { return line_.size() > kMaxLineBytes; }
@@ -69,11 +68,10 @@ class RecordCollector {
  private:
   void endLine() {
     const Field field = readField(line_);
-    records_.push_back({decoder_.convert(field.value), field.unquoted});
+    records_.push_back({decodeCp932(field.value), field.unquoted});
     line_.clear();
   }
 
-  Cp932Decoder decoder_;
   std::size_t count_;
   std::vector<Record> records_;
   std::string line_;
@@ -98,13 +96,9 @@ std::string withoutLineBreaks(std::string text) {
 
 std::optional<FileError> writeRecords(const std::filesystem::path& path,
                                       std::span<const std::string> texts) {
-  Result<Cp932Encoder> encoder = Cp932Encoder::open();
-  if (!encoder.ok()) {
-    return fileError(path, encoder.error().message, encoder.error().cause);
-  }
   std::string bytes;
   for (std::size_t index = 0; index < texts.size(); ++index) {
-    const std::string line = '"' + encoder.value().convert(withoutLineBreaks(texts[index])) + '"';
+    const std::string line = '"' + encodeCp932(withoutLineBreaks(texts[index])) + '"';
     if (line.size() > kMaxLineBytes) {
       return fileError(
           path, static_cast<int>(index) + 1,
@@ -119,10 +113,6 @@ std::optional<FileError> writeRecords(const std::filesystem::path& path,
 }
 
 Result<std::vector<Record>> readRecords(const std::filesystem::path& path, std::size_t count) {
-  Result<Cp932Decoder> decoder = Cp932Decoder::open();
-  if (!decoder.ok()) {
-    return fileError(path, decoder.error().message, decoder.error().cause);
-  }
   // Without O_NONBLOCK, opening a FIFO waits for a writer, for ever, before fstat could refuse it.
   const UniqueFd fd(open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (!fd.valid()) {
@@ -145,7 +135,7 @@ Result<std::vector<Record>> readRecords(const std::filesystem::path& path, std::
     return cannotOpen(path, errno);
   }
 
-  RecordCollector collector(std::move(decoder).value(), count);
+  RecordCollector collector(count);
   std::array<char, 65536> chunk{};
   while (!collector.complete()) {
     const ssize_t got = read(fd.get(), chunk.data(), chunk.size());

@@ -33,18 +33,17 @@ class FolderListingTest : public ::testing::Test {
 
   std::vector<std::string> namesListed(std::string_view pattern) {
     std::vector<std::string> listed;
-    for (const FolderEntry& entry : listFolder(dir.path(), pattern, names).entries) {
+    for (const FolderEntry& entry : listFolder(dir.path(), pattern).entries) {
       listed.push_back(entry.name);
     }
     return listed;
   }
 
   TempDir dir;
-  FileNameText names;
 };
 
 TEST_F(FolderListingTest, FoldersFirstThenMatchingFilesByTheirShownNamesEachWithItsOwnBytes) {
-  const FolderListing listing = listFolder(dir.path(), "*.vkst", names);
+  const FolderListing listing = listFolder(dir.path(), "*.vkst");
   const std::vector<FolderEntry> expected = {
       {"sub", "sub", true},
       {"b.vkst", "b.vkst", false},
@@ -69,7 +68,7 @@ TEST_F(FolderListingTest, ThePatternChoosesTheFilesButNeverHidesAFolder) {
 }
 
 TEST_F(FolderListingTest, AFolderThatCannotBeReadListsNothingAndSaysWhy) {
-  const FolderListing missing = listFolder(dir / "missing", "*", names);
+  const FolderListing missing = listFolder(dir / "missing", "*");
   EXPECT_TRUE(missing.entries.empty());
   EXPECT_EQ(missing.problem, "このフォルダーはありません。");
 
@@ -85,8 +84,7 @@ TEST_F(FolderListingTest, AFolderThatCannotBeReadListsNothingAndSaysWhy) {
         (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)) {
       return kCannotDropRoot;
     }
-    FileNameText childNames;
-    const FolderListing unreadable = listFolder(dir / "sub", "*", childNames);
+    const FolderListing unreadable = listFolder(dir / "sub", "*");
     return unreadable.entries.empty() &&
                    unreadable.problem == "このフォルダーを読む権限がありません。"
                ? 0

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Writes src/io/cp932_table_data.cpp: code page 932 as glibc's iconv converts it, for builds whose
-C library converts it otherwise (the page's). Run on a glibc system when glibc's table changes;
-io_tests compares the table with the live iconv byte for byte."""
+"""Writes src/io/cp932_table_data.cpp: code page 932 as glibc's iconv converts it, the table that
+every build of the program converts by, whatever its C library. Run on a glibc system when
+glibc's table changes; io_tests compares the table with the live iconv byte for byte."""
 import ctypes
 import sys
 
