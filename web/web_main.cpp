@@ -52,8 +52,7 @@ std::unique_ptr<WebShell> makeShell(const emscripten::val& pictures) {
 
 // What the game's file dialog lists of `folder`; a folder that cannot be read lists what could be.
 std::vector<FolderEntry> folderEntriesOf(const std::string& folder, const std::string& pattern) {
-  FileNameText names;
-  return listFolder(folder, pattern, names).entries;
+  return listFolder(folder, pattern).entries;
 }
 
 std::vector<PageControl> pageControlsOf(const std::string& window) {
