@@ -154,14 +154,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(control("Frame4")->childAt(64, 124), control("Label7"));
   }
 
-  void stageOptionsSelectTheirStage() {
-    QTest::mouseClick(control<QPushButton>("Option1(6)"), Qt::LeftButton);
-    QCOMPARE(window->game().currentStage(), 6);
-    QCOMPARE(text("Text1"), QString("STAGE 7"));
-    QVERIFY(control<QPushButton>("Option1(6)")->isChecked());
-    QVERIFY(!control<QPushButton>("Option1(0)")->isChecked());
-  }
-
   // The designer's whole path through the real widgets: into the editor, paint with both buttons,
   // rename, save, change the set, load it back.
   void editorPaintsRenamesSavesAndLoads() {

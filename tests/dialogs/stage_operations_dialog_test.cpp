@@ -1,6 +1,5 @@
 // The stage operations dialog under the offscreen platform: how it opens, what choosing a target
 // shows, and a swap chosen with the mouse up to the closing of the dialog, which hands it back.
-// Also the mini sprite strip the dialog is given, made from the program's sprite strip.
 #include "dialogs/stage_operations_dialog.h"
 
 #include <QLineEdit>
@@ -99,29 +98,6 @@ class StageOperationsDialogTest : public QObject {
     QCOMPARE(platform.messages.at(1).text,
              std::string("ステージ2とステージ7を入れ替えます。\r\nよろしいですか？"));
     QVERIFY(dialog->chosenOperation() == (StageOperationChoice{StageOperation::Swap, 1, 6}));
-  }
-
-  // Shrinking by averaging keeps the mean colour of every cell, give or take rounding.
-  void theMiniStripAveragesEachSpriteCell() {
-    QCOMPARE(QSize(miniStrip.width(), miniStrip.height()), QSize(221, 13));
-    const Image24 chara = loadPictureStrips().sprites;
-    const auto meanOfChannel = [](const Image24& strip, int cell, int size, int shift) {
-      double sum = 0;
-      for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-          sum += strip.pixel(cell * size + x, y) >> shift & 0xFF;
-        }
-      }
-      return sum / (size * size);
-    };
-    for (int cell = 0; cell < kSpriteCellCount; ++cell) {
-      for (const int shift : {0, 8, 16}) {
-        const double big = meanOfChannel(chara, cell, 40, shift);
-        const double mini = meanOfChannel(miniStrip, cell, 13, shift);
-        QVERIFY2(std::abs(big - mini) < 3,
-                 qPrintable(QString("cell %1: %2 against %3").arg(cell).arg(mini).arg(big)));
-      }
-    }
   }
 };
 
