@@ -100,16 +100,6 @@ class MainWindowTest : public QObject {
   void cleanup() { window.reset(); }
 
   void startUpShowsThePlayPanel() {
-    QCOMPARE(window->windowTitle(), QString("Vantoki"));
-    QCOMPARE(window->size(), QSize(833, 613));
-    for (const char* shown : {"MapPic", "Command2", "Text2", "Frame1", "Option1(0)", "Text1",
-                              "Frame4", "Label5", "Label3", "Combo1", "Picture4(0)", "Picture4(3)",
-                              "Command4", "Command6", "Command3", "Command7"}) {
-      QVERIFY2(control(shown)->isVisible(), shown);
-    }
-    for (const char* hidden : {"Frame5", "Command9", "Frame6", "Frame7"}) {
-      QVERIFY2(!control(hidden)->isVisible(), hidden);
-    }
     QCOMPARE(text("Label5"), QString("000"));
     QCOMPARE(text("Label3"), QString("000"));
     QCOMPARE(control<QComboBox>("Combo1")->currentText(), QString("標準"));
@@ -120,7 +110,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(text("Text1"), QString("STAGE 1"));
     QVERIFY(control<QLineEdit>("Text1")->isReadOnly());
     QVERIFY(control<QLineEdit>("Text2")->isReadOnly());
-    QCOMPARE(text("Label7"), QString("STAGE CLEAR!!"));
     QVERIFY(!control<PictureBox>("Picture2")->picture().isNull());
     QVERIFY(!control<PictureBox>("Picture3")->picture().isNull());
   }
