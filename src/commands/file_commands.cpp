@@ -26,26 +26,27 @@ std::filesystem::path withFilterExtension(const std::filesystem::path& path,
   return named;
 }
 
-void saveThroughDialog(
+bool saveThroughDialog(
     Platform& platform, const FileFilter& filter, const char* folderName,
     const std::function<std::optional<FileError>(const std::filesystem::path&)>& write) {
   const std::optional<std::filesystem::path> chosen =
       platform.chooseFileToSave(filter, saveDialogFolders(platform, folderName));
   if (!chosen) {
-    return;
+    return false;
   }
   const std::filesystem::path path = withFilterExtension(*chosen, filter);
   if (platform.fileExists(path) &&
       platform.showMessage("同名のファイルが存在します。上書きしますか？", "確認",
                            MessageButtons::YesNo) != MessageAnswer::Yes) {
-    return;
+    return false;
   }
   if (const std::optional<FileError> error = write(path)) {
     reportFailure(platform, path, "をデータセーブできませんでした", *error);
-    return;
+    return false;
   }
   platform.fileSaved(path);
   platform.showMessage("データセーブが完了しました", "メッセージ", MessageButtons::Ok);
+  return true;
 }
 
 std::optional<std::filesystem::path> chooseExistingFile(Platform& platform,

@@ -21,8 +21,8 @@ std::filesystem::path withFilterExtension(const std::filesystem::path& path,
 // Asks for a file to save in the folders of the kind `folderName` (adding the filter's extension
 // to a name without one), asks before overwriting one, writes it with `write` and says how it
 // went, telling the platform which file a finished save wrote. A cancelled dialog or a No ends
-// the command without a word.
-void saveThroughDialog(
+// the command without a word. Returns whether the file was written.
+bool saveThroughDialog(
     Platform& platform, const FileFilter& filter, const char* folderName,
     const std::function<std::optional<FileError>(const std::filesystem::path&)>& write);
 

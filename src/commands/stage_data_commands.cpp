@@ -11,8 +11,8 @@ FileFilter stageDataFilter() {
   return {"Vantoki　ステージデータ (*.vkst)", "*.vkst"};
 }
 
-void saveStageData(Platform& platform, const StageSet& stageSet) {
-  saveThroughDialog(platform, stageDataFilter(), kStageDataFolderName,
+bool saveStageData(Platform& platform, const StageSet& stageSet) {
+  return saveThroughDialog(platform, stageDataFilter(), kStageDataFolderName,
                     [&stageSet](const std::filesystem::path& path) {
                       return writeStageDataFile(path, stageSet);
                     });

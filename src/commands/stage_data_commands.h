@@ -20,8 +20,9 @@ FileFilter stageDataFilter();
 // The kind of folder both dialogs open on (commands/dialog_folders.h).
 inline constexpr const char* kStageDataFolderName = "stagedata";
 
-// Asks for a file, asks before overwriting one, writes, and says how it went.
-void saveStageData(Platform& platform, const StageSet& stageSet);
+// Asks for a file, asks before overwriting one, writes, and says how it went. Returns whether the
+// stage set was written.
+bool saveStageData(Platform& platform, const StageSet& stageSet);
 
 // Asks for a file and reads it. A path with no file behind it ends the command silently. A file
 // read whole is handed to `install`, which takes it as the program's stage set and shows its
