@@ -109,5 +109,6 @@ EMSCRIPTEN_BINDINGS(vantoki_page) {
       .function("editName", &WebShell::editName)
       .function("keyDown", &WebShell::keyDown)
       .function("keyUp", &WebShell::keyUp)
-      .function("keyboardLost", &WebShell::keyboardLost);
+      .function("keyboardLost", &WebShell::keyboardLost)
+      .function("hasUnsavedEdits", &WebShell::hasUnsavedEdits);
 }

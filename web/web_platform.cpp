@@ -25,12 +25,13 @@ constexpr const char* kOutbox = "/outbox";
 // clang-format off: the bodies are JavaScript.
 // The page's dialogs answer with a promise; the WebAssembly stack waits for it. Texts come back
 // as strings the page allocated with malloc, owned here.
-EM_ASYNC_JS(int, pageShowMessage, (const char* text, const char* title, int yesNo), {
-  return await Module.page.showMessage(UTF8ToString(text), UTF8ToString(title), yesNo != 0);
+// `buttons` and the answer are MessageButtons and MessageAnswer as numbers.
+EM_ASYNC_JS(int, pageShowMessage, (const char* text, const char* title, int buttons), {
+  return await Module.page.showMessage(UTF8ToString(text), UTF8ToString(title), buttons);
 });
 
-EM_JS(void, pageShowMessageUnawaited, (const char* text, const char* title, int yesNo),
-      { Module.page.showMessage(UTF8ToString(text), UTF8ToString(title), yesNo != 0); });
+EM_JS(void, pageShowMessageUnawaited, (const char* text, const char* title, int buttons),
+      { Module.page.showMessage(UTF8ToString(text), UTF8ToString(title), buttons); });
 
 EM_ASYNC_JS(char*, pageChooseFileToOpen,
             (const char* description, const char* pattern, const char* folder), {
@@ -90,20 +91,14 @@ MessageAnswer WebPlatform::showMessage(const std::string& text, const std::strin
     // Only a tick under a dialog gets here. Its stack cannot wait a second time while the first
     // wait holds it, so the message shows on top without a wait: an OK has only one answer, and
     // a question takes the answer that changes nothing.
-    pageShowMessageUnawaited(text.c_str(), title.c_str(), buttons == MessageButtons::YesNo);
-    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    pageShowMessageUnawaited(text.c_str(), title.c_str(), static_cast<int>(buttons));
+    return buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel
+           : buttons == MessageButtons::YesNo     ? MessageAnswer::No
+                                                  : MessageAnswer::Ok;
   }
   const DialogScope scope(*this);
-  switch (awaitPage([&] {
-    return pageShowMessage(text.c_str(), title.c_str(), buttons == MessageButtons::YesNo);
-  })) {
-    case 1:
-      return MessageAnswer::Yes;
-    case 2:
-      return MessageAnswer::No;
-    default:
-      return MessageAnswer::Ok;
-  }
+  return static_cast<MessageAnswer>(awaitPage(
+      [&] { return pageShowMessage(text.c_str(), title.c_str(), static_cast<int>(buttons)); }));
 }
 
 std::optional<std::filesystem::path> WebPlatform::chooseFileToOpen(const FileFilter& filter,

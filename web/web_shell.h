@@ -43,6 +43,9 @@ class WebShell : private GameView {
   // The page lost the keyboard: a key released now never reaches it.
   void keyboardLost() { game_.releaseDirectionKey(); }
 
+  // Whether leaving the page would lose edits to the stage set.
+  bool hasUnsavedEdits() const { return game_.hasUnsavedEdits(); }
+
   const Game& game() const { return game_; }
 
  private:

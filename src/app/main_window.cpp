@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFontMetricsF>
 #include <QGroupBox>
@@ -171,6 +172,14 @@ void MainWindow::changeEvent(QEvent* event) {
     game_->releaseDirectionKey();
   }
   QWidget::changeEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (game_->settleUnsavedEdits()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 void MainWindow::boardPictureChanged() {

@@ -19,6 +19,7 @@
 #include "platform/platform.h"
 #include "view/picture_strips.h"
 
+class QCloseEvent;
 class QKeyEvent;
 class QComboBox;
 class QGroupBox;
@@ -46,6 +47,9 @@ class MainWindow : public QWidget, private GameView {
   // move the focus and press a button are left to the controls.
   bool eventFilter(QObject* watched, QEvent* event) override;
   void changeEvent(QEvent* event) override;
+  // The close button, Alt+F4 or the window manager: unsaved edits are settled first, and a
+  // cancelled question keeps the window open.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void boardPictureChanged() override;

@@ -43,6 +43,7 @@ Game::Game(const PictureStrips& strips, Platform& platform)
 
 void Game::startUp() {
   stageSet_ = initialStageSet();
+  keptStageSet_ = stageSet_;
   animStep_ = kStandardAnimStep;
   selectSpeed(kStandardSpeedIndex);
   selectStage(0);
@@ -59,7 +60,23 @@ void Game::selectStage(int stage) {
 
 void Game::installStageSet(StageSet stageSet) {
   stageSet_ = std::move(stageSet);
+  keptStageSet_ = stageSet_;
   selectStage(0);
+}
+
+bool Game::settleUnsavedEdits() {
+  if (!hasUnsavedEdits()) {
+    return true;
+  }
+  switch (platform_.showMessage("ステージデータが変更されています。保存しますか？", "確認",
+                                MessageButtons::YesNoCancel)) {
+    case MessageAnswer::Yes:
+      return saveStageData();
+    case MessageAnswer::No:
+      return true;
+    default:
+      return false;
+  }
 }
 
 void Game::tick() {
@@ -203,11 +220,18 @@ void Game::renameDataSet(const std::string& name) {
   stageSet_.dataSetName = name;
 }
 
-void Game::saveStageData() {
-  vantoki::saveStageData(platform_, stageSet_);
+bool Game::saveStageData() {
+  if (!vantoki::saveStageData(platform_, stageSet_)) {
+    return false;
+  }
+  keptStageSet_ = stageSet_;
+  return true;
 }
 
 void Game::loadStageData() {
+  if (!settleUnsavedEdits()) {
+    return;
+  }
   vantoki::loadStageData(platform_,
                          [this](StageSet loaded) { installStageSet(std::move(loaded)); });
 }

@@ -48,6 +48,16 @@ class Game : private PlayListener, private ReplayPlaybackHost {
   // Takes a whole new stage set, as a stage data load does, and starts its first stage afresh.
   void installStageSet(StageSet stageSet);
 
+  // Whether the stage set differs from the one last loaded or saved (the initial set at start):
+  // a painted cell, a name, a stage operation.
+  bool hasUnsavedEdits() const { return stageSet_ != keptStageSet_; }
+  // Before the stage set is replaced or the window closes. Without unsaved edits there is nothing
+  // to settle; with them the player is asked whether to save them: はい saves through the usual
+  // save, いいえ discards them, キャンセル keeps everything as it is. Returns whether to go on: the
+  // edits were saved or discarded; false when the player cancelled or the save did not go through
+  // (a cancelled dialog, a failure already reported).
+  bool settleUnsavedEdits();
+
   // The direction buttons. A press with the left mouse button moves, unless a move is under way,
   // and repeats while the button stays down; a press with another button only arms the repeat.
   // An arrow key stands for the left button, held until the key is released. Each returns false,
@@ -89,7 +99,9 @@ class Game : private PlayListener, private ReplayPlaybackHost {
   void renameStage(const std::string& name);
   void renameDataSet(const std::string& name);
 
-  void saveStageData();
+  // Returns whether the stage set was written.
+  bool saveStageData();
+  // Asks first about unsaved edits (settleUnsavedEdits), and loads nothing unless they are settled.
   void loadStageData();
   // A stage data file named on the command line: loaded as the load button loads one, without
   // the completion message.
@@ -148,6 +160,7 @@ class Game : private PlayListener, private ReplayPlaybackHost {
   GameView* view_ = nullptr;
 
   StageSet stageSet_;
+  StageSet keptStageSet_;  // as last loaded or saved
   std::unique_ptr<Play> play_ = std::make_unique<Play>();
   int currentStage_ = 0;
   int animStep_ = 0;

@@ -16,8 +16,8 @@
 
 namespace vantoki {
 
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 // One entry of a file dialog's filter, e.g. "Vantoki　ステージデータ (*.vkst)" and "*.vkst".
 struct FileFilter {

@@ -43,24 +43,34 @@ MessageAnswer showMessageDialog(QWidget* owner, const std::string& text, const s
 
   auto* choices = new QDialogButtonBox(&dialog);
   choices->setCenterButtons(true);
-  QPushButton* yes = nullptr;
-  if (buttons == MessageButtons::YesNo) {
-    yes = choices->addButton("はい", QDialogButtonBox::AcceptRole);
-    choices->addButton("いいえ", QDialogButtonBox::RejectRole);
+  // Escape, like closing the box, leaves the answer that changes nothing.
+  MessageAnswer answer = buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel
+                         : buttons == MessageButtons::YesNo     ? MessageAnswer::No
+                                                                : MessageAnswer::Ok;
+  const auto addChoice = [&](const char* caption, MessageAnswer chosen) {
+    QPushButton* button = choices->addButton(caption, QDialogButtonBox::ActionRole);
+    QObject::connect(button, &QPushButton::clicked, &dialog, [&dialog, &answer, chosen] {
+      answer = chosen;
+      dialog.accept();
+    });
+    return button;
+  };
+  QPushButton* first = nullptr;
+  if (buttons == MessageButtons::Ok) {
+    first = addChoice("OK", MessageAnswer::Ok);
   } else {
-    yes = choices->addButton("OK", QDialogButtonBox::AcceptRole);
+    first = addChoice("はい", MessageAnswer::Yes);
+    addChoice("いいえ", MessageAnswer::No);
+    if (buttons == MessageButtons::YesNoCancel) {
+      addChoice("キャンセル", MessageAnswer::Cancel);
+    }
   }
-  yes->setDefault(true);
-  yes->setFocus();
-  QObject::connect(choices, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  QObject::connect(choices, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+  first->setDefault(true);
+  first->setFocus();
   layout->addWidget(choices);
 
-  const bool accepted = dialog.exec() == QDialog::Accepted;
-  if (buttons == MessageButtons::Ok) {
-    return MessageAnswer::Ok;
-  }
-  return accepted ? MessageAnswer::Yes : MessageAnswer::No;
+  dialog.exec();
+  return answer;
 }
 
 }  // namespace vantoki

@@ -1,4 +1,5 @@
-// The game's message box: a text, a title, and an OK button or はい and いいえ, with no icon,
+// The game's message box: a text, a title, and an OK button, はい and いいえ, or はい, いいえ and
+// キャンセル, with no icon,
 // modal to its owner. The buttons are the game's own words, so they are Japanese whether or not
 // the toolkit's translations are installed. A line of the text is never broken inside a word: the
 // box grows to the widest line, and wraps only a line wider than the screen (a very long path).
@@ -12,7 +13,8 @@
 
 namespace vantoki {
 
-// はい is the default button and Escape answers いいえ; with OK alone, both answer OK.
+// はい is the default button. Escape, like closing the box, answers the choice that changes nothing:
+// キャンセル where there is one, else いいえ; with OK alone, OK.
 MessageAnswer showMessageDialog(QWidget* owner, const std::string& text, const std::string& title,
                                 MessageButtons buttons);
 

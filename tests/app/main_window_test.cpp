@@ -180,11 +180,15 @@ class MainWindowTest : public QObject {
     QTest::mouseClick(control<QPushButton>("Command1"), Qt::LeftButton);
     QTest::mousePress(board, Qt::LeftButton, Qt::NoModifier, QPoint(500, 500));
     QTest::mouseClick(control<QPushButton>("Option1(4)"), Qt::LeftButton);
+    // The cell painted since the save is thrown away, as the player answers.
+    platform.answers = {MessageAnswer::No};
     QTest::mouseClick(control<QPushButton>("Command2"), Qt::LeftButton);
 
-    QCOMPARE(platform.messages.size(), std::size_t{2});
+    QCOMPARE(platform.messages.size(), std::size_t{3});
     QCOMPARE(platform.messages[0].text, std::string("データセーブが完了しました"));
-    QCOMPARE(platform.messages[1].text, std::string("データロードが完了しました"));
+    QCOMPARE(platform.messages[1].text,
+             std::string("ステージデータが変更されています。保存しますか？"));
+    QCOMPARE(platform.messages[2].text, std::string("データロードが完了しました"));
     QVERIFY(control<QPushButton>("Option1(0)")->isChecked());
     QCOMPARE(text("Text1"), QString("星ひとつ"));
     QCOMPARE(window->game().stageSet().stageCells[0].at(12, 12), code(Tile::Empty));
@@ -259,6 +263,36 @@ class MainWindowTest : public QObject {
     window.reset();
     QTest::qWait(200);
     QCOMPARE(platform.messages.size(), messages);
+  }
+
+  // Closing the window with unsaved edits asks first: はい saves and closes, いいえ closes,
+  // キャンセル keeps the window open; without edits it closes at once.
+  void closingAsksAboutUnsavedEdits_data() {
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("no edits") << false << int(MessageAnswer::Cancel) << true << false;
+    QTest::newRow("yes") << true << int(MessageAnswer::Yes) << true << true;
+    QTest::newRow("no") << true << int(MessageAnswer::No) << true << false;
+    QTest::newRow("cancel") << true << int(MessageAnswer::Cancel) << false << false;
+  }
+
+  void closingAsksAboutUnsavedEdits() {
+    QFETCH(bool, edited);
+    QFETCH(int, answer);
+    QFETCH(bool, closed);
+    QFETCH(bool, saved);
+    const TempDir dir;
+    if (edited) {
+      window->game().renameDataSet("編集中");
+    }
+    platform.answers = {MessageAnswer(answer)};
+    platform.files = {dir / "kept.vkst"};
+    QCOMPARE(window->close(), closed);
+    QCOMPARE(window->isVisible(), !closed);
+    QCOMPARE(platform.messages.empty(), !edited);
+    QCOMPARE(std::filesystem::exists(dir / "kept.vkst"), saved);
   }
 
   void arrowKeysMoveAndHoldingOneWalksOn() {

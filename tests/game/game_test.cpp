@@ -4,12 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "board_fixture.h"
 #include "editor/palette.h"
 #include "fake_platform.h"
+#include "io/stage_data_file.h"
+#include "io_test_files.h"
+#include "platform/mouse_buttons.h"
 #include "strip_fixture.h"
 #include "view/game_speed.h"
 
@@ -221,6 +227,96 @@ TEST_F(GameTest, StageOperationChosenInTheDialogIsAppliedAndTheFirstStageShown) 
   EXPECT_EQ(game.stageSet().stageCells[0], set.stageCells[1]);
   EXPECT_EQ(game.currentStage(), 0);
   EXPECT_EQ(game.play().currentBoard(), set.stageCells[1]);
+}
+
+// What the game counts as unsaved: every change to the stage set since it was last loaded or
+// saved, and nothing else.
+TEST(GameUnsavedEditsTest, EditsNamesAndOperationsAreUnsavedUntilSavedOrLoaded) {
+  struct Edit {
+    const char* name;
+    std::function<void(Game&)> make;
+  };
+  const std::vector<Edit> edits = {
+      {"painted cell", [](Game& game) { game.paintStageCell(kLeftMouseButton, 100, 100); }},
+      {"stage name", [](Game& game) { game.renameStage("部屋"); }},
+      {"data set name", [](Game& game) { game.renameDataSet("集"); }},
+      {"stage operation", [](Game& game) { game.operateOnStages(); }},
+  };
+  for (const Edit& edit : edits) {
+    SCOPED_TRACE(edit.name);
+    const TempDir dir;
+    testing::FakePlatform platform;
+    platform.stageOperations = {StageOperationChoice{StageOperation::Swap, 0, 1}};
+    platform.answers = {MessageAnswer::Yes};
+    Game game{testing::gameStrips(), platform};
+    game.startUp();
+    game.toggleEditor();
+    game.selectStage(2);
+    EXPECT_FALSE(game.hasUnsavedEdits()) << "moving about changes nothing";
+    edit.make(game);
+    EXPECT_TRUE(game.hasUnsavedEdits());
+
+    platform.files = {dir / "saved.vkst"};
+    ASSERT_TRUE(game.saveStageData());
+    EXPECT_FALSE(game.hasUnsavedEdits());
+    game.renameDataSet("もう一度");
+    EXPECT_TRUE(game.hasUnsavedEdits());
+    StageSet other = initialStageSet();
+    other.dataSetName = "ほかの集";
+    ASSERT_FALSE(writeStageDataFile(dir / "other.vkst", other));
+    platform.files = {dir / "other.vkst"};
+    platform.answers = {MessageAnswer::No};
+    game.loadStageData();
+    EXPECT_FALSE(game.hasUnsavedEdits());
+  }
+}
+
+// Before a load replaces edits, the player is asked: はい saves them first and loads only once
+// they are saved, いいえ discards them, キャンセル changes nothing. No question without edits.
+TEST(GameUnsavedEditsTest, LoadAsksFirstAndGoesOnOnlyOnceTheEditsAreSettled) {
+  struct Case {
+    const char* name;
+    std::vector<MessageAnswer> answers;
+    std::vector<std::optional<std::string>> files;  // dialog answers by file name
+    bool loaded;
+    bool savedFirst;
+  };
+  const std::vector<Case> cases = {
+      {"yes, saved", {MessageAnswer::Yes}, {"edited.vkst", "other.vkst"}, true, true},
+      {"yes, save cancelled", {MessageAnswer::Yes}, {std::nullopt}, false, false},
+      {"no", {MessageAnswer::No}, {"other.vkst"}, true, false},
+      {"cancel", {MessageAnswer::Cancel}, {}, false, false},
+  };
+  for (const Case& answer : cases) {
+    SCOPED_TRACE(answer.name);
+    const TempDir dir;
+    StageSet other = initialStageSet();
+    other.dataSetName = "ほかの集";
+    ASSERT_FALSE(writeStageDataFile(dir / "other.vkst", other));
+    testing::FakePlatform platform;
+    Game game{testing::gameStrips(), platform};
+    game.startUp();
+    platform.files = {dir / "other.vkst"};
+    game.loadStageData();
+    ASSERT_EQ(platform.messages.size(), 1u) << "nothing changed: no question";
+    platform.messages.clear();
+
+    game.renameDataSet("編集中");
+    platform.answers.assign(answer.answers.begin(), answer.answers.end());
+    platform.files.clear();
+    for (const std::optional<std::string>& file : answer.files) {
+      platform.files.push_back(file ? std::optional(dir / *file) : std::nullopt);
+    }
+    game.loadStageData();
+    ASSERT_FALSE(platform.messages.empty());
+    EXPECT_EQ(platform.messages[0].text, "ステージデータが変更されています。保存しますか？");
+    EXPECT_EQ(platform.messages[0].title, "確認");
+    EXPECT_EQ(platform.messages[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(game.stageSet().dataSetName, answer.loaded ? "ほかの集" : "編集中");
+    EXPECT_EQ(game.hasUnsavedEdits(), !answer.loaded);
+    EXPECT_EQ(std::filesystem::exists(dir / "edited.vkst"), answer.savedFirst);
+    EXPECT_TRUE(platform.files.empty()) << "every dialog asked for was opened";
+  }
 }
 
 }  // namespace

@@ -32,8 +32,11 @@ class FakePlatform : public Platform {
   MessageAnswer showMessage(const std::string& text, const std::string& title,
                             MessageButtons buttons) override {
     messages.push_back({text, title, buttons});
+    // Unanswered, as when the box is closed: the answer that changes nothing.
     if (buttons == MessageButtons::Ok || answers.empty()) {
-      return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
+      return buttons == MessageButtons::Ok            ? MessageAnswer::Ok
+             : buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel
+                                                      : MessageAnswer::No;
     }
     const MessageAnswer answer = answers.front();
     answers.pop_front();
@@ -90,7 +93,7 @@ class FakePlatform : public Platform {
   }
 
   std::vector<ShownMessage> messages;
-  std::deque<MessageAnswer> answers;                       // Yes/No answers, in order
+  std::deque<MessageAnswer> answers;                       // answers to questions, in order
   std::deque<std::optional<std::filesystem::path>> files;  // dialog results; empty = cancel
   std::vector<FileFilter> dialogFilters;
   std::vector<DialogFolders> dialogFolders;

@@ -63,6 +63,15 @@ class MessageDialogTest : public QObject {
                     [&](QDialog& dialog) { ok = captions(dialog); }),
              MessageAnswer::Ok);
     QCOMPARE(ok, QStringList{"OK"});
+    QStringList yesNoCancel;
+    QCOMPARE(answer("保存しますか？", MessageButtons::YesNoCancel, "いいえ",
+                    [&](QDialog& dialog) { yesNoCancel = captions(dialog); }),
+             MessageAnswer::No);
+    QCOMPARE(yesNoCancel, (QStringList{"はい", "いいえ", "キャンセル"}));
+    QCOMPARE(answer("保存しますか？", MessageButtons::YesNoCancel, "はい"), MessageAnswer::Yes);
+    QCOMPARE(answer("保存しますか？", MessageButtons::YesNoCancel, "キャンセル"),
+             MessageAnswer::Cancel);
+    QCOMPARE(answer("保存しますか？", MessageButtons::YesNoCancel, ""), MessageAnswer::Cancel);
   }
 
   void aLongFailureStaysOnItsLineWithoutAnIcon() {

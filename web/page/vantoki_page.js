@@ -290,13 +290,15 @@
       page.downloads.push({name, bytes});
     },
     downloads: [],
-    showMessage(text, title, yesNo) {
+    // `buttons` and the answer as the game numbers them: OK 0; はい 1, いいえ 2, キャンセル 3.
+    showMessage(text, title, buttons) {
       return modal(title, (body, done) => {
         const message = document.createElement('div');
         message.className = 'message';
         message.textContent = text.replace(/\r\n/g, '\n');
         body.appendChild(message);
-        dialogButtons(body, yesNo ? [['はい', 1], ['いいえ', 2]] : [['OK', 0]], done);
+        const choices = [[['OK', 0]], [['はい', 1], ['いいえ', 2]], [['はい', 1], ['いいえ', 2], ['キャンセル', 3]]];
+        dialogButtons(body, choices[buttons], done);
       });
     },
     chooseFileToOpen(description, pattern, folder) {
@@ -450,6 +452,13 @@
     const stageFile = new URLSearchParams(location.search).get('stages') ?? 'stagedata/vantoki.vkst';
     callGame(() => shell.start(stageFile));
     setInterval(tick, kTickMilliseconds);
+    // The browser's own question before leaving the page while edits are unsaved.
+    window.addEventListener('beforeunload', (event) => {
+      if (shell.hasUnsavedEdits()) {
+        event.preventDefault();
+        event.returnValue = '';
+      }
+    });
     window.vantoki = {page, module: Module, shell, isBusy: () => busy};
   }
 
