@@ -137,7 +137,7 @@ void WebPlatform::showAboutBox() {
         takeText(awaitPage([] { return pageNextDialogEvent("frmAbout"); })).value_or("");
     if (event == elementId("frmAbout", "Command2")) {
       // The help page lies beside the page on the server, not in the program's files.
-      openInBrowser(*this, std::string(kHelpPageFileName));
+      openInBrowser(*this, std::string(kHelpPageFileName), std::string(kHelpPageFileName));
     } else if (event == elementId("frmAbout", "Label3")) {
       openMakerWebPage(*this);
     } else if (event == elementId("frmAbout", "Label5")) {

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -28,17 +27,6 @@ namespace {
 
 const QColor kTurnLabelColor(255, 0, 0);
 constexpr int kTickMilliseconds = 50;
-
-// The Gothic fonts of other systems draw Latin letters wider than the one the panel was laid out
-// with; rather than cut the caption off, step the size down until it fits.
-void shrinkToFit(QLabel* label) {
-  QFont font = label->font();
-  while (font.pointSizeF() > 8 &&
-         QFontMetricsF(font).horizontalAdvance(label->text()) > label->width()) {
-    font.setPointSizeF(font.pointSizeF() - 0.25);
-  }
-  label->setFont(font);
-}
 
 }  // namespace
 
@@ -86,9 +74,11 @@ void MainWindow::buildWindow() {
   }
   stageClearPanel_ = layout.control<QGroupBox>("Frame7");
   QLabel* clear = layout.control<QLabel>("Label7");
+  // Too wide for one line at its size, the caption wraps at its space: "STAGE" over "CLEAR!!",
+  // two centred lines that fill the label, as every label of the window wraps.
   clear->setAlignment(Qt::AlignCenter);
   clear->setFont(gothicFont(27.75, false));
-  shrinkToFit(clear);
+  clear->setWordWrap(true);
   playReplayButton_ = layout.control<QPushButton>("Command6");
   palettePicture_ = layout.control<PictureBox>("Picture1");
   leftTileBox_ = layout.control<PictureBox>("Picture2");

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QUrl>
 
 #include <cstdlib>
@@ -18,6 +19,13 @@
 #include "widgets/message_dialog.h"
 
 namespace vantoki {
+namespace {
+
+constexpr int kOpenerStartMilliseconds = 2000;
+constexpr int kOpenerAnswerMilliseconds = 1500;
+
+}  // namespace
+
 QtPlatform::QtPlatform(QWidget* owner) : owner_(owner) {}
 
 MessageAnswer QtPlatform::showMessage(const std::string& text, const std::string& title,
@@ -55,7 +63,23 @@ bool QtPlatform::leftMouseButtonDown() {
 }
 
 bool QtPlatform::openAddress(const std::string& address) {
-  return QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+  // The desktop's opener says by its exit status whether any program took the address, where the
+  // toolkit's own way only says whether the opener started. An opener still running after a
+  // while runs the program it chose itself, which has the address; it is left to run on, not
+  // owned, so closing the game never closes that program.
+  auto* opener = new QProcess;
+  opener->start("xdg-open", {QString::fromStdString(address)});
+  if (!opener->waitForStarted(kOpenerStartMilliseconds)) {
+    delete opener;
+    return QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+  }
+  if (!opener->waitForFinished(kOpenerAnswerMilliseconds)) {
+    QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
+    return true;
+  }
+  const bool opened = opener->exitStatus() == QProcess::NormalExit && opener->exitCode() == 0;
+  delete opener;
+  return opened;
 }
 
 std::filesystem::path QtPlatform::dataFolder() {

@@ -19,11 +19,11 @@ std::string makerMailLink() {
   return "mailto:" + std::string(kMakerMailAddress);
 }
 
-bool openInBrowser(Platform& platform, const std::string& address) {
+bool openInBrowser(Platform& platform, const std::string& address, const std::string& shown) {
   if (platform.openAddress(address)) {
     return true;
   }
-  platform.showMessage(address + " を開けませんでした", kErrorTitle, MessageButtons::Ok);
+  platform.showMessage(shown + " を開けませんでした", kErrorTitle, MessageButtons::Ok);
   return false;
 }
 
@@ -34,15 +34,15 @@ void openHelpPage(Platform& platform, const std::filesystem::path& page,
                          kErrorTitle, MessageButtons::Ok);
     return;
   }
-  openInBrowser(platform, pageAddress);
+  openInBrowser(platform, pageAddress, page.string());
 }
 
 void openMakerWebPage(Platform& platform) {
-  openInBrowser(platform, std::string(kMakerWebPage));
+  openInBrowser(platform, std::string(kMakerWebPage), std::string(kMakerWebPage));
 }
 
 void writeMailToMaker(Platform& platform) {
-  openInBrowser(platform, makerMailLink());
+  openInBrowser(platform, makerMailLink(), std::string(kMakerMailAddress));
 }
 
 }  // namespace vantoki

@@ -17,7 +17,10 @@
 #include <QTimer>
 #include <QtMath>
 
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
+#include <vector>
 
 #include "board_fixture.h"
 #include "control_lookup.h"
@@ -141,6 +144,39 @@ class MainWindowTest : public QObject {
       QVERIFY(panel.contains(control(qPrintable(QString("Picture4(%1)").arg(index)))->geometry()));
     }
     QCOMPARE(control("Frame4")->childAt(64, 124), control("Label7"));
+
+    // "STAGE" over "CLEAR!!": two bands of ink, each whole inside the label and centred in it.
+    const QImage banner = control("Label7")->grab().toImage();
+    const QColor ground = banner.pixelColor(0, 0);
+    struct Band {
+      int top = -1, bottom = -1, left = 0, right = 0;
+    };
+    std::vector<Band> bands;
+    bool inked = false;
+    for (int y = 0; y < banner.height(); ++y) {
+      int left = banner.width(), right = -1;
+      for (int x = 0; x < banner.width(); ++x) {
+        if (banner.pixelColor(x, y) != ground) {
+          left = std::min(left, x);
+          right = x;
+        }
+      }
+      if (right >= 0 && !inked) {
+        bands.push_back({y, y, left, right});
+      } else if (right >= 0) {
+        bands.back() = {bands.back().top, y, std::min(bands.back().left, left),
+                        std::max(bands.back().right, right)};
+      }
+      inked = right >= 0;
+    }
+    QCOMPARE(bands.size(), std::size_t{2});
+    QVERIFY(bands.front().top > 0);
+    QVERIFY(bands.back().bottom < banner.height() - 1);
+    for (const Band& band : bands) {
+      QVERIFY(band.bottom - band.top >= banner.height() / 4);
+      QVERIFY(std::abs(band.left - (banner.width() - 1 - band.right)) <=
+              2 * banner.devicePixelRatio());
+    }
   }
 
   // The designer's whole path through the real widgets: into the editor, paint with both buttons,

@@ -1,9 +1,11 @@
-// The desktop's side of the platform seam where it touches files: a file whose name is not UTF-8
-// exists as surely as any other, so loading it works and saving over it asks first.
+// The desktop's side of the platform seam where it touches files and other programs: a file whose
+// name is not UTF-8 exists as surely as any other, so loading it works and saving over it asks
+// first; an address counts as opened only when the desktop's opener found a program for it.
 #include "app/qt_platform.h"
 
 #include <QTest>
 
+#include <filesystem>
 #include <fstream>
 
 #include "io_test_files.h"
@@ -23,6 +25,34 @@ class QtPlatformTest : public QObject {
     QVERIFY(platform.fileExists(shiftJis));
     QVERIFY(!platform.fileExists(dir / "missing.vkst"));
     QVERIFY(!platform.fileExists(dir.path()));
+  }
+
+  // The opener's exit status answers; one that keeps running runs the program it chose.
+  void anAddressIsOpenedOnlyWhereTheOpenerFoundAProgram_data() {
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("a program took it") << "exit 0" << true;
+    QTest::newRow("no program for it") << "exit 3" << false;
+    QTest::newRow("the program runs in the opener") << "sleep 2" << true;
+  }
+
+  void anAddressIsOpenedOnlyWhereTheOpenerFoundAProgram() {
+    QFETCH(QString, opener);
+    QFETCH(bool, opened);
+    const TempDir dir;
+    const std::filesystem::path script = dir / "xdg-open";
+    std::ofstream(script) << "#!/bin/sh\n" << opener.toStdString() << "\n";
+    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(dir.path().string()) + ":" + path);
+    QWidget owner;
+    QtPlatform platform(&owner);
+    const bool answer = platform.openAddress("file:///nowhere/help.html");
+    qputenv("PATH", path);
+    QCOMPARE(answer, opened);
+    // The opener left running goes once it ends.
+    QTest::qWait(opened && opener.startsWith("sleep") ? 2500 : 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 };
 

@@ -121,6 +121,15 @@ const tests = {
       await waitFor(page, async () => Number(await textOf(page, 'Label5')) === turn + 1, `turn ${turn + 1}`);
     }
     assert.ok(await visible(page, 'Frame7'), 'STAGE CLEAR!! is shown');
+    // Too wide for one line, the caption wraps at its space: two line boxes inside the panel.
+    const lines = await page.$eval('#Label7', (label) => {
+      const range = document.createRange();
+      range.selectNodeContents(label);
+      const panel = document.getElementById('Frame7').getBoundingClientRect();
+      return [...range.getClientRects()].map((line) => line.left >= panel.left &&
+          line.right <= panel.right && line.top >= panel.top && line.bottom <= panel.bottom);
+    });
+    assert.deepEqual(lines, [true, true], 'STAGE over CLEAR!!, both inside the panel');
     const saved = await saveAs(page, 'Command4', 'stage01');
     assert.equal(saved.name, 'stage01.vkrp');
     assert.deepEqual(Buffer.from(saved.bytes), fs.readFileSync(path.join(sources, 'replaydata', 'stage01.vkrp')));
