@@ -245,6 +245,24 @@
     return names;
   }
 
+  // The places the game's open dialog offers, from lines of a name, a tab and a folder.
+  const placesOf = (lines) => lines.split('\n').filter((line) => line).map((line) => line.split('\t'));
+
+  // Writes the player's folder to the browser's storage (populate false) or reads it from there;
+  // resolves with the browser's words for a failure, or null.
+  function syncPlayerFiles(populate) {
+    return new Promise((resolve) => Module.FS.syncfs(populate, (error) => resolve(error ? String(error) : null)));
+  }
+
+  // What the player saved before, there before the game starts. Without the browser's storage the
+  // game still runs, and each save says that it could not keep its file.
+  async function mountPlayerFiles() {
+    const folder = Module.playerFolder();
+    Module.FS.mkdir(folder);
+    Module.FS.mount(Module.FS.filesystems.IDBFS, {}, folder);
+    await syncPlayerFiles(true);
+  }
+
   function readPickedFile(file) {
     return file.arrayBuffer().then((bytes) => {
       const folder = '/picked';
@@ -290,6 +308,7 @@
       page.downloads.push({name, bytes});
     },
     downloads: [],
+    keepPlayerFiles() { return syncPlayerFiles(false); },
     showMessage(text, title, yesNo) {
       return modal(title, (body, done) => {
         const message = document.createElement('div');
@@ -299,13 +318,22 @@
         dialogButtons(body, yesNo ? [['はい', 1], ['いいえ', 2]] : [['OK', 0]], done);
       });
     },
-    chooseFileToOpen(description, pattern, folder) {
+    chooseFileToOpen(description, pattern, folder, places) {
       return modal('開く', (body, done) => {
         const list = document.createElement('select');
         list.className = 'file-list';
         list.size = 8;
-        for (const [shown, full] of fileNamesIn(folder, pattern)) list.add(new Option(shown, full));
-        if (list.options.length > 0) list.selectedIndex = 0;
+        // Each place's files under its name; the first file of the folder the game opens in is
+        // chosen.
+        for (const [name, placeFolder] of placesOf(places)) {
+          const group = document.createElement('optgroup');
+          group.label = name;
+          for (const [shown, full] of fileNamesIn(placeFolder, pattern)) group.append(new Option(shown, full));
+          list.append(group);
+        }
+        const options = [...list.options];
+        const first = options.find((option) => option.value.startsWith(`${folder}/`)) ?? options[0];
+        if (first) first.selected = true;
         list.addEventListener('dblclick', () => list.value && done(list.value));
         const filter = document.createElement('div');
         filter.className = 'file-filter';
@@ -436,6 +464,7 @@
       decodePicture('bomb2.png'),
     ]);
     Module = await createVantoki({page});
+    await mountPlayerFiles();
     const [sprites, spriteMask, bursts, burstMask] = await loaded;
     const root = element('game');
     buildWindow('Form1', root, (id) => callGame(() => shell.click(id)));
