@@ -67,9 +67,9 @@ EM_JS(void, pageCloseDialog, (const char* window),
 EM_JS(void, pageDownload, (const char* name, const std::uint8_t* bytes, int size),
       { Module.page.download(UTF8ToString(name), HEAPU8.slice(bytes, bytes + size)); });
 
-// The browser's words for a failure, or nothing once the player's folder is in its storage.
-EM_ASYNC_JS(char*, pageKeepPlayerFiles, (), {
-  const failure = await Module.page.keepPlayerFiles();
+// The browser's words for a failure, or nothing once the file is in its storage.
+EM_ASYNC_JS(char*, pageKeepPlayerFile, (const char* path), {
+  const failure = await Module.page.keepPlayerFile(UTF8ToString(path));
   return failure == null ? 0 : Module.page.allocateText(failure);
 });
 
@@ -287,7 +287,8 @@ std::optional<FileError> WebPlatform::fileSaved(const std::filesystem::path& pat
                static_cast<int>(bytes.size()));
   // Written back before the save is said to be done, so that a reload right after it finds the
   // file. The download has happened, so the player has the file even when the browser keeps none.
-  if (const std::optional<std::string> failure = takeText(awaitPage(pageKeepPlayerFiles))) {
+  if (const std::optional<std::string> failure =
+          takeText(awaitPage([&] { return pageKeepPlayerFile(path.c_str()); }))) {
     return fileError(path, "downloaded, but not kept in the browser's storage: " + *failure,
                      "ダウンロードはしましたが、ブラウザーに保存できませんでした");
   }

@@ -26,7 +26,7 @@
 
 namespace vantoki {
 
-// The player's folder, which the page script mounts on the browser's storage.
+// The player's folder, which the page script fills from the browser's storage.
 inline constexpr const char* kPlayerFolder = "/player";
 
 class WebPlatform : public Platform {

@@ -248,19 +248,45 @@
   // The places the game's open dialog offers, from lines of a name, a tab and a folder.
   const placesOf = (lines) => lines.split('\n').filter((line) => line).map((line) => line.split('\t'));
 
-  // Writes the player's folder to the browser's storage (populate false) or reads it from there;
-  // resolves with the browser's words for a failure, or null.
-  function syncPlayerFiles(populate) {
-    return new Promise((resolve) => Module.FS.syncfs(populate, (error) => resolve(error ? String(error) : null)));
-  }
-
-  // What the player saved before, there before the game starts. Without the browser's storage the
-  // game still runs, and each save says that it could not keep its file.
-  async function mountPlayerFiles() {
+  // What the player saved before, read from the browser's storage before the game starts. The
+  // folder is not mounted on the storage: there each fsync of a save would write the whole folder
+  // back while the game's stack waits unannounced. Without the storage the game still runs, and
+  // each save says that it could not keep its file.
+  function loadPlayerFiles() {
     const folder = Module.playerFolder();
     Module.FS.mkdir(folder);
-    Module.FS.mount(Module.FS.filesystems.IDBFS, {}, folder);
-    await syncPlayerFiles(true);
+    return new Promise((resolve) => Module.FS.filesystems.IDBFS.syncfs({mountpoint: folder}, true, resolve));
+  }
+
+  // Writes the file at `path` and the folders it lies in to the browser's storage, in the form
+  // loadPlayerFiles reads back; resolves with the browser's words for a failure, or null. Only what
+  // was saved: a write-back of the whole folder would take away what another tab of the page saved
+  // since this one started.
+  function keepPlayerFile(path) {
+    const storage = Module.FS.filesystems.IDBFS;
+    const folder = Module.playerFolder();
+    const kept = [];
+    for (let each = path; each.startsWith(`${folder}/`); each = each.slice(0, each.lastIndexOf('/'))) kept.push(each);
+    // The game's stack waits for the answer, so every way out resolves.
+    return new Promise((resolve) => storage.getDB(folder, (error, database) => {
+      if (error || !database) return resolve(String(error ?? 'IndexedDB cannot be opened'));
+      let transaction = null;
+      try {
+        transaction = database.transaction([storage.DB_STORE_NAME], 'readwrite');
+        transaction.oncomplete = () => resolve(null);
+        transaction.onabort = () => resolve(String(transaction.error));
+        const store = transaction.objectStore(storage.DB_STORE_NAME);
+        for (const each of kept) {
+          storage.loadLocalEntry(each, (unreadable, entry) => {
+            if (unreadable) throw unreadable;
+            store.put(entry, each);
+          });
+        }
+      } catch (failure) {
+        resolve(String(failure));
+        transaction?.abort();
+      }
+    }));
   }
 
   function readPickedFile(file) {
@@ -308,7 +334,7 @@
       page.downloads.push({name, bytes});
     },
     downloads: [],
-    keepPlayerFiles() { return syncPlayerFiles(false); },
+    keepPlayerFile,
     showMessage(text, title, yesNo) {
       return modal(title, (body, done) => {
         const message = document.createElement('div');
@@ -464,7 +490,7 @@
       decodePicture('bomb2.png'),
     ]);
     Module = await createVantoki({page});
-    await mountPlayerFiles();
+    await loadPlayerFiles();
     const [sprites, spriteMask, bursts, burstMask] = await loaded;
     const root = element('game');
     buildWindow('Form1', root, (id) => callGame(() => shell.click(id)));

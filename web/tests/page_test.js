@@ -258,6 +258,21 @@ const tests = {
     assert.deepEqual(await storedBytes(page, '/player/stagedata/kept.vkst'), saved.bytes);
   },
 
+  async 'a save in one tab of the page keeps what another tab saved since it started'(page) {
+    const other = await page.browserContext().newPage();
+    await other.goto(page.url());
+    await other.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
+    await other.click('#Command3');
+    await saveAs(other, 'Command1', 'other');
+    await other.close();
+    await page.bringToFront();
+    await page.click('#Command3');
+    await saveAs(page, 'Command1', 'this');
+    await page.reload();
+    await page.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
+    assert.deepEqual(await listedUnder(page, 'Command2', '自分のフォルダー'), ['other.vkst', 'this.vkst']);
+  },
+
   async 'saving again under the same name asks first: いいえ keeps the old file, はい replaces it'(page) {
     await page.click('#Command3');
     const first = await saveAs(page, 'Command1', 'twice');
