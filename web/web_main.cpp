@@ -1,6 +1,7 @@
 // The page's bindings: what the page script may call. It hands over the pictures it decoded, then
 // forwards its events to the shell, and lists folders for its open dialog as the window's file
-// dialog does; everything else comes back to it through the page elements and the platform.
+// dialog does; it learns which folder to keep in the browser's storage. Everything else comes back
+// to it through the page elements and the platform.
 #include <emscripten/bind.h>
 #include <emscripten/emscripten.h>
 #include <emscripten/val.h>
@@ -14,6 +15,7 @@
 #include "page_controls.h"
 #include "view/image24.h"
 #include "view/picture_strips.h"
+#include "web_platform.h"
 #include "web_shell.h"
 
 namespace vantoki {
@@ -59,6 +61,10 @@ std::vector<PageControl> pageControlsOf(const std::string& window) {
   return pageControls(window);
 }
 
+std::string playerFolderOfPage() {
+  return kPlayerFolder;
+}
+
 }  // namespace
 }  // namespace vantoki
 
@@ -94,6 +100,7 @@ EMSCRIPTEN_BINDINGS(vantoki_page) {
       .field("isFolder", &FolderEntry::isFolder);
   register_vector<FolderEntry>("FolderEntries");
   function("listFolder", &vantoki::folderEntriesOf);
+  function("playerFolder", &vantoki::playerFolderOfPage);
 
   class_<WebShell>("WebShell")
       .constructor(&vantoki::makeShell)

@@ -1,16 +1,23 @@
 #include "web_platform.h"
 
 #include <emscripten.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <string>
 #include <system_error>
 #include <utility>
+#include <vector>
 
+#include "commands/file_commands.h"
+#include "commands/replay_save_command.h"
+#include "commands/stage_data_commands.h"
 #include "dialogs/about_links.h"
 #include "dialogs/stage_operations_model.h"
+#include "io/file_name_check.h"
 #include "layout/layout_table.h"
 #include "page_controls.h"
 #include "page_elements.h"
@@ -19,8 +26,8 @@ namespace vantoki {
 namespace {
 
 constexpr const char* kDataFolder = "/vantoki";
-// Where a file being saved is written before it goes to the browser as a download.
-constexpr const char* kOutbox = "/outbox";
+// Where the page script puts a file the player picks on the computer.
+constexpr const char* kPickedFolder = "/picked";
 
 // clang-format off: the bodies are JavaScript.
 // The page's dialogs answer with a promise; the WebAssembly stack waits for it. Texts come back
@@ -33,10 +40,13 @@ EM_ASYNC_JS(int, pageShowMessage, (const char* text, const char* title, int butt
 EM_JS(void, pageShowMessageUnawaited, (const char* text, const char* title, int buttons),
       { Module.page.showMessage(UTF8ToString(text), UTF8ToString(title), buttons); });
 
+// The places come as lines of a name, a tab and a folder.
 EM_ASYNC_JS(char*, pageChooseFileToOpen,
-            (const char* description, const char* pattern, const char* folder), {
+            (const char* description, const char* pattern, const char* folder, const char* places),
+            {
               const path = await Module.page.chooseFileToOpen(
-                  UTF8ToString(description), UTF8ToString(pattern), UTF8ToString(folder));
+                  UTF8ToString(description), UTF8ToString(pattern), UTF8ToString(folder),
+                  UTF8ToString(places));
               return path == null ? 0 : Module.page.allocateText(path);
             });
 
@@ -57,6 +67,12 @@ EM_JS(void, pageCloseDialog, (const char* window),
 
 EM_JS(void, pageDownload, (const char* name, const std::uint8_t* bytes, int size),
       { Module.page.download(UTF8ToString(name), HEAPU8.slice(bytes, bytes + size)); });
+
+// The browser's words for a failure, or nothing once the file is in its storage.
+EM_ASYNC_JS(char*, pageKeepPlayerFile, (const char* path), {
+  const failure = await Module.page.keepPlayerFile(UTF8ToString(path));
+  return failure == null ? 0 : Module.page.allocateText(failure);
+});
 
 EM_JS(void, pageStackWaits, (int waits), { Module.page.stackWaits(waits != 0); });
 
@@ -83,7 +99,34 @@ std::string readWholeFile(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+std::string placeLines(const std::vector<FolderPlace>& places) {
+  std::string lines;
+  for (const FolderPlace& place : places) {
+    lines += place.name + "\t" + place.folder.string() + "\n";
+  }
+  return lines;
+}
+
 }  // namespace
+
+WebPlatform::WebPlatform(const Image24& miniStrip) : miniStrip_(miniStrip) {
+  // The module's own mask keeps every permission from a new file, which then could not even be
+  // read back.
+  umask(022);
+  // The shipped files come afresh with every load of the page, so a file saved among them would
+  // be lost: the game's folders are closed to saves, which then go to the player's folder.
+  std::error_code error;
+  for (std::filesystem::recursive_directory_iterator folder(kDataFolder, error), end;
+       !error && folder != end; folder.increment(error)) {
+    if (folder->is_directory(error)) {
+      constexpr std::filesystem::perms kWrite = std::filesystem::perms::owner_write |
+                                                std::filesystem::perms::group_write |
+                                                std::filesystem::perms::others_write;
+      std::filesystem::permissions(folder->path(), kWrite, std::filesystem::perm_options::remove,
+                                   error);
+    }
+  }
+}
 
 MessageAnswer WebPlatform::showMessage(const std::string& text, const std::string& title,
                                        MessageButtons buttons) {
@@ -106,7 +149,7 @@ std::optional<std::filesystem::path> WebPlatform::chooseFileToOpen(const FileFil
   const DialogScope scope(*this);
   const std::optional<std::string> path = takeText(awaitPage([&] {
     return pageChooseFileToOpen(filter.description.c_str(), filter.pattern.c_str(),
-                                folders.initial.c_str());
+                                folders.initial.c_str(), placeLines(folders.places).c_str());
   }));
   if (!path) {
     return std::nullopt;
@@ -115,18 +158,26 @@ std::optional<std::filesystem::path> WebPlatform::chooseFileToOpen(const FileFil
 }
 
 std::optional<std::filesystem::path> WebPlatform::chooseFileToSave(const FileFilter& filter,
-                                                                   const DialogFolders&) {
+                                                                   const DialogFolders& folders) {
   const DialogScope scope(*this);
   const std::optional<std::string> name = takeText(awaitPage(
       [&] { return pageChooseFileToSave(filter.description.c_str(), filter.pattern.c_str()); }));
-  // A name is the file's name only; a folder in it would leave the outbox.
-  if (!name || name->empty() || name->find('/') != std::string::npos || *name == "." ||
-      *name == "..") {
+  if (!name) {
     return std::nullopt;
   }
-  std::error_code error;
-  std::filesystem::create_directories(kOutbox, error);
-  return std::filesystem::path(kOutbox) / *name;
+  // The dialog takes a file's name in the folder the game offers, the same name before and after
+  // the extension is added; the memory file system would take a name no disk takes.
+  std::optional<FileError> refused = checkFileName(*name);
+  const std::filesystem::path path =
+      refused ? std::filesystem::path(*name) : withFilterExtension(folders.initial / *name, filter);
+  if (!refused) {
+    refused = checkFileName(path.filename().string());
+  }
+  if (refused) {
+    reportSaveFailure(*this, path, *refused);
+    return std::nullopt;
+  }
+  return path;
 }
 
 void WebPlatform::showAboutBox() {
@@ -225,15 +276,34 @@ void WebPlatform::runHandedOverCalls() {
   }
 }
 
-void WebPlatform::fileSaved(const std::filesystem::path& path) {
-  std::error_code error;
-  // The memory file system keeps no umask of its own: a new file may come out unreadable.
-  std::filesystem::permissions(path, std::filesystem::perms::owner_read,
-                               std::filesystem::perm_options::add, error);
+std::optional<FileError> WebPlatform::fileSaved(const std::filesystem::path& path) {
   const std::string bytes = readWholeFile(path);
   pageDownload(path.filename().c_str(), reinterpret_cast<const std::uint8_t*>(bytes.data()),
                static_cast<int>(bytes.size()));
-  std::filesystem::remove(path, error);
+  // Written back before the save is said to be done, so that a reload right after it finds the
+  // file. The download has happened, so the player has the file even when the browser keeps none.
+  if (const std::optional<std::string> failure =
+          takeText(awaitPage([&] { return pageKeepPlayerFile(path.c_str()); }))) {
+    return fileError(path, "downloaded, but not kept in the browser's storage: " + *failure,
+                     "ダウンロードはしましたが、ブラウザーに保存できませんでした");
+  }
+  return std::nullopt;
+}
+
+std::string WebPlatform::shownPath(const std::filesystem::path& path) {
+  std::vector<std::filesystem::path> places{kPickedFolder};
+  for (const std::filesystem::path& root : {playerFolder(), dataFolder()}) {
+    for (const char* kind : {kStageDataFolderName, kReplayFolderName}) {
+      places.push_back(root / kind);
+    }
+  }
+  for (const std::filesystem::path& place : places) {
+    const std::filesystem::path relative = path.lexically_relative(place);
+    if (!relative.empty() && *relative.begin() != "..") {
+      return relative.string();
+    }
+  }
+  return path.string();
 }
 
 }  // namespace vantoki

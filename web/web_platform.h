@@ -5,10 +5,14 @@
 // under a modal dialog, so a move animates to its end behind it; nothing the player does behind
 // a dialog reaches the game. A message a tick opens then shows without a wait (showMessage).
 //
-// Files live in the module's memory file system: the shipped stage sets and replays in the
-// data folder, a file the player picks in a folder of its own, and a file being saved in the
-// outbox. The save names the file it finished (fileSaved), which is then handed to the browser
-// as a download, with exactly the bytes written, before the message that says how the save went.
+// Files live in the module's file system: the shipped stage sets and replays in the data folder,
+// which the page cannot change; a file the player picks on the computer in a folder of its own;
+// and what the player saves in the player's folder, kept in the browser's storage (the page
+// script reads it in before the game starts). A name the page cannot keep is refused in the save
+// dialog, for its cause. The save names the file it finished (fileSaved), which is then handed to
+// the browser as a download, with exactly the bytes written, and written back to the browser's
+// storage before the message that says how the save went. Messages name a file as the open
+// dialog lists it, never by the module's paths.
 #pragma once
 
 #include <deque>
@@ -22,11 +26,14 @@
 
 namespace vantoki {
 
+// The player's folder, which the page script fills from the browser's storage.
+inline constexpr const char* kPlayerFolder = "/player";
+
 class WebPlatform : public Platform {
  public:
   // `miniStrip` is the sprite strip shrunk for the stage operations dialog's previews; it must
   // outlive the platform.
-  explicit WebPlatform(const Image24& miniStrip) : miniStrip_(miniStrip) {}
+  explicit WebPlatform(const Image24& miniStrip);
 
   MessageAnswer showMessage(const std::string& text, const std::string& title,
                             MessageButtons buttons) override;
@@ -36,15 +43,19 @@ class WebPlatform : public Platform {
                                                         const DialogFolders& folders) override;
   void showAboutBox() override;
   std::optional<StageOperationChoice> chooseStageOperation(const StageSet& stageSet) override;
-  // Hands the file to the browser as a download, then removes it from the outbox.
-  void fileSaved(const std::filesystem::path& path) override;
+  // Hands the file to the browser as a download and keeps it in the browser's storage.
+  std::optional<FileError> fileSaved(const std::filesystem::path& path) override;
+  // By its name within the place it lies in: the player's folder or the game's of its kind, or
+  // the folder of the files picked on the computer. A path elsewhere, a name the save dialog
+  // refused, shows as it is.
+  std::string shownPath(const std::filesystem::path& path) override;
   bool modalDialogOpen() override { return dialogsOpen_ > 0; }
   bool leftMouseButtonDown() override;
   bool openAddress(const std::string& address) override;
-  // The built-in stage sets, their replays and the help page: the game's place, and the only one.
+  // The built-in stage sets, their replays and the help page: the game's place, which saves never
+  // change.
   std::filesystem::path dataFolder() override;
-  // None: the page keeps nothing of the player's on disk; a save is a download.
-  std::filesystem::path playerFolder() override { return {}; }
+  std::filesystem::path playerFolder() override { return kPlayerFolder; }
   void runOnUiThread(std::function<void()> call) override;
 
   // Runs the calls handed over since the last time, in order; the page calls it between events.

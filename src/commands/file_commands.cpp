@@ -7,11 +7,13 @@
 namespace vantoki {
 namespace {
 
-// The fixed first line names the file; the second says the cause in the player's words.
+// The fixed first line names the file as the player knows it; the second says the cause in the
+// player's words.
 void reportFailure(Platform& platform, const std::filesystem::path& path, const char* what,
                    const FileError& error) {
-  platform.showMessage("原因不明のエラーで、" + path.string() + what + "\r\n" + error.cause,
-                       "エラー", MessageButtons::Ok);
+  platform.showMessage(
+      "原因不明のエラーで、" + platform.shownPath(path) + what + "\r\n" + error.cause, "エラー",
+      MessageButtons::Ok);
 }
 
 }  // namespace
@@ -40,11 +42,14 @@ bool saveThroughDialog(
                            MessageButtons::YesNo) != MessageAnswer::Yes) {
     return false;
   }
-  if (const std::optional<FileError> error = write(path)) {
-    reportFailure(platform, path, "をデータセーブできませんでした", *error);
+  std::optional<FileError> error = write(path);
+  if (!error) {
+    error = platform.fileSaved(path);
+  }
+  if (error) {
+    reportSaveFailure(platform, path, *error);
     return false;
   }
-  platform.fileSaved(path);
   platform.showMessage("データセーブが完了しました", "メッセージ", MessageButtons::Ok);
   return true;
 }
@@ -58,6 +63,11 @@ std::optional<std::filesystem::path> chooseExistingFile(Platform& platform,
     return std::nullopt;
   }
   return path;
+}
+
+void reportSaveFailure(Platform& platform, const std::filesystem::path& path,
+                       const FileError& error) {
+  reportFailure(platform, path, "をデータセーブできませんでした", error);
 }
 
 void reportLoadFailure(Platform& platform, const std::filesystem::path& path,

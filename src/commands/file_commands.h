@@ -1,7 +1,7 @@
 // What every file command of the window shares: the file dialog on the folder of the files' kind
 // (commands/dialog_folders.h), the question before overwriting, and the fixed messages for a
-// finished save and for a failure, which carry the full path the user chose; a failure's second
-// line says its cause.
+// finished save and for a failure, which carry the path the user chose as the platform shows it;
+// a failure's second line says its cause.
 #pragma once
 
 #include <filesystem>
@@ -20,8 +20,9 @@ std::filesystem::path withFilterExtension(const std::filesystem::path& path,
 
 // Asks for a file to save in the folders of the kind `folderName` (adding the filter's extension
 // to a name without one), asks before overwriting one, writes it with `write` and says how it
-// went, telling the platform which file a finished save wrote. A cancelled dialog or a No ends
-// the command without a word. Returns whether the file was written.
+// went, telling the platform which file a finished save wrote; a file the platform could not keep
+// is a failed save. A cancelled dialog or a No ends the command without a word. Returns whether
+// the file was written.
 bool saveThroughDialog(
     Platform& platform, const FileFilter& filter, const char* folderName,
     const std::function<std::optional<FileError>(const std::filesystem::path&)>& write);
@@ -33,7 +34,10 @@ std::optional<std::filesystem::path> chooseExistingFile(Platform& platform,
                                                         const FileFilter& filter,
                                                         const char* folderName);
 
-// The fixed failure message for the full path, with the cause on a line of its own.
+// The fixed failure messages for the path as the platform shows it, with the cause on a line of
+// its own. A save's comes also from a platform that refuses a name in its own save dialog.
+void reportSaveFailure(Platform& platform, const std::filesystem::path& path,
+                       const FileError& error);
 void reportLoadFailure(Platform& platform, const std::filesystem::path& path,
                        const FileError& error);
 

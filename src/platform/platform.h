@@ -13,6 +13,7 @@
 
 #include "core/stage_operations.h"
 #include "core/stage_set.h"
+#include "io/file_error.h"
 
 namespace vantoki {
 
@@ -64,8 +65,15 @@ class Platform {
   }
   // A save has written `path` in full, the path the save dialog's answer led to; told before the
   // message that says so. The desktop leaves the file where it is, so only a platform that hands
-  // saved files on (the page gives them to the browser as downloads) has anything to do.
-  virtual void fileSaved([[maybe_unused]] const std::filesystem::path& path) {}
+  // saved files on or keeps them somewhere of its own (the page: a download, and the browser's
+  // storage) has anything to do; an error means the file was not kept, and the save failed.
+  virtual std::optional<FileError> fileSaved([[maybe_unused]] const std::filesystem::path& path) {
+    return std::nullopt;
+  }
+  // How `path` shows to the player in a message: the full path where the player's files are the
+  // system's own, as on the desktop; a platform whose paths are its own inner workings shows the
+  // name the player picked.
+  virtual std::string shownPath(const std::filesystem::path& path) { return path.string(); }
   // Whether a modal dialog or message box is open now, which a message of the game's own would
   // cover and take the keyboard from.
   virtual bool modalDialogOpen() = 0;

@@ -142,6 +142,15 @@ TEST_F(StageDataCommandsTest, OnlyAFinishedSaveTellsThePlatformTheFileItWrote) {
   EXPECT_EQ(platform.messages.size(), 3u);
 }
 
+// The page keeps a saved file in the browser's storage; a file it could not keep is no save done.
+TEST_F(StageDataCommandsTest, AFileThePlatformCouldNotKeepIsAFailedSave) {
+  const std::filesystem::path path = dir / "set.vkst";
+  platform.files = {path};
+  platform.keepFailure = FileError("set.vkst: not kept", "保存できませんでした");
+  EXPECT_FALSE(saveStageData(platform, sampleSet()));
+  EXPECT_EQ(messageTexts(), (std::vector<std::string>{saveFailure(path, "保存できませんでした")}));
+}
+
 TEST_F(StageDataCommandsTest, LoadOfAPathWithNoFileEndsSilently) {
   platform.files = {dir / "typed name.vkst", dir.path()};
   load();

@@ -60,8 +60,9 @@ class FakePlatform : public Platform {
     stageOperations.pop_front();
     return choice;
   }
-  void fileSaved(const std::filesystem::path& path) override {
+  std::optional<FileError> fileSaved(const std::filesystem::path& path) override {
     savedFiles.push_back({path, messages.size()});
+    return keepFailure;
   }
   bool modalDialogOpen() override { return dialogOpen; }
   bool leftMouseButtonDown() override { return leftButtonDown; }
@@ -99,6 +100,7 @@ class FakePlatform : public Platform {
   std::vector<DialogFolders> dialogFolders;
   std::vector<std::string> openedAddresses;  // asked for, whether they opened or not
   std::vector<SavedFile> savedFiles;
+  std::optional<FileError> keepFailure;  // what fileSaved answers: none, every file is kept
   int aboutBoxesShown = 0;
   std::deque<std::optional<StageOperationChoice>> stageOperations;  // empty = closed
   std::vector<StageSet> stageSetsOperatedOn;

@@ -245,6 +245,50 @@
     return names;
   }
 
+  // The places the game's open dialog offers, from lines of a name, a tab and a folder.
+  const placesOf = (lines) => lines.split('\n').filter((line) => line).map((line) => line.split('\t'));
+
+  // What the player saved before, read from the browser's storage before the game starts. The
+  // folder is not mounted on the storage: there each fsync of a save would write the whole folder
+  // back while the game's stack waits unannounced. Without the storage the game still runs, and
+  // each save says that it could not keep its file.
+  function loadPlayerFiles() {
+    const folder = Module.playerFolder();
+    Module.FS.mkdir(folder);
+    return new Promise((resolve) => Module.FS.filesystems.IDBFS.syncfs({mountpoint: folder}, true, resolve));
+  }
+
+  // Writes the file at `path` and the folders it lies in to the browser's storage, in the form
+  // loadPlayerFiles reads back; resolves with the browser's words for a failure, or null. Only what
+  // was saved: a write-back of the whole folder would take away what another tab of the page saved
+  // since this one started.
+  function keepPlayerFile(path) {
+    const storage = Module.FS.filesystems.IDBFS;
+    const folder = Module.playerFolder();
+    const kept = [];
+    for (let each = path; each.startsWith(`${folder}/`); each = each.slice(0, each.lastIndexOf('/'))) kept.push(each);
+    // The game's stack waits for the answer, so every way out resolves.
+    return new Promise((resolve) => storage.getDB(folder, (error, database) => {
+      if (error || !database) return resolve(String(error ?? 'IndexedDB cannot be opened'));
+      let transaction = null;
+      try {
+        transaction = database.transaction([storage.DB_STORE_NAME], 'readwrite');
+        transaction.oncomplete = () => resolve(null);
+        transaction.onabort = () => resolve(String(transaction.error));
+        const store = transaction.objectStore(storage.DB_STORE_NAME);
+        for (const each of kept) {
+          storage.loadLocalEntry(each, (unreadable, entry) => {
+            if (unreadable) throw unreadable;
+            store.put(entry, each);
+          });
+        }
+      } catch (failure) {
+        resolve(String(failure));
+        transaction?.abort();
+      }
+    }));
+  }
+
   function readPickedFile(file) {
     return file.arrayBuffer().then((bytes) => {
       const folder = '/picked';
@@ -290,6 +334,7 @@
       page.downloads.push({name, bytes});
     },
     downloads: [],
+    keepPlayerFile,
     // `buttons` and the answer as the game numbers them: OK 0; はい 1, いいえ 2, キャンセル 3.
     showMessage(text, title, buttons) {
       return modal(title, (body, done) => {
@@ -301,13 +346,22 @@
         dialogButtons(body, choices[buttons], done);
       });
     },
-    chooseFileToOpen(description, pattern, folder) {
+    chooseFileToOpen(description, pattern, folder, places) {
       return modal('開く', (body, done) => {
         const list = document.createElement('select');
         list.className = 'file-list';
         list.size = 8;
-        for (const [shown, full] of fileNamesIn(folder, pattern)) list.add(new Option(shown, full));
-        if (list.options.length > 0) list.selectedIndex = 0;
+        // Each place's files under its name; the first file of the folder the game opens in is
+        // chosen.
+        for (const [name, placeFolder] of placesOf(places)) {
+          const group = document.createElement('optgroup');
+          group.label = name;
+          for (const [shown, full] of fileNamesIn(placeFolder, pattern)) group.append(new Option(shown, full));
+          list.append(group);
+        }
+        const options = [...list.options];
+        const first = options.find((option) => option.value.startsWith(`${folder}/`)) ?? options[0];
+        if (first) first.selected = true;
         list.addEventListener('dblclick', () => list.value && done(list.value));
         const filter = document.createElement('div');
         filter.className = 'file-filter';
@@ -438,6 +492,7 @@
       decodePicture('bomb2.png'),
     ]);
     Module = await createVantoki({page});
+    await loadPlayerFiles();
     const [sprites, spriteMask, bursts, burstMask] = await loaded;
     const root = element('game');
     buildWindow('Form1', root, (id) => callGame(() => shell.click(id)));

@@ -46,17 +46,43 @@ async function openThroughPicker(page, commandId, file) {
   await chooser.accept([file]);
 }
 
-async function saveAs(page, commandId, name) {
-  const before = await page.evaluate(() => window.vantoki.page.downloads.length);
+// Answers the save dialog of `commandId` with `name`.
+async function nameSave(page, commandId, name) {
   await page.click(`#${commandId}`);
   await page.waitForSelector('.overlay .file-name');
   await page.type('.overlay .file-name', name);
   await page.keyboard.press('Enter');
+}
+
+const downloadCount = (page) => page.evaluate(() => window.vantoki.page.downloads.length);
+
+async function saveAs(page, commandId, name) {
+  const before = await downloadCount(page);
+  await nameSave(page, commandId, name);
   assert.equal(await answerMessage(page), 'データセーブが完了しました');
   return page.evaluate((index) => {
     const saved = window.vantoki.page.downloads[index];
     return {name: saved.name, bytes: Array.from(saved.bytes)};
   }, before);
+}
+
+// The bytes of a file in the page's file system, or null where there is none.
+const storedBytes = (page, file) => page.evaluate((file) => {
+  const {FS} = window.vantoki.module;
+  return FS.analyzePath(file).exists ? Array.from(FS.readFile(file)) : null;
+}, file);
+
+// The file names the open dialog of `commandId` lists under the place `place`; the dialog stays.
+async function listedUnder(page, commandId, place) {
+  await page.click(`#${commandId}`);
+  await page.waitForSelector('.overlay .file-list');
+  return page.$$eval(`.overlay .file-list optgroup[label="${place}"] option`,
+                     (options) => options.map((option) => option.textContent));
+}
+
+async function renameStage(page, name) {
+  await page.click('#Text1', {clickCount: 3});
+  await page.keyboard.type(name);
 }
 
 async function boardPixels(page) {
@@ -164,7 +190,7 @@ const tests = {
     fs.writeFileSync(broken, '"only a name"\r\n"and"\r\n');
     await openThroughPicker(page, 'Command2', broken);
     const message = await answerMessage(page);
-    assert.match(message, /^原因不明のエラーで、\/picked\/broken\.vkstをデータロードできませんでした\n/);
+    assert.match(message, /^原因不明のエラーで、broken\.vkstをデータロードできませんでした\n/);
     assert.deepEqual(await boardPixels(page), board);
     assert.equal(await textOf(page, 'Text2'), dataSetName);
     assert.equal(await textOf(page, 'Text1'), stageName);
@@ -172,8 +198,11 @@ const tests = {
 
   async 'the open dialog lists a stage file named in capitals, and opens it'(page) {
     const advanced = fs.readFileSync(path.join(sources, 'stagedata', 'vantoki_advanced.vkst'));
-    await page.evaluate((bytes) => window.vantoki.module.FS.writeFile(
-        '/vantoki/stagedata/ADVANCED.VKST', new Uint8Array(bytes)), Array.from(advanced));
+    await page.evaluate((bytes) => {
+      const {FS} = window.vantoki.module;
+      FS.mkdir('/player/stagedata');
+      FS.writeFile('/player/stagedata/ADVANCED.VKST', new Uint8Array(bytes));
+    }, Array.from(advanced));
     await page.click('#Command2');
     await page.waitForSelector('.overlay .file-list');
     const listed = await page.$$eval('.overlay .file-list option', (options) => options.map((option) => option.textContent));
@@ -220,6 +249,80 @@ const tests = {
     const copied = checkSaved(await saveAs(page, 'Command1', 'copied'));
     assert.equal(copied[5], original[2].replace(/^stage 2:/, 'stage 5:'));
     assert.deepEqual(copied.filter((_, line) => line !== 5), original.filter((_, line) => line !== 5));
+  },
+
+  async 'a saved stage set is kept over a reload, listed under 自分のフォルダー, and opens again'(page) {
+    await page.click('#Command3');
+    await page.click('#Option1-3');
+    await renameStage(page, '残しておく');
+    const saved = await saveAs(page, 'Command1', 'kept');
+    await page.reload();
+    await page.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
+    assert.deepEqual(await listedUnder(page, 'Command2', '自分のフォルダー'), ['kept.vkst']);
+    const [open] = await page.$$('xpath/.//div[contains(@class,"dialog-buttons")]/button[text()="開く"]');
+    await open.click();
+    assert.equal(await answerMessage(page), 'データロードが完了しました');
+    await page.click('#Option1-3');
+    assert.equal(await textOf(page, 'Text1'), '残しておく');
+    assert.deepEqual(await storedBytes(page, '/player/stagedata/kept.vkst'), saved.bytes);
+  },
+
+  async 'a save in one tab of the page keeps what another tab saved since it started'(page) {
+    const other = await page.browserContext().newPage();
+    await other.goto(page.url());
+    await other.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
+    await other.click('#Command3');
+    await saveAs(other, 'Command1', 'other');
+    await other.close();
+    await page.bringToFront();
+    await page.click('#Command3');
+    await saveAs(page, 'Command1', 'this');
+    await page.reload();
+    await page.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
+    assert.deepEqual(await listedUnder(page, 'Command2', '自分のフォルダー'), ['other.vkst', 'this.vkst']);
+  },
+
+  async 'saving again under the same name asks first: いいえ keeps the old file, はい replaces it'(page) {
+    await page.click('#Command3');
+    const first = await saveAs(page, 'Command1', 'twice');
+    await renameStage(page, '二度目');
+    const downloads = await downloadCount(page);
+    await nameSave(page, 'Command1', 'twice');
+    assert.equal(await answerMessage(page, 'いいえ'), '同名のファイルが存在します。上書きしますか？');
+    assert.equal(await downloadCount(page), downloads);
+    assert.deepEqual(await storedBytes(page, '/player/stagedata/twice.vkst'), first.bytes);
+
+    await nameSave(page, 'Command1', 'twice');
+    assert.equal(await answerMessage(page, 'はい'), '同名のファイルが存在します。上書きしますか？');
+    assert.equal(await answerMessage(page), 'データセーブが完了しました');
+    const second = await page.evaluate(() => Array.from(window.vantoki.page.downloads.at(-1).bytes));
+    assert.notDeepEqual(second, first.bytes);
+    assert.deepEqual(await storedBytes(page, '/player/stagedata/twice.vkst'), second);
+  },
+
+  // Refused as typed, and once the extension makes it too long; each cause is the name check's.
+  async 'a name the page cannot keep gets the failure message with its cause, and no download'(page) {
+    await page.click('#Command3');
+    const long = 'x'.repeat(251);
+    for (const [name, shown, cause] of [
+      ['a/b', 'a/b', 'ファイル名に「/」は使えません'],
+      [long, `${long}.vkst`, 'ファイル名が長すぎます'],
+    ]) {
+      await nameSave(page, 'Command1', name);
+      assert.equal(await answerMessage(page), `原因不明のエラーで、${shown}をデータセーブできませんでした\n${cause}`);
+    }
+    assert.equal(await downloadCount(page), 0);
+    assert.deepEqual(await page.evaluate(() => window.vantoki.module.FS.readdir('/player/stagedata')), ['.', '..']);
+  },
+
+  async 'a name beginning with a dot is saved and handed over'(page) {
+    await page.click('#Command3');
+    for (const [name, file] of [['.hidden', '.hidden.vkst'], ['...', '...']]) {
+      const saved = await saveAs(page, 'Command1', name);
+      assert.equal(saved.name, file);
+      assert.ok(saved.bytes.length > 0);
+      assert.deepEqual(await storedBytes(page, `/player/stagedata/${file}`), saved.bytes);
+    }
   },
 
   async 'the About box opens the help page'(page) {
@@ -322,7 +425,9 @@ const tests = {
   let failed = 0;
   try {
     for (const [name, test] of Object.entries(tests).filter(([name]) => name.match(only))) {
-      const page = await browser.newPage();
+      // A context of its own, so that no test finds what another saved in the browser's storage.
+      const context = await browser.createBrowserContext();
+      const page = await context.newPage();
       const errors = [];
       page.on('pageerror', (error) => errors.push(error.message));
       await page.setViewport({width: 900, height: 700});
@@ -338,7 +443,7 @@ const tests = {
         ++failed;
         console.log(`FAILED  ${name}\n        ${error.stack.split('\n').slice(0, 5).join('\n        ')}`);
       }
-      await page.close();
+      await context.close();
     }
   } finally {
     await browser.close();
