@@ -25,6 +25,12 @@ std::optional<std::string> replaysFolderProblem(const std::filesystem::path& fol
   std::error_code error;
   std::filesystem::file_status found = std::filesystem::status(along, error);
   while (found.type() == std::filesystem::file_type::not_found) {
+    // Making the folders would stop at the link with "File exists", after the search.
+    std::error_code unreadable;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(along, unreadable))) {
+      return folder.string() + ": cannot make the folder: " + along.string() +
+             " is a symbolic link that leads nowhere";
+    }
     if (isSameFile(stageSet, along)) {
       return stageSet.string() + ": is where --replays makes its folder; write the stage set to " +
              "another file";
