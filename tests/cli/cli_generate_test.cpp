@@ -80,8 +80,8 @@ TEST_F(CliGenerateTest, WritesNothingAndFailsWhenNoStageIsLongEnough) {
 // printed, with no summary of candidates searched, and nothing is made. In DIR (REL when spelt
 // relative to the working folder) are a file, a folder "rd" holding an earlier stage01.vkrp and a
 // folder stage02.vkrp, a link "link" to "rd", and a folder "ro" that nobody may write in; and
-// links that lead nowhere: "rl/stage01.vkrp" to "set.vkst", "to-replay.vkst" to
-// "rd/stage03.vkrp" and "nowhere" to a missing folder.
+// links that lead nowhere: "rl/stage01.vkrp" to "set.vkst", "rl/stage02.vkrp" to
+// "rl/stage03.vkrp", "to-replay.vkst" to "rd/stage03.vkrp" and "nowhere" to a missing folder.
 struct Destination {
   const char* name;
   std::string arguments;  // after the options of a short run, so a --stages here counts
@@ -103,6 +103,7 @@ class CliGenerateDestinationTest : public ::testing::TestWithParam<Destination> 
     std::filesystem::create_directory(dir_ / "ro");
     std::filesystem::create_directory(dir_ / "rl");
     std::filesystem::create_symlink("../set.vkst", dir_ / "rl" / "stage01.vkrp");
+    std::filesystem::create_symlink("stage03.vkrp", dir_ / "rl" / "stage02.vkrp");
     std::filesystem::create_symlink("rd/stage03.vkrp", dir_ / "to-replay.vkst");
     std::filesystem::create_symlink("gone/replays", dir_ / "nowhere");
     std::filesystem::permissions(dir_.path(), std::filesystem::perms::all);  // for nobody
@@ -195,6 +196,8 @@ INSTANTIATE_TEST_SUITE_P(
         Destination{"set_a_link_to_a_replay_to_be",
                     "DIR/to-replay.vkst --replays DIR/rd --stages 3",
                     std::string("DIR/to-replay.vkst: is where the replay of stage 3") + kOtherFile},
+        Destination{"two_replays_in_one_file", "DIR/other.vkst --replays DIR/rl --stages 3",
+                    "DIR/rl/stage02.vkrp: is where the replay of stage 3 is written too"},
         Destination{"replays_a_link_to_nothing", "DIR/set.vkst --replays DIR/nowhere/sub",
                     "DIR/nowhere/sub: cannot make the folder: DIR/nowhere is a symbolic link "
                     "that leads nowhere"}),

@@ -80,6 +80,13 @@ std::optional<std::string> destinationProblem(const GenerateOutputs& outputs, in
       return outputs.stageSet.string() + ": is where the replay of stage " +
              std::to_string(place + 1) + " is written; write the stage set to another file";
     }
+    // Through links two replays could land in one file, the later destroying the earlier.
+    for (int earlier = 0; earlier < place; ++earlier) {
+      if (isSameFile(replayPath(folder, earlier), replayPath(folder, place))) {
+        return replayPath(folder, earlier).string() + ": is where the replay of stage " +
+               std::to_string(place + 1) + " is written too";
+      }
+    }
   }
   return replaysFolderProblem(folder, outputs.stageSet, stages);
 }
