@@ -1,8 +1,10 @@
 #include "commands/file_commands.h"
 
 #include <string>
+#include <system_error>
 
 #include "commands/dialog_folders.h"
+#include "io/atomic_write.h"
 
 namespace vantoki {
 namespace {
@@ -31,18 +33,29 @@ std::filesystem::path withFilterExtension(const std::filesystem::path& path,
 bool saveThroughDialog(
     Platform& platform, const FileFilter& filter, const char* folderName,
     const std::function<std::optional<FileError>(const std::filesystem::path&)>& write) {
+  const SaveFolders folders = saveDialogFolders(platform, folderName);
   const std::optional<std::filesystem::path> chosen =
-      platform.chooseFileToSave(filter, saveDialogFolders(platform, folderName));
+      platform.chooseFileToSave(filter, folders.dialog);
   if (!chosen) {
     return false;
   }
   const std::filesystem::path path = withFilterExtension(*chosen, filter);
-  if (platform.fileExists(path) &&
-      platform.showMessage("同名のファイルが存在します。上書きしますか？", "確認",
-                           MessageButtons::YesNo) != MessageAnswer::Yes) {
-    return false;
+  if (platform.fileExists(path)) {
+    // Only a file the save could replace is offered for replacing.
+    if (const std::optional<FileError> refused = checkWritable(path)) {
+      reportSaveFailure(platform, path, *refused);
+      return false;
+    }
+    if (platform.showMessage("同名のファイルが存在します。上書きしますか？", "確認",
+                             MessageButtons::YesNo) != MessageAnswer::Yes) {
+      return false;
+    }
   }
   std::optional<FileError> error = write(path);
+  // In the player's folder that could not be made, why it could not is the cause.
+  if (error && folders.notMade && path.parent_path().lexically_normal() == folders.dialog.initial) {
+    error = folders.notMade;
+  }
   if (!error) {
     error = platform.fileSaved(path);
   }
@@ -59,7 +72,10 @@ std::optional<std::filesystem::path> chooseExistingFile(Platform& platform,
                                                         const char* folderName) {
   std::optional<std::filesystem::path> path =
       platform.chooseFileToOpen(filter, loadDialogFolders(platform, folderName));
-  if (!path || !platform.fileExists(*path)) {
+  // Anything else, a FIFO, a device, a link loop or a file gone since the dialog listed it, goes
+  // on to the reader, whose failure says what it is.
+  std::error_code unknown;
+  if (!path || std::filesystem::is_directory(*path, unknown)) {
     return std::nullopt;
   }
   return path;

@@ -21,15 +21,16 @@ std::filesystem::path withFilterExtension(const std::filesystem::path& path,
 // Asks for a file to save in the folders of the kind `folderName` (adding the filter's extension
 // to a name without one), asks before overwriting one, writes it with `write` and says how it
 // went, telling the platform which file a finished save wrote; a file the platform could not keep
-// is a failed save. A cancelled dialog or a No ends the command without a word. Returns whether
-// the file was written.
+// is a failed save. A file the save could not replace (io/atomic_write.h) is refused with its
+// cause before any question. A cancelled dialog or a No ends the command without a word. Returns
+// whether the file was written.
 bool saveThroughDialog(
     Platform& platform, const FileFilter& filter, const char* folderName,
     const std::function<std::optional<FileError>(const std::filesystem::path&)>& write);
 
 // Asks for a file to open in the folders of the kind `folderName`; empty when the dialog was
-// cancelled or no file is at the path chosen (the user may type any name, and a folder is not a
-// file).
+// cancelled or a folder was chosen. Whatever else was chosen, even nothing or what is not a
+// regular file, is for the reader to refuse with its cause.
 std::optional<std::filesystem::path> chooseExistingFile(Platform& platform,
                                                         const FileFilter& filter,
                                                         const char* folderName);

@@ -13,9 +13,9 @@ FileFilter stageDataFilter() {
 
 bool saveStageData(Platform& platform, const StageSet& stageSet) {
   return saveThroughDialog(platform, stageDataFilter(), kStageDataFolderName,
-                    [&stageSet](const std::filesystem::path& path) {
-                      return writeStageDataFile(path, stageSet);
-                    });
+                           [&stageSet](const std::filesystem::path& path) {
+                             return writeStageDataFile(path, stageSet);
+                           });
 }
 
 void loadStageData(Platform& platform, const std::function<void(StageSet)>& install) {

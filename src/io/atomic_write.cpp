@@ -19,32 +19,15 @@ namespace {
 // Deep enough for any sane chain of links, shallow enough to stop a loop.
 constexpr int kMaxLinkHops = 40;
 
-// Every temporary name starts so, which is how a later save recognises one left by a killed save.
+// Every temporary name is the prefix and so many random hexadecimal digits, a name no player types
+// by hand, which is how a later save tells one left by a killed save from a file of the player's.
 constexpr std::string_view kTempPrefix = ".vantoki-save.";
+constexpr std::size_t kTempDigits = 16;
+constexpr std::string_view kHexDigits = "0123456789abcdef";
 
 constexpr std::string_view kCannotFollowLink = "シンボリックリンクをたどれません";
 constexpr std::string_view kCannotCreate = "フォルダーにファイルを作れません";
 constexpr std::string_view kCannotWrite = "ファイルに書き込めません";
-
-// The file that a write to `path` really lands in: symbolic links followed, a dangling one
-// included, because that is what opening the path for writing would create.
-Result<std::filesystem::path> resolveLinks(const std::filesystem::path& path) {
-  std::filesystem::path current = path;
-  for (int hop = 0; hop < kMaxLinkHops; ++hop) {
-    std::error_code error;
-    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(current, error))) {
-      return current;
-    }
-    const std::filesystem::path target = std::filesystem::read_symlink(current, error);
-    if (error) {
-      return fileError(path, "cannot follow the symbolic link: " + error.message(),
-                       systemCause(error.value(), FileUse::Writing, kCannotFollowLink));
-    }
-    current = current.parent_path() / target;
-  }
-  return fileError(path, "cannot follow the symbolic link: " + systemReason(ELOOP),
-                   systemCause(ELOOP, FileUse::Writing, kCannotFollowLink));
-}
 
 mode_t currentUmask() {
   const mode_t mask = umask(0);
@@ -59,24 +42,32 @@ std::string freshTempName() {
   if (getentropy(&random, sizeof random) != 0) {
     random = static_cast<std::uint64_t>(getpid()) << 32 ^ static_cast<std::uint64_t>(clock());
   }
-  constexpr char kDigits[] = "0123456789abcdef";
   std::string name(kTempPrefix);
-  for (int digit = 0; digit < 16; ++digit, random >>= 4) {
-    name += kDigits[random & 0xF];
+  for (std::size_t digit = 0; digit < kTempDigits; ++digit, random >>= 4) {
+    name += kHexDigits[random & 0xF];
   }
   return name;
 }
 
-// Removes the temporary files that saves killed part way left in the folder. A save holds a lock
-// on its temporary file for as long as the file has a name, so a lock that can be taken means the
-// save that made the file is gone; another save's file in progress is left alone. Nothing here
-// can fail the save under way: what cannot be removed stays.
+bool isTempName(std::string_view name) {
+  if (!name.starts_with(kTempPrefix)) {
+    return false;
+  }
+  const std::string_view digits = name.substr(kTempPrefix.size());
+  return digits.size() == kTempDigits && digits.find_first_not_of(kHexDigits) == digits.npos;
+}
+
+// Removes the temporary files that saves killed part way left in the folder: regular files with a
+// temporary name that no save holds. A save holds a lock on its temporary file for as long as the
+// file has a name, so a lock that can be taken means the save that made the file is gone; another
+// save's file in progress is left alone, and so is a file of the player's whose name only starts
+// like a temporary one. Nothing here can fail the save under way: what cannot be removed stays.
 void removeAbandonedTempFiles(const std::filesystem::path& folderPath, int folder) {
   std::error_code error;
   std::filesystem::directory_iterator entries(folderPath, error);
   for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
     const std::string name = entries->path().filename().string();
-    if (!name.starts_with(kTempPrefix)) {
+    if (!isTempName(name)) {
       continue;
     }
     // O_NONBLOCK: something that is not a file, a FIFO say, must not stop the save.
@@ -101,6 +92,19 @@ mode_t modeInOtherHands(mode_t mode, bool ownerKept, bool groupKept) {
     mode = (mode & ~(S_ISGID | S_IRWXG)) | (mode & mode << 3 & S_IRWXG);
   }
   return mode;
+}
+
+// Why the regular file `target` (its status `existing`) may not be replaced, as an errno value;
+// 0 when it may. A rename needs leave to write in the folder only, so without this a file the
+// user made read-only, or another user's file in the user's folder, would be replaced. Asked
+// with the ids the save writes with, as writing into the file would be, so that a read-only
+// mount and an immutable file count too. A file with no write bit for anyone was made read-only
+// on purpose, and stays so even for root, whom the system would let write it.
+int whyNotReplaceable(const std::filesystem::path& target, const struct stat& existing) {
+  if ((existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+    return EACCES;
+  }
+  return faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0 ? 0 : errno;
 }
 
 // A failed step of the save: what could not be done, in English and in a player's words, and the
@@ -254,7 +258,7 @@ struct Destination {
 
 // The destination of a save to `path`, or why a save there is refused before anything is made.
 Result<Destination> openDestination(const std::filesystem::path& path) {
-  const Result<std::filesystem::path> resolved = resolveLinks(path);
+  const Result<std::filesystem::path> resolved = fileASaveWrites(path);
   if (!resolved.ok()) {
     return resolved.error();
   }
@@ -275,14 +279,11 @@ Result<Destination> openDestination(const std::filesystem::path& path) {
                      "通常のファイルではないので、置き換えません");
   }
 
-  // A rename needs leave to write in the folder only, so without this a file the user made
-  // read-only, or another user's file in the user's folder, would be replaced. Asked with the
-  // ids the save writes with, as writing into the file would be: root may replace any file but
-  // one on a read-only file system or marked immutable.
-  if (targetExists && faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
-    const int error = errno;
-    return fileError(path, "is not writable: " + systemReason(error),
-                     systemCause(error, FileUse::Writing, kCannotWrite));
+  if (targetExists) {
+    if (const int error = whyNotReplaceable(target, existing)) {
+      return fileError(path, "is not writable: " + systemReason(error),
+                       systemCause(error, FileUse::Writing, kCannotWrite));
+    }
   }
 
   const std::filesystem::path folderPath =
@@ -298,6 +299,24 @@ Result<Destination> openDestination(const std::filesystem::path& path) {
 }
 
 }  // namespace
+
+Result<std::filesystem::path> fileASaveWrites(const std::filesystem::path& path) {
+  std::filesystem::path current = path;
+  for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(current, error))) {
+      return current;
+    }
+    const std::filesystem::path target = std::filesystem::read_symlink(current, error);
+    if (error) {
+      return fileError(path, "cannot follow the symbolic link: " + error.message(),
+                       systemCause(error.value(), FileUse::Writing, kCannotFollowLink));
+    }
+    current = current.parent_path() / target;
+  }
+  return fileError(path, "cannot follow the symbolic link: " + systemReason(ELOOP),
+                   systemCause(ELOOP, FileUse::Writing, kCannotFollowLink));
+}
 
 std::optional<FileError> writeFileAtomically(const std::filesystem::path& path,
                                              std::string_view bytes) {

@@ -79,7 +79,9 @@ TEST_F(CliGenerateTest, WritesNothingAndFailsWhenNoStageIsLongEnough) {
 // A destination that cannot be written is refused before the search: the refusal is all that is
 // printed, with no summary of candidates searched, and nothing is made. In DIR (REL when spelt
 // relative to the working folder) are a file, a folder "rd" holding an earlier stage01.vkrp and a
-// folder stage02.vkrp, a link "link" to "rd", and a folder "ro" that nobody may write in.
+// folder stage02.vkrp, a link "link" to "rd", and a folder "ro" that nobody may write in; and
+// links that lead nowhere: "rl/stage01.vkrp" to "set.vkst", "rl/stage02.vkrp" to
+// "rl/stage03.vkrp", "to-replay.vkst" to "rd/stage03.vkrp" and "nowhere" to a missing folder.
 struct Destination {
   const char* name;
   std::string arguments;  // after the options of a short run, so a --stages here counts
@@ -99,6 +101,11 @@ class CliGenerateDestinationTest : public ::testing::TestWithParam<Destination> 
     vantoki::writeBytes(dir_ / "rd" / "stage01.vkrp", "old");
     std::filesystem::create_directory_symlink("rd", dir_ / "link");
     std::filesystem::create_directory(dir_ / "ro");
+    std::filesystem::create_directory(dir_ / "rl");
+    std::filesystem::create_symlink("../set.vkst", dir_ / "rl" / "stage01.vkrp");
+    std::filesystem::create_symlink("stage03.vkrp", dir_ / "rl" / "stage02.vkrp");
+    std::filesystem::create_symlink("rd/stage03.vkrp", dir_ / "to-replay.vkst");
+    std::filesystem::create_symlink("gone/replays", dir_ / "nowhere");
     std::filesystem::permissions(dir_.path(), std::filesystem::perms::all);  // for nobody
   }
 
@@ -183,7 +190,17 @@ INSTANTIATE_TEST_SUITE_P(
             std::string("REL/rd/./stage04.vkrp: is where the replay of stage 4") + kOtherFile},
         Destination{"set_is_the_replays_folder_to_make", "DIR/new --replays DIR/new/sub",
                     "DIR/new: is where --replays makes its folder; write the stage set to "
-                    "another file"}),
+                    "another file"},
+        Destination{"replay_a_link_to_the_set_to_be", "DIR/set.vkst --replays DIR/rl",
+                    std::string("DIR/set.vkst: is where the replay of stage 1") + kOtherFile},
+        Destination{"set_a_link_to_a_replay_to_be",
+                    "DIR/to-replay.vkst --replays DIR/rd --stages 3",
+                    std::string("DIR/to-replay.vkst: is where the replay of stage 3") + kOtherFile},
+        Destination{"two_replays_in_one_file", "DIR/other.vkst --replays DIR/rl --stages 3",
+                    "DIR/rl/stage02.vkrp: is where the replay of stage 3 is written too"},
+        Destination{"replays_a_link_to_nothing", "DIR/set.vkst --replays DIR/nowhere/sub",
+                    "DIR/nowhere/sub: cannot make the folder: DIR/nowhere is a symbolic link "
+                    "that leads nowhere"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include "commands/file_commands.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include "board_fixture.h"
@@ -111,6 +113,39 @@ TEST_F(StageDataCommandsTest, FailedSaveNamesTheFullPath) {
   EXPECT_EQ(platform.messages.front().buttons, MessageButtons::Ok);
 }
 
+// A file the save could not replace is refused with its cause instead of being offered for
+// replacing: one with no write bit for anyone stays so for root too.
+TEST_F(StageDataCommandsTest, FileThatCannotBeReplacedIsRefusedBeforeTheQuestion) {
+  const std::filesystem::path path = dir / "kept.vkst";
+  writeBytes(path, "kept");
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+  platform.files = {path};
+  platform.answers = {MessageAnswer::Yes};
+  EXPECT_FALSE(saveStageData(platform, sampleSet()));
+  EXPECT_EQ(messageTexts(),
+            (std::vector<std::string>{saveFailure(path, "書き込みが許可されていません")}));
+  EXPECT_EQ(readBytes(path), "kept");
+}
+
+// The player's folder that could not be made is why a save there fails: a data home in a folder
+// the player may not write in (as nobody, since root may write anywhere).
+TEST_F(StageDataCommandsTest, SaveIntoAPlayersFolderNotMadeSaysWhyItWasNot) {
+  std::filesystem::permissions(dir.path(), std::filesystem::perms::all);
+  std::filesystem::create_directory(dir / "locked");
+  platform.player = dir / "locked" / "vantoki";
+  const std::filesystem::path path = platform.player / "stagedata" / "set.vkst";
+  platform.files = {path};
+  const std::optional<bool> told = succeedsWithoutWriteAccess(dir / "locked", [&] {
+    return !saveStageData(platform, sampleSet()) &&
+           messageTexts() ==
+               std::vector<std::string>{saveFailure(path, "書き込みが許可されていません")};
+  });
+  if (!told) {
+    GTEST_SKIP() << "run as root, and no child can be made to run as the user nobody";
+  }
+  EXPECT_TRUE(*told);
+}
+
 // An overwrite the player agreed to that then runs out of room is reported after the question;
 // what the failed save leaves on the disk is the atomic writer's to test.
 TEST_F(StageDataCommandsTest, FailedOverwriteIsReportedAfterTheQuestion) {
@@ -151,11 +186,28 @@ TEST_F(StageDataCommandsTest, AFileThePlatformCouldNotKeepIsAFailedSave) {
   EXPECT_EQ(messageTexts(), (std::vector<std::string>{saveFailure(path, "保存できませんでした")}));
 }
 
-TEST_F(StageDataCommandsTest, LoadOfAPathWithNoFileEndsSilently) {
-  platform.files = {dir / "typed name.vkst", dir.path()};
-  load();
-  load();
-  EXPECT_TRUE(platform.messages.empty());
+// Only a folder chosen ends the load silently; anything else the dialog hands back, even a file
+// gone since it was listed, is the reader's to refuse with its cause.
+TEST_F(StageDataCommandsTest, LoadOfAnythingButAFileSaysWhatItIs) {
+  ASSERT_EQ(mkfifo((dir / "fifo.vkst").c_str(), 0600), 0);
+  std::filesystem::create_symlink("loop.vkst", dir / "loop.vkst");
+  struct Case {
+    std::filesystem::path chosen;
+    const char* cause;  // none: silent
+  };
+  for (const Case& pick :
+       {Case{dir.path(), nullptr}, Case{dir / "gone.vkst", "ファイルが見つかりません"},
+        Case{dir / "fifo.vkst", "通常のファイルではありません"},
+        Case{"/dev/null", "通常のファイルではありません"},
+        Case{dir / "loop.vkst", "シンボリックリンクが循環しています"}}) {
+    platform.messages.clear();
+    platform.files = {pick.chosen};
+    load();
+    EXPECT_EQ(messageTexts(), pick.cause
+                                  ? std::vector<std::string>{loadFailure(pick.chosen, pick.cause)}
+                                  : std::vector<std::string>{})
+        << pick.chosen;
+  }
   EXPECT_EQ(installs, 0);
 }
 

@@ -195,8 +195,9 @@ TEST(AtomicWriteTest, WriteFailingPartWayLeavesTheOldFileAndNoTempFile) {
   EXPECT_EQ(dir.entries(), std::set<std::string>{"f.vkst"});
 }
 
-// Who may replace which file, and whose it is afterwards: a file only its writers replace; root
-// keeps its owner, group and mode; anyone else keeps what they may give and no one gains access.
+// Who may replace which file, and whose it is afterwards: a file only its writers replace, and one
+// with no write bit for anyone no one, root included; root keeps its owner, group and mode;
+// anyone else keeps what they may give and no one gains access.
 TEST(AtomicWriteTest, ReplacesOnlyWhatTheSaverMayWriteAndKeepsTheOwnershipItMay) {
   if (geteuid() != 0) {
     GTEST_SKIP() << "files of other users can only be made as root";
@@ -214,7 +215,8 @@ TEST(AtomicWriteTest, ReplacesOnlyWhatTheSaverMayWriteAndKeepsTheOwnershipItMay)
       {"roots-readable", false, {0, 0, 0644}, std::nullopt},
       {"roots-group-writable", false, {0, nogroup, 0664}, Ownership{nobody, nogroup, 0664}},
       {"own-in-roots-group", false, {nobody, 0, 0640}, Ownership{nobody, nogroup, 0600}},
-      {"nobodys-by-root", true, {nobody, nogroup, 0440}, Ownership{nobody, nogroup, 0440}},
+      {"nobodys-by-root", true, {nobody, nogroup, 0620}, Ownership{nobody, nogroup, 0620}},
+      {"read-only-by-root", true, {nobody, nogroup, 0444}, std::nullopt},
   };
   const TempDir dir;
   ASSERT_EQ(chown(dir.path().c_str(), nobody, nogroup), 0);
@@ -461,21 +463,28 @@ INSTANTIATE_TEST_SUITE_P(Table, AtomicWriteNewFileTest,
                          ::testing::PrintToStringParamName());
 
 // Temporary files that killed saves left are removed by the next save in the folder; one that a
-// save under way holds, anything that is not a file, and other files stay.
+// save under way holds, anything that is not a file, and the player's files stay, also those
+// named only nearly as a save names its temporary files.
 TEST(AtomicWriteTest, NextSaveRemovesOnlyAbandonedTemporaryFiles) {
   const TempDir dir;
-  writeBytes(dir / ".vantoki-save.abandoned", "left by a killed save");
-  writeBytes(dir / ".vantoki-save.in-use", "another save's");
-  writeBytes(dir / "notes.vantoki-save.txt", "the user's");
-  fs::create_directory(dir / ".vantoki-save.folder");
-  ASSERT_EQ(mkfifo((dir / ".vantoki-save.fifo").c_str(), 0600), 0);
-  const UniqueFd inUse(open((dir / ".vantoki-save.in-use").c_str(), O_RDONLY | O_CLOEXEC));
+  writeBytes(dir / ".vantoki-save.0123456789abcdef", "left by a killed save");
+  writeBytes(dir / ".vantoki-save.00000000000000ff", "another save's");
+  for (const char* players : {".vantoki-save.notes", ".vantoki-save.0123456789ABCDEF",
+                              ".vantoki-save.0123456789abcdef0", "notes.vantoki-save.txt"}) {
+    writeBytes(dir / players, "the player's");
+  }
+  fs::create_directory(dir / ".vantoki-save.ffffffffffffffff");
+  ASSERT_EQ(mkfifo((dir / ".vantoki-save.eeeeeeeeeeeeeeee").c_str(), 0600), 0);
+  const UniqueFd inUse(
+      open((dir / ".vantoki-save.00000000000000ff").c_str(), O_RDONLY | O_CLOEXEC));
   ASSERT_EQ(flock(inUse.get(), LOCK_EX), 0);
 
   EXPECT_TRUE(succeedsInChild([&] { return !writeFileAtomically(dir / "f.vkst", "new"); }));
-  EXPECT_EQ(dir.entries(),
-            (std::set<std::string>{".vantoki-save.fifo", ".vantoki-save.folder",
-                                   ".vantoki-save.in-use", "f.vkst", "notes.vantoki-save.txt"}));
+  EXPECT_EQ(dir.entries(), (std::set<std::string>{
+                               ".vantoki-save.00000000000000ff", ".vantoki-save.0123456789ABCDEF",
+                               ".vantoki-save.0123456789abcdef0", ".vantoki-save.eeeeeeeeeeeeeeee",
+                               ".vantoki-save.ffffffffffffffff", ".vantoki-save.notes", "f.vkst",
+                               "notes.vantoki-save.txt"}));
   EXPECT_EQ(readBytes(dir / "f.vkst"), "new");
 }
 

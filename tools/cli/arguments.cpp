@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "commands.h"
+#include "io/atomic_write.h"
 #include "io/stage_data_file.h"
 
 namespace vantoki::cli {
@@ -75,10 +76,17 @@ std::optional<ChosenStage> chooseStage(std::string_view stageFile, int stage) {
 }
 
 bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+  // A dangling link stands for the file a write through it would make, as the writer follows it.
+  const auto written = [](const std::filesystem::path& path) {
+    Result<std::filesystem::path> target = fileASaveWrites(path);
+    return target.ok() ? std::move(target).value() : path;
+  };
+  const std::filesystem::path left = written(a);
+  const std::filesystem::path right = written(b);
   // Two files that exist are compared by what they are; where one does not, `error` is set and
   // the two are compared by where they would be.
   std::error_code error;
-  if (std::filesystem::equivalent(a, b, error)) {
+  if (std::filesystem::equivalent(left, right, error)) {
     return true;
   }
   if (!error) {
@@ -94,9 +102,9 @@ bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b) 
     }
     return failed ? std::nullopt : where;
   };
-  const std::optional<std::filesystem::path> left = whereItWouldBe(a);
-  const std::optional<std::filesystem::path> right = whereItWouldBe(b);
-  return left && right && *left == *right;
+  const std::optional<std::filesystem::path> leftWouldBe = whereItWouldBe(left);
+  const std::optional<std::filesystem::path> rightWouldBe = whereItWouldBe(right);
+  return leftWouldBe && rightWouldBe && *leftWouldBe == *rightWouldBe;
 }
 
 bool isTheStageFile(const std::filesystem::path& out, std::string_view stageFile) {

@@ -52,7 +52,7 @@ std::optional<ChosenStage> chooseStage(std::string_view stageFile, int stage);
 
 // Whether two paths name the same file, whatever their spelling: relative or absolute, with "."
 // or "..", through links, hard links included. A file that does not exist yet is the one writing
-// to its path would make.
+// to its path would make, through a dangling link too.
 bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 
 // Whether `out`, where a command is about to write, is the stage file it reads (isSameFile); says

@@ -25,6 +25,12 @@ std::optional<std::string> replaysFolderProblem(const std::filesystem::path& fol
   std::error_code error;
   std::filesystem::file_status found = std::filesystem::status(along, error);
   while (found.type() == std::filesystem::file_type::not_found) {
+    // Making the folders would stop at the link with "File exists", after the search.
+    std::error_code unreadable;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(along, unreadable))) {
+      return folder.string() + ": cannot make the folder: " + along.string() +
+             " is a symbolic link that leads nowhere";
+    }
     if (isSameFile(stageSet, along)) {
       return stageSet.string() + ": is where --replays makes its folder; write the stage set to " +
              "another file";
@@ -73,6 +79,13 @@ std::optional<std::string> destinationProblem(const GenerateOutputs& outputs, in
     if (isSameFile(outputs.stageSet, replayPath(folder, place))) {
       return outputs.stageSet.string() + ": is where the replay of stage " +
              std::to_string(place + 1) + " is written; write the stage set to another file";
+    }
+    // Through links two replays could land in one file, the later destroying the earlier.
+    for (int earlier = 0; earlier < place; ++earlier) {
+      if (isSameFile(replayPath(folder, earlier), replayPath(folder, place))) {
+        return replayPath(folder, earlier).string() + ": is where the replay of stage " +
+               std::to_string(place + 1) + " is written too";
+      }
     }
   }
   return replaysFolderProblem(folder, outputs.stageSet, stages);

@@ -3,7 +3,9 @@
 // writing may take hours, so every destination is checked before it starts, with the message the
 // writing would give; the check makes nothing, and the replays folder is made only when the
 // stages are written. The stage set is never written where a replay of the same run goes or where
-// the replays folder is to be made, since the replays would then destroy it or fail for it.
+// the replays folder is to be made, since the replays would then destroy it or fail for it; no two
+// replays are written to one file; nor is a replays folder to be made where a symbolic link that
+// leads nowhere has its name.
 #pragma once
 
 #include <filesystem>
