@@ -236,6 +236,26 @@ const tests = {
     assert.equal(edited[0], original[0]);
   },
 
+  async 'leaving the page with unsaved edits has the browser ask first, and a save settles them'(page) {
+    const questions = [];
+    page.on('dialog', async (dialog) => {
+      questions.push(dialog.type());
+      await dialog.dismiss();
+    });
+    const leave = async () => {
+      await page.evaluate(() => location.reload());
+      await new Promise((resolve) => setTimeout(resolve, 500));
+    };
+    await page.click('#Command3');
+    await page.click('#Text2', {clickCount: 3});
+    await page.keyboard.type('編集中');
+    await leave();
+    assert.deepEqual(questions, ['beforeunload']);
+    await saveAs(page, 'Command1', 'settled');
+    await leave();
+    assert.deepEqual(questions, ['beforeunload'], 'nothing left unsaved, nothing asked');
+  },
+
   async 'a stage copied in the stage operations dialog is saved over the other number'(page) {
     await page.click('#Command3');
     await page.click('#Command9');
