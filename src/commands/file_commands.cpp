@@ -78,6 +78,12 @@ std::optional<std::filesystem::path> chooseExistingFile(Platform& platform,
   if (!path || std::filesystem::is_directory(*path, unknown)) {
     return std::nullopt;
   }
+  // A name typed without its extension finds the file a save would have named so.
+  const std::filesystem::path named = withFilterExtension(*path, filter);
+  if (!std::filesystem::exists(std::filesystem::symlink_status(*path, unknown)) &&
+      platform.fileExists(named)) {
+    return named;
+  }
   return path;
 }
 

@@ -29,8 +29,9 @@ bool saveThroughDialog(
     const std::function<std::optional<FileError>(const std::filesystem::path&)>& write);
 
 // Asks for a file to open in the folders of the kind `folderName`; empty when the dialog was
-// cancelled or a folder was chosen. Whatever else was chosen, even nothing or what is not a
-// regular file, is for the reader to refuse with its cause.
+// cancelled or a folder was chosen. A name that does not exist as typed but does with the
+// filter's extension, as a save would have added it, is that file. Whatever else was chosen,
+// even nothing or what is not a regular file, is for the reader to refuse with its cause.
 std::optional<std::filesystem::path> chooseExistingFile(Platform& platform,
                                                         const FileFilter& filter,
                                                         const char* folderName);

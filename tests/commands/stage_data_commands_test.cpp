@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "board_fixture.h"
 #include "fake_platform.h"
 #include "io/stage_data_file.h"
@@ -226,6 +228,23 @@ TEST_F(StageDataCommandsTest, CutOffFileReportsTheFailureAndInstallsNothing) {
 
 // A stage file named on the command line loads as the load button loads one, without the
 // completion message; a failure is reported.
+// A name typed without its extension opens the file a save would have named so, unless a file
+// of the name as typed is there.
+TEST_F(StageDataCommandsTest, LoadOfANameTypedWithoutItsExtensionFindsTheSavedFile) {
+  ASSERT_FALSE(writeStageDataFile(dir / "mine.vkst", sampleSet()));
+  platform.files = {dir / "mine"};
+  load();
+  EXPECT_EQ(installed, sampleSet());
+  EXPECT_EQ(messageTexts(), (std::vector<std::string>{"メッセージ: データロードが完了しました"}));
+
+  std::ofstream(dir / "mine") << "not a stage set";
+  platform.messages.clear();
+  platform.files = {dir / "mine"};
+  load();
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_NE(platform.messages[0].text.find("をデータロードできませんでした"), std::string::npos);
+}
+
 TEST_F(StageDataCommandsTest, LoadFromAGivenPathReportsOnlyFailures) {
   const std::filesystem::path path = dir / "given.vkst";
   ASSERT_FALSE(writeStageDataFile(path, sampleSet()));
