@@ -319,5 +319,51 @@ TEST(GameUnsavedEditsTest, LoadAsksFirstAndGoesOnOnlyOnceTheEditsAreSettled) {
   }
 }
 
+// A replay named on the command line plays on the stage it was recorded on, from a stage data
+// file beside it or in the game's stage data folder, without a question; found nowhere, it is
+// reported and the stage set stays as it was.
+TEST(GamePlayReplayFromTest, PlaysOnTheStageFoundBesideItOrInTheGameFolder) {
+  struct Case {
+    const char* stageFolder;
+    bool found;
+  };
+  const Case cases[] = {{"replays", true}, {"game/stagedata", true}, {"elsewhere", false}};
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.stageFolder);
+    const TempDir dir;
+    std::filesystem::create_directories(dir / "replays");
+    std::filesystem::create_directories(dir / test.stageFolder);
+    const std::filesystem::path data(VANTOKI_TEST_DATA_DIR);
+    std::filesystem::copy_file(data / "first_steps.vkrp", dir / "replays" / "steps.vkrp");
+    std::filesystem::copy_file(data / "first_steps.vkst", dir / test.stageFolder / "steps.vkst");
+    testing::FakePlatform platform;
+    platform.data = dir / "game";
+    Game game{testing::gameStrips(), platform};
+    game.startUp();
+
+    game.playReplayFrom(dir / "replays" / "steps.vkrp");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    if (!test.found) {
+      EXPECT_EQ(platform.messages[0].text,
+                "リプレイデータのステージ「はじめの一歩」（テストデータ）が入ったステージデータが"
+                "見つかりませんでした。\r\n"
+                "リプレイデータと同じフォルダーにステージデータを置いてください。");
+      EXPECT_EQ(game.stageSet(), initialStageSet());
+      EXPECT_FALSE(game.replayRunning());
+      continue;
+    }
+    EXPECT_EQ(platform.messages[0].text,
+              "リプレイデータを読み込みました。ＯＫで再生します。\r\n"
+              "停止する場合は画面右のデッカイボタンを押してください。");
+    EXPECT_EQ(game.stageSet().dataSetName, "テストデータ");
+    EXPECT_EQ(game.currentStage(), 1);
+    for (int ticks = 0; ticks < 1000 && (game.replayRunning() || game.play().moveInProgress());
+         ++ticks) {
+      game.tick();
+    }
+    EXPECT_EQ(game.play().lastTurn(), 4) << "the four moves of the replay";
+  }
+}
+
 }  // namespace
 }  // namespace vantoki
