@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <system_error>
 #include <vector>
 
 #include "commands/dialog_folders.h"
@@ -269,7 +270,10 @@ void Game::playReplayFrom(const std::filesystem::path& path) {
     reportLoadFailure(platform_, path, replay.error());
     return;
   }
-  std::vector<std::filesystem::path> folders{path.parent_path()};
+  // A bare file name is in the working folder, which its empty parent would not name.
+  std::error_code noWorkingFolder;
+  std::vector<std::filesystem::path> folders{
+      std::filesystem::absolute(path, noWorkingFolder).parent_path()};
   for (const FolderPlace& place : loadDialogFolders(platform_, kStageDataFolderName).places) {
     folders.push_back(place.folder);
   }

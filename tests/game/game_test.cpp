@@ -320,16 +320,21 @@ TEST(GameUnsavedEditsTest, LoadAsksFirstAndGoesOnOnlyOnceTheEditsAreSettled) {
 }
 
 // A replay named on the command line plays on the stage it was recorded on, from a stage data
-// file beside it or in the game's stage data folder, without a question; found nowhere, it is
-// reported and the stage set stays as it was.
+// file beside it (also when it is named without its folder) or in the game's stage data folder,
+// without a question; found nowhere, it is reported and the stage set stays as it was.
 TEST(GamePlayReplayFromTest, PlaysOnTheStageFoundBesideItOrInTheGameFolder) {
   struct Case {
     const char* stageFolder;
+    bool bareName;  // the replay named in the working folder
     bool found;
   };
-  const Case cases[] = {{"replays", true}, {"game/stagedata", true}, {"elsewhere", false}};
+  const Case cases[] = {{"replays", false, true},
+                        {"replays", true, true},
+                        {"game/stagedata", false, true},
+                        {"elsewhere", false, false}};
+  const std::filesystem::path workingFolder = std::filesystem::current_path();
   for (const Case& test : cases) {
-    SCOPED_TRACE(test.stageFolder);
+    SCOPED_TRACE(std::string(test.stageFolder) + (test.bareName ? ", bare name" : ""));
     const TempDir dir;
     std::filesystem::create_directories(dir / "replays");
     std::filesystem::create_directories(dir / test.stageFolder);
@@ -341,7 +346,13 @@ TEST(GamePlayReplayFromTest, PlaysOnTheStageFoundBesideItOrInTheGameFolder) {
     Game game{testing::gameStrips(), platform};
     game.startUp();
 
-    game.playReplayFrom(dir / "replays" / "steps.vkrp");
+    if (test.bareName) {
+      std::filesystem::current_path(dir / "replays");
+      game.playReplayFrom("steps.vkrp");
+      std::filesystem::current_path(workingFolder);
+    } else {
+      game.playReplayFrom(dir / "replays" / "steps.vkrp");
+    }
     ASSERT_EQ(platform.messages.size(), 1u);
     if (!test.found) {
       EXPECT_EQ(platform.messages[0].text,
