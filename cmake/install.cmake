@@ -2,7 +2,8 @@
 # PREFIX/VANTOKI_INSTALL_BINDIR (games), the help page, the shipped stage sets and their replays
 # in PREFIX/VANTOKI_INSTALL_DATADIR (share/games/vantoki), where the game finds them by the path
 # from the one folder to the other; the launcher, the icon at the sizes desktops ask for, the
-# AppStream metadata and the manual pages where desktops, software centres and man look for them.
+# types of the game's files, the AppStream metadata and the manual pages where desktops, file
+# managers, software centres and man look for them.
 # Tests, benchmarks and the build-time tools are not installed.
 include(${CMAKE_CURRENT_LIST_DIR}/release_date.cmake)
 
@@ -15,8 +16,9 @@ install(FILES $<TARGET_FILE_DIR:vantoki>/help.html DESTINATION ${VANTOKI_INSTALL
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/stagedata ${PROJECT_SOURCE_DIR}/replaydata
         DESTINATION ${VANTOKI_INSTALL_DATADIR})
 
-# The launcher opens the game on the shipped basic set; its command names the installed paths,
-# known only once the prefix of the install is.
+# The launcher opens the game on the shipped basic set, or on the stage set or replay a file
+# manager hands it; its command names the installed paths, known only once the prefix of the
+# install is.
 install(CODE "
   set(LAUNCHER_TEMPLATE \"${PROJECT_SOURCE_DIR}/desktop/vantoki.desktop.in\")
   set(LAUNCHER_OUT \"${PROJECT_BINARY_DIR}/launcher/vantoki.desktop\")
@@ -43,6 +45,11 @@ foreach(size 32 48 64 128 256)
           DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 add_custom_target(vantoki_icons ALL DEPENDS ${vantoki_icons})
+
+# The two kinds of file, known to file managers by their extensions; the launcher and the
+# AppStream metadata name their types.
+install(FILES ${PROJECT_SOURCE_DIR}/desktop/vantoki.xml
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/mime/packages)
 
 configure_file(${PROJECT_SOURCE_DIR}/desktop/org.example.vantoki.metainfo.xml.in
                ${PROJECT_BINARY_DIR}/org.example.vantoki.metainfo.xml @ONLY)

@@ -1,8 +1,9 @@
 # `cmake --install` into a fresh prefix with a space in its name installs exactly the Debian games
 # layout and nothing else: the two programs in BINDIR, the help page and the shipped data in
-# DATADIR, the launcher, the icon at each size of its folder's name, the AppStream metadata and
-# the manual pages. The launcher, the metadata and the
-# pages pass their validators where those are installed; the installed game answers --version and
+# DATADIR, the launcher, the icon at each size of its folder's name, the types of the game's files,
+# the AppStream metadata and the manual pages. The launcher, the metadata and the
+# pages pass their validators where those are installed, and the types the launcher and the
+# metadata name are the installed types of the two extensions; the installed game answers --version and
 # the installed vantoki-cli verifies the installed sets with their replays. Run as:
 #   cmake -DBUILD_DIR=<build> -DBUILT_PROGRAM=<vantoki> -DSOURCE_DIR=<sources>
 #         -DBINDIR=<games> -DDATADIR=<share/games/vantoki> -DDATAROOTDIR=<share>
@@ -19,9 +20,10 @@ endif()
 set(icon_sizes 32 48 64 128 256)
 set(launcher "${DATAROOTDIR}/applications/vantoki.desktop")
 set(metainfo "${DATAROOTDIR}/metainfo/org.example.vantoki.metainfo.xml")
+set(mime_types "${DATAROOTDIR}/mime/packages/vantoki.xml")
 set(pages "${MANDIR}/man6/vantoki.6" "${MANDIR}/man6/vantoki-cli.6")
 set(expected "${BINDIR}/vantoki" "${BINDIR}/vantoki-cli" "${DATADIR}/help.html" "${launcher}"
-  "${metainfo}" ${pages})
+  "${metainfo}" "${mime_types}" ${pages})
 foreach(size IN LISTS icon_sizes)
   list(APPEND expected "${DATAROOTDIR}/icons/hicolor/${size}x${size}/apps/vantoki.png")
 endforeach()
@@ -89,21 +91,24 @@ foreach(tile 壁 はしご ロボット 爆弾 星 ボール 矢印ブロック 
   endif()
 endforeach()
 
-# The launcher starts the installed game on the installed basic set, under the prefix of the
-# install, which has a space in it here.
+# The launcher starts the installed game on the file it is given, else on the installed basic
+# set, under the prefix of the install, which has a space in it here.
 file(STRINGS "${prefix}/${launcher}" exec REGEX "^Exec=")
 file(STRINGS "${prefix}/${launcher}" icon_name REGEX "^Icon=")
 set(program "${prefix}/${BINDIR}/vantoki")
 set(basic_set "${prefix}/${DATADIR}/stagedata/vantoki.vkst")
-if(NOT exec STREQUAL "Exec=\"${program}\" \"${basic_set}\"" OR NOT icon_name STREQUAL "Icon=vantoki")
-  message(FATAL_ERROR "the launcher does not start ${program} on ${basic_set} with the icon "
-                      "vantoki: ${exec} ${icon_name}")
+if(NOT exec STREQUAL "Exec=\"${program}\" --default-stages \"${basic_set}\" %f"
+   OR NOT icon_name STREQUAL "Icon=vantoki")
+  message(FATAL_ERROR "the launcher does not start ${program} on a file or ${basic_set} with the "
+                      "icon vantoki: ${exec} ${icon_name}")
 endif()
 # The software centre finds the game's launcher and programs by the names the metadata gives.
 file(READ "${prefix}/${metainfo}" metadata)
 get_filename_component(launcher_name "${launcher}" NAME)
 foreach(named "<launchable type=\"desktop-id\">${launcher_name}</launchable>"
-              "<binary>vantoki</binary>" "<binary>vantoki-cli</binary>")
+              "<binary>vantoki</binary>" "<binary>vantoki-cli</binary>"
+              "<mediatype>application/x-vantoki-stages</mediatype>"
+              "<mediatype>application/x-vantoki-replay</mediatype>")
   string(FIND "${metadata}" "${named}" found)
   if(found EQUAL -1)
     message(FATAL_ERROR "the AppStream metadata lacks ${named}")
@@ -115,6 +120,31 @@ foreach(filled "${metainfo}" ${pages})
     message(FATAL_ERROR "${filled} has ${CMAKE_MATCH_0} left unfilled")
   endif()
 endforeach()
+
+# The launcher opens the two kinds of file, as the shared MIME database built from the installed
+# types knows them by their extensions (the database is built beside them, as a package's trigger
+# builds it; a file it cannot parse adds no type).
+file(READ "${prefix}/${launcher}" launcher_text)
+string(FIND "${launcher_text}" "\nMimeType=application/x-vantoki-stages;application/x-vantoki-replay;\n"
+       found)
+if(found EQUAL -1)
+  message(FATAL_ERROR "the launcher does not open stage sets and replays:\n${launcher_text}")
+endif()
+find_program(update_mime_database update-mime-database)
+if(update_mime_database)
+  get_filename_component(mime_folder "${prefix}/${mime_types}" DIRECTORY)
+  get_filename_component(mime_folder "${mime_folder}" DIRECTORY)
+  execute_process(COMMAND "${update_mime_database}" "${mime_folder}"
+    RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE said)
+  file(STRINGS "${mime_folder}/globs2" globs REGEX "^[0-9]+:")
+  list(SORT globs)
+  if(NOT globs STREQUAL "50:application/x-vantoki-replay:*.vkrp;50:application/x-vantoki-stages:*.vkst")
+    message(FATAL_ERROR "the installed types do not name the two extensions (${result}): "
+                        "${globs}\n${said}")
+  endif()
+else()
+  message(STATUS "update-mime-database is not installed; the types of the files are not checked")
+endif()
 
 # A validator passes when it exits 0 and says nothing beyond its word of success. One that is
 # not installed here is named, not run.

@@ -2,12 +2,16 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <vector>
 
 #include "platform/version.h"
 
 namespace vantoki {
 namespace {
+
+// The game's one option with a value: the set to open when no file is given.
+constexpr std::string_view kDefaultStagesOption = "default-stages";
 
 // The toolkit's options: those that take the next argument as their value, and the flags.
 constexpr std::array<std::string_view, 14> kToolkitOptionsWithValue = {
@@ -35,56 +39,97 @@ bool isOneOf(std::string_view name, const std::array<std::string_view, N>& names
   return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+// A replay by its extension, in any case, as file managers match it; anything else is taken as
+// a stage data file, whose load says plainly when it is not one.
+bool isReplayFile(const std::filesystem::path& file) {
+  std::string extension = file.extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return extension == ".vkrp";
+}
+
 }  // namespace
 
 CommandLine readCommandLine(std::span<const std::string_view> arguments) {
-  std::vector<std::string_view> stageFiles;
-  bool misused = false;
+  std::vector<std::string_view> files;
+  std::optional<std::string_view> defaultStages;
+  std::string problem;  // the first one met
+  const auto misused = [&problem](std::string text) {
+    if (problem.empty()) {
+      problem = std::move(text);
+    }
+  };
   bool help = false;
   bool version = false;
   for (std::size_t next = 0; next < arguments.size(); ++next) {
     const std::string_view argument = arguments[next];
     if (argument == "--") {
-      stageFiles.insert(stageFiles.end(), arguments.begin() + next + 1, arguments.end());
+      files.insert(files.end(), arguments.begin() + next + 1, arguments.end());
       break;
     }
     const std::string_view name = optionName(argument);
+    const std::size_t equals = argument.find('=');
     if (name.empty()) {
-      stageFiles.push_back(argument);
+      files.push_back(argument);
     } else if (name == "help") {
       help = true;
     } else if (name == "version") {
       version = true;
+    } else if (name == kDefaultStagesOption) {
+      if (equals != std::string_view::npos) {
+        defaultStages = argument.substr(equals + 1);
+      } else if (next + 1 < arguments.size()) {
+        defaultStages = arguments[++next];
+      } else {
+        misused("option '--" + std::string(kDefaultStagesOption) + "' needs a stage data file");
+      }
     } else if (isOneOf(name, kToolkitOptionsWithValue)) {
-      next += argument.find('=') == std::string_view::npos ? 1 : 0;
+      next += equals == std::string_view::npos ? 1 : 0;
     } else if (!isOneOf(name, kToolkitFlags)) {
-      misused = true;
+      misused("unknown option '" + std::string(argument) + "'");
     }
   }
-  if (help) {
-    return {CommandLine::Request::Help, std::nullopt, {}};
+  CommandLine read;
+  if (help || version) {
+    read.request = help ? CommandLine::Request::Help : CommandLine::Request::Version;
+    return read;
   }
-  if (version) {
-    return {CommandLine::Request::Version, std::nullopt, {}};
+  if (files.size() > 1) {
+    std::string named;
+    for (const std::string_view file : files) {
+      named += (named.empty() ? "'" : ", '") + std::string(file) + "'";
+    }
+    misused("more than one file given: " + named);
   }
-  if (misused || stageFiles.size() > 1) {
-    return {CommandLine::Request::Misuse, std::nullopt, {}};
+  if (files.empty() && defaultStages) {
+    files.push_back(*defaultStages);
   }
-  if (stageFiles.empty()) {
-    return {};
+  if (!files.empty() && files.front().empty()) {
+    misused("the stage file name is empty");
   }
-  if (stageFiles.front().empty()) {
-    return {CommandLine::Request::Misuse, std::nullopt, "the stage file name is empty"};
+  if (!problem.empty()) {
+    read.request = CommandLine::Request::Misuse;
+    read.problem = problem;
+  } else if (!files.empty()) {
+    const std::filesystem::path file(files.front());
+    (isReplayFile(file) ? read.replayFile : read.stageFile) = file;
   }
-  return {CommandLine::Request::Play, std::filesystem::path(stageFiles.front()), {}};
+  return read;
 }
 
 std::string usageText() {
-  return "Usage: vantoki [STAGEFILE]\n"
-         "Starts the Vantoki puzzle game; with STAGEFILE, a stage data file (*.vkst), the game\n"
-         "opens that stage set. The game needs a display (an X11 or Wayland session).\n"
+  return "Usage: vantoki [FILE]\n"
+         "Starts the Vantoki puzzle game. FILE is a stage data file (*.vkst), which the game\n"
+         "opens, or a replay file (*.vkrp), which it plays back on the stage it was recorded on,\n"
+         "from a stage data file in the replay's folder or in the game's stage data folders.\n"
+         "The game needs a display (an X11 or Wayland session).\n"
+         "  --default-stages STAGEFILE  the stage data file to open when no FILE is given\n"
          "  --help     print this text and exit\n"
          "  --version  print the version and exit\n";
+}
+
+std::string misuseText(std::string_view problem) {
+  return "vantoki: " + std::string(problem) + "\nTry 'vantoki --help' for more information.\n";
 }
 
 std::string versionText() {

@@ -24,10 +24,7 @@ int main(int argc, char** argv) {
       std::fputs(vantoki::versionText().c_str(), stdout);
       return 0;
     case CommandLine::Request::Misuse:
-      if (!commandLine.problem.empty()) {
-        std::fprintf(stderr, "vantoki: %s\n", commandLine.problem.c_str());
-      }
-      std::fputs(vantoki::usageText().c_str(), stderr);
+      std::fputs(vantoki::misuseText(commandLine.problem).c_str(), stderr);
       return 2;
     case CommandLine::Request::Play:
       break;
@@ -40,6 +37,8 @@ int main(int argc, char** argv) {
   window.show();
   if (commandLine.stageFile) {
     window.game().loadStageDataFrom(*commandLine.stageFile);
+  } else if (commandLine.replayFile) {
+    window.game().playReplayFrom(*commandLine.replayFile);
   }
   return application->exec();
 }

@@ -1,7 +1,5 @@
 #include "commands/replay_playback_command.h"
 
-#include <filesystem>
-
 #include "commands/file_commands.h"
 #include "commands/replay_save_command.h"
 #include "io/cp932.h"
@@ -19,12 +17,17 @@ void ReplayPlaybackCommand::start(const std::string& dataSetName, const std::str
                                   const Board& stage) {
   const std::optional<std::filesystem::path> path =
       chooseExistingFile(platform_, replayFilter(), kReplayFolderName);
-  if (!path) {
-    return;
+  if (path) {
+    startFrom(*path, dataSetName, stageName, stage);
   }
-  const Result<ReplayRecords> replay = readReplayFile(*path);
+}
+
+void ReplayPlaybackCommand::startFrom(const std::filesystem::path& path,
+                                      const std::string& dataSetName, const std::string& stageName,
+                                      const Board& stage) {
+  const Result<ReplayRecords> replay = readReplayFile(path);
   if (!replay.ok()) {
-    reportLoadFailure(platform_, *path, replay.error());
+    reportLoadFailure(platform_, path, replay.error());
     return;
   }
   // Compared as the files hold them: a name typed with a character code page 932 writes as
@@ -38,7 +41,7 @@ void ReplayPlaybackCommand::start(const std::string& dataSetName, const std::str
   }
   MoveLog moves{};
   if (const std::optional<FileError> error = decodeMoveRecord(replay.value().moveRecord, moves)) {
-    reportLoadFailure(platform_, *path, *error);
+    reportLoadFailure(platform_, path, *error);
     return;
   }
   host_.drawStage(stage);

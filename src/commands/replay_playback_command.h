@@ -9,6 +9,7 @@
 // mark met); the window shows the stop panel exactly then.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -38,6 +39,9 @@ class ReplayPlaybackCommand : private PlayListener {
   // that cannot be read or decoded is reported and changes nothing. A move of the ordinary play
   // still animating is dropped, so its commit never lands in the replayed play.
   void start(const std::string& dataSetName, const std::string& stageName, const Board& stage);
+  // The same for the replay file at `path`, which needs no dialog.
+  void startFrom(const std::filesystem::path& path, const std::string& dataSetName,
+                 const std::string& stageName, const Board& stage);
   // Asks a running playback to stop; it ends after the next move has been issued.
   void requestStop();
   bool running() const { return running_; }

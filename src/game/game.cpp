@@ -3,12 +3,17 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <system_error>
 #include <vector>
 
+#include "commands/dialog_folders.h"
+#include "commands/file_commands.h"
 #include "commands/replay_save_command.h"
 #include "commands/stage_data_commands.h"
 #include "game/hint_message.h"
+#include "io/replay_file.h"
 #include "platform/mouse_buttons.h"
+#include "replay/stage_of_replay.h"
 #include "solver/memory_budget.h"
 #include "view/game_speed.h"
 #include "view/move_drawing.h"
@@ -257,6 +262,34 @@ void Game::operateOnStages() {
 void Game::startReplay() {
   replayPlayback_.start(stageSet_.dataSetName, stageSet_.stageNames[currentStage_],
                         stageSet_.stageCells[currentStage_]);
+}
+
+void Game::playReplayFrom(const std::filesystem::path& path) {
+  const Result<ReplayRecords> replay = readReplayFile(path);
+  if (!replay.ok()) {
+    reportLoadFailure(platform_, path, replay.error());
+    return;
+  }
+  // A bare file name is in the working folder, which its empty parent would not name.
+  std::error_code noWorkingFolder;
+  std::vector<std::filesystem::path> folders{
+      std::filesystem::absolute(path, noWorkingFolder).parent_path()};
+  for (const FolderPlace& place : loadDialogFolders(platform_, kStageDataFolderName).places) {
+    folders.push_back(place.folder);
+  }
+  std::optional<StageOfReplay> found = findStageOfReplay(replay.value(), folders);
+  if (!found) {
+    platform_.showMessage("リプレイデータのステージ「" + replay.value().stageName + "」（" +
+                              replay.value().dataSetName +
+                              "）が入ったステージデータが見つかりませんでした。\r\n"
+                              "リプレイデータと同じフォルダーにステージデータを置いてください。",
+                          "エラー", MessageButtons::Ok);
+    return;
+  }
+  installStageSet(std::move(found->stageSet));
+  selectStage(found->stage);
+  replayPlayback_.startFrom(path, stageSet_.dataSetName, stageSet_.stageNames[currentStage_],
+                            stageSet_.stageCells[currentStage_]);
 }
 
 void Game::turnLabelsChanged(int currentTurn, int lastTurn) {

@@ -109,6 +109,11 @@ class Game : private PlayListener, private ReplayPlaybackHost {
   void saveReplay();
   // Plays a saved replay on the current stage; the stop panel shows while replayRunning().
   void startReplay();
+  // A replay file named on the command line: played back as startReplay plays one, on the stage
+  // it was recorded on, taken from the first stage data file that holds it, looked for in the
+  // replay's own folder, then in the folders the load dialog offers. A replay that cannot be
+  // read, or whose stage is found nowhere, is reported, and the stage set stays as it was.
+  void playReplayFrom(const std::filesystem::path& path);
   void stopReplay() { replayPlayback_.requestStop(); }
   bool replayRunning() const { return replayPlayback_.running(); }
   // The stage operations dialog; the operation confirmed there is applied to the stage set, and

@@ -319,5 +319,58 @@ TEST(GameUnsavedEditsTest, LoadAsksFirstAndGoesOnOnlyOnceTheEditsAreSettled) {
   }
 }
 
+// A replay named on the command line plays on the stage it was recorded on, from a stage data
+// file beside it (also when it is named without its folder) or in the game's stage data folder,
+// without a question; found nowhere, it is reported and the stage set stays as it was.
+TEST(GamePlayReplayFromTest, PlaysOnTheStageFoundBesideItOrInTheGameFolder) {
+  struct Case {
+    const char* stageFolder;
+    bool bareName;  // the replay named in the working folder
+    bool found;
+  };
+  const Case cases[] = {{"replays", false, true},
+                        {"replays", true, true},
+                        {"game/stagedata", false, true},
+                        {"elsewhere", false, false}};
+  const std::filesystem::path workingFolder = std::filesystem::current_path();
+  for (const Case& test : cases) {
+    SCOPED_TRACE(std::string(test.stageFolder) + (test.bareName ? ", bare name" : ""));
+    const TempDir dir;
+    std::filesystem::create_directories(dir / "replays");
+    std::filesystem::create_directories(dir / test.stageFolder);
+    const std::filesystem::path data(VANTOKI_TEST_DATA_DIR);
+    std::filesystem::copy_file(data / "first_steps.vkrp", dir / "replays" / "steps.vkrp");
+    std::filesystem::copy_file(data / "first_steps.vkst", dir / test.stageFolder / "steps.vkst");
+    testing::FakePlatform platform;
+    platform.data = dir / "game";
+    Game game{testing::gameStrips(), platform};
+    game.startUp();
+
+    if (test.bareName) {
+      std::filesystem::current_path(dir / "replays");
+      game.playReplayFrom("steps.vkrp");
+      std::filesystem::current_path(workingFolder);
+    } else {
+      game.playReplayFrom(dir / "replays" / "steps.vkrp");
+    }
+    ASSERT_EQ(platform.messages.size(), 1u);
+    if (!test.found) {
+      EXPECT_EQ(platform.messages[0].text,
+                "リプレイデータのステージ「はじめの一歩」（テストデータ）が入ったステージデータが"
+                "見つかりませんでした。\r\n"
+                "リプレイデータと同じフォルダーにステージデータを置いてください。");
+      EXPECT_EQ(game.stageSet(), initialStageSet());
+      EXPECT_FALSE(game.replayRunning());
+      continue;
+    }
+    EXPECT_EQ(platform.messages[0].text,
+              "リプレイデータを読み込みました。ＯＫで再生します。\r\n"
+              "停止する場合は画面右のデッカイボタンを押してください。");
+    EXPECT_EQ(game.stageSet().dataSetName, "テストデータ");
+    EXPECT_EQ(game.currentStage(), 1);
+    EXPECT_TRUE(game.replayRunning());
+  }
+}
+
 }  // namespace
 }  // namespace vantoki

@@ -1,0 +1,28 @@
+// Finding the stage a replay was recorded on when only the replay is at hand, as when a file
+// manager opens one with the game: the replay names its data set and its stage, and the stage data
+// files (*.vkst) of a few folders are searched for a set of that name with a stage of that name.
+// Names are compared as the files hold them, so the stage found is one that playback takes
+// without asking about a mismatch.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <span>
+
+#include "core/stage_set.h"
+#include "io/replay_file.h"
+
+namespace vantoki {
+
+struct StageOfReplay {
+  std::filesystem::path stageFile;
+  StageSet stageSet;
+  int stage = 0;  // the first of that name in the set
+};
+
+// The first match in the folders in their order, within a folder by file name. A folder that
+// cannot be listed and a file that cannot be read as stage data are passed over.
+std::optional<StageOfReplay> findStageOfReplay(const ReplayRecords& replay,
+                                               std::span<const std::filesystem::path> folders);
+
+}  // namespace vantoki
