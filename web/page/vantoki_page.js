@@ -189,12 +189,13 @@
   }
 
   // A dialog of the page over everything else; resolves with what `build` hands its `done`.
-  function modal(title, build) {
+  // `kind` is the look of the window's own box of that kind: 'message-box' or 'file-box'.
+  function modal(title, kind, build) {
     return new Promise((resolve) => {
       const overlay = document.createElement('div');
       overlay.className = 'overlay';
       const box = document.createElement('div');
-      box.className = 'dialog';
+      box.className = `dialog ${kind}`;
       box.setAttribute('role', 'dialog');
       const heading = document.createElement('div');
       heading.className = 'dialog-title';
@@ -337,7 +338,7 @@
     keepPlayerFile,
     // `buttons` and the answer as the game numbers them: OK 0; はい 1, いいえ 2, キャンセル 3.
     showMessage(text, title, buttons) {
-      return modal(title, (body, done) => {
+      return modal(title, 'message-box', (body, done) => {
         const message = document.createElement('div');
         message.className = 'message';
         message.textContent = text.replace(/\r\n/g, '\n');
@@ -347,7 +348,7 @@
       });
     },
     chooseFileToOpen(description, pattern, folder, places) {
-      return modal('開く', (body, done) => {
+      return modal('開く', 'file-box', (body, done) => {
         const list = document.createElement('select');
         list.className = 'file-list';
         list.size = 8;
@@ -383,7 +384,7 @@
       });
     },
     chooseFileToSave(description, pattern) {
-      return modal('名前を付けて保存', (body, done) => {
+      return modal('名前を付けて保存', 'file-box', (body, done) => {
         const filter = document.createElement('div');
         filter.className = 'file-filter';
         filter.textContent = description;
