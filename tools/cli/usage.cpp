@@ -1,6 +1,8 @@
 #include "usage.h"
 
 #include <algorithm>
+#include <functional>
+#include <string>
 #include <vector>
 
 namespace vantoki::cli {
@@ -32,6 +34,9 @@ constexpr std::string_view kTerms =
     "  09 obstacle   10 to 89 arrow block: it flies after (code - 10) % 20 turns,\n"
     "                the way (code - 10) / 20 says: 0 left, 1 up, 2 right, 3 down\n";
 
+// Where the descriptions of the commands begin, after the longest name.
+constexpr std::size_t kDescriptionColumn = 10;
+
 // The commands in the order they were added, which is the synopsis's.
 std::vector<const CLI::App*> commandsOf(const CLI::App& program) {
   return program.get_subcommands(std::function<bool(const CLI::App*)>());
@@ -44,7 +49,7 @@ std::string helpText(const CLI::App& program) {
   text += "\n";
   for (const CLI::App* command : commandsOf(program)) {
     std::string name = command->get_name();
-    name.resize(std::max<std::size_t>(name.size(), 10), ' ');
+    name.resize(std::max(name.size(), kDescriptionColumn), ' ');
     text += "  " + name + command->get_description() + "\n";
   }
   text += "\n";
