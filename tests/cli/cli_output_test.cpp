@@ -4,12 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cstdio>
 #include <filesystem>
 #include <set>
+#include <sstream>
 #include <string>
+#include <utility>
 
 #include "cli_run.h"
 #include "core/stage_set.h"
+#include "core/tile.h"
 #include "io/replay_file.h"
 #include "io/stage_data_file.h"
 #include "io_test_files.h"
@@ -54,6 +59,48 @@ TEST(CliHelpTest, PrintsTheUsageAndSucceeds) {
   EXPECT_TRUE(help.output.starts_with("usage: vantoki-cli check STAGEFILE\n")) << help.output;
   EXPECT_NE(help.output.find("--max-memory SIZE"), std::string::npos);
   EXPECT_EQ(runCliForErrors("--help").output, "");
+}
+
+TEST(CliHelpTest, SaysWhatEachCommandDoes) {
+  const std::string help = runCli("--help").output;
+  for (const std::string command : {"check", "replay", "render", "verify", "solve", "generate"}) {
+    const std::size_t listed = help.find("\n  " + command + " ");
+    ASSERT_NE(listed, std::string::npos) << command;
+    const std::string line = help.substr(listed + 1, help.find('\n', listed + 1) - listed - 1);
+    EXPECT_NE(line.find_first_not_of(' ', 2 + command.size()), std::string::npos) << line;
+  }
+}
+
+// The boards of replay --boards are bare tile codes, which scripts read, so the help is where
+// they are explained: every code the shipped solutions show, a piece's as "NN name", an arrow
+// block's by the range of codes.
+TEST(CliHelpTest, ExplainsEveryTileCodeTheBoardsShow) {
+  const std::string help = runCli("--help").output;
+  std::set<int> codes;
+  for (int stage = 1; stage <= kStageCount; ++stage) {
+    char replay[16];
+    std::snprintf(replay, sizeof replay, "stage%02d.vkrp", stage);
+    std::istringstream boards(runCli("replay " + kStageFile + " " + std::to_string(stage) + " " +
+                                     (kReplayDir / replay).string() + " --boards")
+                                  .output);
+    for (std::string line; std::getline(boards, line);) {
+      std::istringstream row(line);
+      for (std::string code; !line.starts_with("turn") && std::getline(row, code, ',');) {
+        codes.insert(std::stoi(code));
+      }
+    }
+  }
+  ASSERT_TRUE(codes.contains(code(Tile::Star)));
+  for (const int code : codes) {
+    char number[8];
+    std::snprintf(number, sizeof number, " %02d ", code);
+    const std::size_t named = help.find(number);
+    const bool explained = code >= kArrowBlockFirstCode && code < kArrowBlockEndCode
+                               ? help.find(" 10 to 89 arrow block") != std::string::npos
+                               : named != std::string::npos &&
+                                     std::isalpha(static_cast<unsigned char>(help[named + 4]));
+    EXPECT_TRUE(explained) << code;
+  }
 }
 
 TEST(CliHelpTest, EveryCommandsHelpIsTheUsageAndTheVersionIsTheProjects) {
@@ -163,6 +210,21 @@ TEST(CliRenderTest, AFailedWriteIsOneLineNamingThePicture) {
     return result.status == 1 &&
            result.output == "vantoki-cli: " + out.string() + ": cannot write: File too large\n";
   }));
+}
+
+// The JPEG's frame header gives its size: 8 bits, 600 rows of 600 pixels, 3 components.
+TEST(CliRenderTest, WritesTheFormatThePicturesNameAsks) {
+  const std::string png = "\x89PNG\r\n\x1a\n";
+  const std::string jpeg = "\xff\xd8\xff";
+  const std::string jpegFrame("\xff\xc0\x00\x11\x08\x02\x58\x02\x58\x03", 10);
+  const TempDir dir;
+  for (const auto& [name, begins] :
+       {std::pair{"stage.PNG", png}, std::pair{"stage.jpg", jpeg}, std::pair{"stage.JPEG", jpeg}}) {
+    EXPECT_EQ(runCli("render " + kStageFile + " 1 " + quoted(dir / name)).status, 0) << name;
+    const std::string picture = readBytes(dir / name);
+    EXPECT_TRUE(picture.starts_with(begins)) << name;
+    EXPECT_TRUE(begins == png || picture.find(jpegFrame) != std::string::npos) << name;
+  }
 }
 
 TEST(CliRenderTest, ThePictureTakesTheBytesOfItsPathAsGiven) {

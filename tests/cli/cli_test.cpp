@@ -74,17 +74,23 @@ TEST(CliTest, RenderWritesTheBoardAsA600PixelPicture) {
   EXPECT_EQ(png.substr(12, 12), std::string("IHDR\0\0\x02\x58\0\0\x02\x58", 12));
 }
 
-// Every way the command line can be misused, in one table: wrong usage exits 2 with the usage, or
-// with one line naming the value and its range, before any file is read (the {none} files do not
-// exist); a file that cannot be read or written exits 1 with a line saying why. Either way
-// nothing goes to standard output and nothing is written in {out}.
+// Every way the command line can be misused, in one table: wrong usage exits 2 with one line
+// naming what is wrong (followed, when the line does not fit the usage, by a hint to --help),
+// before any file is read (the {none} files do not exist); a file that cannot be read or written
+// exits 1 with a line saying why. Either way nothing goes to standard output and nothing is
+// written in {out}.
 struct Misuse {
   const char* name;
   std::string arguments;
   int status;
   std::string says;  // how standard error begins after "vantoki-cli: ", all but the end of its
-                     // last line; empty: the usage
+                     // last line
 };
+
+// What a command line that does not fit the usage is told.
+std::string misfit(const std::string& what) {
+  return what + "\nTry 'vantoki-cli --help' for the usage.";
+}
 
 void PrintTo(const Misuse& misuse, std::ostream* out) {
   *out << misuse.name;
@@ -115,14 +121,9 @@ TEST_P(CliMisuseTest, ExitsWithItsStatusSaysWhyAndWritesNothing) {
   EXPECT_EQ(output.status, misuse.status);
   EXPECT_EQ(output.output, "");
   const RunResult errors = runCliForErrors(arguments);
-  if (misuse.says.empty()) {
-    static const std::string usage = runCli("--help").output;
-    EXPECT_EQ(errors.output, usage);
-  } else {
-    EXPECT_TRUE(errors.output.starts_with("vantoki-cli: " + filled(misuse.says))) << errors.output;
-    const auto lines = [](const std::string& text) { return std::ranges::count(text, '\n'); };
-    EXPECT_EQ(lines(errors.output), lines(misuse.says) + 1) << errors.output;
-  }
+  EXPECT_TRUE(errors.output.starts_with("vantoki-cli: " + filled(misuse.says))) << errors.output;
+  const auto lines = [](const std::string& text) { return std::ranges::count(text, '\n'); };
+  EXPECT_EQ(lines(errors.output), lines(misuse.says) + 1) << errors.output;
   EXPECT_TRUE(out_.entries().empty());
 }
 
@@ -131,17 +132,28 @@ constexpr const char* kStageRange = "STAGE must be a stage number from 1 to 10, 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CliMisuseTest,
     ::testing::Values(
-        Misuse{"no_command", "", 2, ""}, Misuse{"unknown_command", "play {stages}", 2, ""},
-        Misuse{"check_without_file", "check", 2, ""},
-        Misuse{"replay_with_an_unknown_flag", "replay {stages} 2 {replay} --all", 2, ""},
-        Misuse{"render_without_picture", "render {stages} 2", 2, ""},
-        Misuse{"verify_without_replay", "verify {stages}", 2, ""},
-        Misuse{"solve_without_stage", "solve {stages}", 2, ""},
-        Misuse{"solve_with_an_unknown_option", "solve {stages} 1 --fast 1", 2, ""},
-        Misuse{"solve_option_without_value", "solve {stages} 1 --max-turns", 2, ""},
-        Misuse{"generate_without_output", "generate", 2, ""},
-        Misuse{"generate_with_an_unknown_option", "generate {out}/set.vkst --size 3", 2, ""},
-        Misuse{"generate_option_without_value", "generate {out}/set.vkst --seed", 2, ""},
+        Misuse{"no_command", "", 2,
+               misfit("missing command (check, replay, render, verify, solve, generate)")},
+        Misuse{"unknown_command", "play {stages}", 2, misfit("unknown command 'play'")},
+        Misuse{"unknown_option_before_the_command", "--bogus check {stages}", 2,
+               misfit("unknown option '--bogus'")},
+        Misuse{"check_without_file", "check", 2, misfit("missing STAGEFILE")},
+        Misuse{"check_with_an_argument_too_many", "check {stages} {replay}", 2,
+               misfit("unexpected argument '{replay}'")},
+        Misuse{"replay_with_an_unknown_flag", "replay {stages} 2 {replay} --all", 2,
+               misfit("unknown option '--all'")},
+        Misuse{"render_without_picture", "render {stages} 2", 2, misfit("missing PICTURE")},
+        Misuse{"verify_without_replay", "verify {stages}", 2, misfit("missing REPLAY")},
+        Misuse{"solve_without_stage", "solve {stages}", 2, misfit("missing STAGE")},
+        Misuse{"solve_with_an_unknown_option", "solve {stages} 1 --fast 1", 2,
+               misfit("unknown option '--fast'")},
+        Misuse{"solve_option_without_value", "solve {stages} 1 --max-turns", 2,
+               misfit("missing value for '--max-turns'")},
+        Misuse{"generate_without_output", "generate", 2, misfit("missing OUT.vkst")},
+        Misuse{"generate_with_an_unknown_option", "generate {out}/set.vkst --size 3", 2,
+               misfit("unknown option '--size'")},
+        Misuse{"generate_option_without_value", "generate {out}/set.vkst --seed", 2,
+               misfit("missing value for '--seed'")},
 
         Misuse{"replay_stage_zero", "replay {none}.vkst 0 {none}.vkrp", 2,
                kStageRange + std::string("\"0\"")},
@@ -151,6 +163,11 @@ INSTANTIATE_TEST_SUITE_P(
                kStageRange + std::string("\"1x\"")},
         Misuse{"render_stage_eleven", "render {none}.vkst 11 {out}/stage.png", 2,
                kStageRange + std::string("\"11\"")},
+        // A picture of another format under that name would mislead whatever opens it.
+        Misuse{"render_a_gif", "render {none}.vkst 2 {out}/stage.gif", 2,
+               "PICTURE must be a .png, .jpg or .jpeg file, not \"{out}/stage.gif\""},
+        Misuse{"render_without_extension", "render {none}.vkst 2 {out}/stage", 2,
+               "PICTURE must be a .png, .jpg or .jpeg file, not \"{out}/stage\""},
         Misuse{"solve_stage_eleven", "solve {none}.vkst 11", 2,
                kStageRange + std::string("\"11\"")},
         Misuse{"solve_zero_turns", "solve {none}.vkst 1 --max-turns 0", 2,

@@ -44,7 +44,8 @@ int runCheck(const std::string& stageFile) {
 }  // namespace
 
 Command addCheck(CLI::App& program) {
-  CLI::App* const commandLine = program.add_subcommand("check");
+  CLI::App* const commandLine =
+      program.add_subcommand("check", "count the pieces of each stage of a stage file");
   const auto stageFile = std::make_shared<std::string>();
   commandLine->add_option("STAGEFILE", *stageFile)->required();
   return {commandLine, [stageFile] { return runCheck(*stageFile); }};

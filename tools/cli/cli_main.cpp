@@ -1,34 +1,19 @@
 // vantoki-cli: the stage designer's command-line companion, built from the game's own rules and
-// file formats. CLI11 reads the command line; the usage below is the one help there is, printed
-// for --help and with every command line that does not fit it.
+// file formats. CLI11 reads the command line; usage.h writes the help printed for --help and the
+// line that says what is wrong with a command line that does not fit it.
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
 #include <array>
 #include <iostream>
 #include <string>
-#include <string_view>
 
 #include "arguments.h"
 #include "commands.h"
 #include "platform/version.h"
+#include "usage.h"
 
 namespace {
-
-constexpr std::string_view kUsage =
-    "usage: vantoki-cli check STAGEFILE\n"
-    "       vantoki-cli replay STAGEFILE STAGE REPLAYFILE [--boards]\n"
-    "       vantoki-cli render STAGEFILE STAGE OUT.png\n"
-    "       vantoki-cli verify STAGEFILE REPLAY...\n"
-    "       vantoki-cli solve STAGEFILE STAGE [--max-turns N] [--max-states N]\n"
-    "                             [--max-memory SIZE] [--out REPLAYFILE]\n"
-    "       vantoki-cli generate OUT.vkst [--seed N] [--stages K] [--min-turns T]\n"
-    "                             [--candidates C] [--time-limit S] [--replays DIR]\n"
-    "                             [--threads N] [--max-boards N]\n"
-    "       vantoki-cli --help\n"
-    "       vantoki-cli --version\n"
-    "SIZE is in mebibytes, or ends in M or G (512M, 4G); the default is 4G, or the\n"
-    "machine's memory if that is less.\n";
 
 int runCommandLine(int argc, char** argv) {
   using namespace vantoki::cli;
@@ -45,15 +30,16 @@ int runCommandLine(int argc, char** argv) {
   try {
     program.parse(argc, argv);
   } catch (const CLI::CallForHelp&) {
-    std::cout << kUsage;
+    std::cout << helpText(program);
     return kExitOk;
   } catch (const CLI::CallForVersion& version) {
     std::cout << version.what() << "\n";
     return kExitOk;
   } catch (const RefusedValue& refused) {
     return failWith(refused.what(), kExitUsage);
-  } catch (const CLI::ParseError&) {
-    std::cerr << kUsage;
+  } catch (const CLI::ParseError& error) {
+    failWith(whatIsWrong(program, error), kExitUsage);
+    std::cerr << kHelpHint;
     return kExitUsage;
   }
   // The program requires one command, so one of them was read.

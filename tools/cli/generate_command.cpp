@@ -24,6 +24,7 @@
 #include "generator/stage_set_generation.h"
 #include "io/replay_file.h"
 #include "io/stage_data_file.h"
+#include "progress_line.h"
 #include "solver/memory_budget.h"
 
 namespace vantoki::cli {
@@ -46,37 +47,20 @@ int defaultThreads() {
   return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
 }
 
-// One line on standard error, rewritten in place, when a person watches it.
-class ProgressLine {
- public:
-  ProgressLine() : shown_(isatty(STDERR_FILENO) == 1) {}
+// Often enough that a log shows the run is alive, seldom enough that a run of hours stays readable.
+constexpr std::chrono::seconds kLoggedProgressInterval{5};
 
-  void show(const GenerationProgress& progress) {
-    if (!shown_) {
-      return;
-    }
-    std::string line = "generate: stage " + std::to_string(progress.stage + 1) + "/" +
-                       std::to_string(progress.stages) + ", candidates " +
-                       std::to_string(progress.candidatesTried) + "/" +
-                       std::to_string(progress.candidatesTotal);
-    if (progress.best) {
-      line += ", best score " + std::to_string(progress.best->evaluation.score) + " (" +
-              countOf(progress.best->evaluation.traits.turns, "turn") + ")";
-    }
-    std::cerr << "\r" << line << "\x1b[K" << std::flush;
-    written_ = true;
+std::string progressText(const GenerationProgress& progress) {
+  std::string text = "generate: stage " + std::to_string(progress.stage + 1) + "/" +
+                     std::to_string(progress.stages) + ", candidates " +
+                     std::to_string(progress.candidatesTried) + "/" +
+                     std::to_string(progress.candidatesTotal);
+  if (progress.best) {
+    text += ", best score " + std::to_string(progress.best->evaluation.score) + " (" +
+            countOf(progress.best->evaluation.traits.turns, "turn") + ")";
   }
-
-  void end() {
-    if (written_) {
-      std::cerr << "\n";
-    }
-  }
-
- private:
-  const bool shown_;
-  bool written_ = false;
-};
+  return text;
+}
 
 int writeOutputs(const GenerateArguments& parsed, const GeneratedSet& generated) {
   const GenerateOutputs& outputs = parsed.outputs;
@@ -121,12 +105,13 @@ int runGenerate(const GenerateArguments& parsed) {
     return failWith(*problem);
   }
   const auto start = std::chrono::steady_clock::now();
-  ProgressLine progressLine;
+  ProgressLine progressLine(std::cerr, isatty(STDERR_FILENO) == 1, kLoggedProgressInterval);
   const GeneratedSet generated =
       generateStageSet(parsed.settings, [&](const GenerationProgress& progress) {
-        progressLine.show(progress);
-        return !parsed.timeLimitSeconds || std::chrono::steady_clock::now() - start <
-                                               std::chrono::seconds(*parsed.timeLimitSeconds);
+        const auto now = std::chrono::steady_clock::now();
+        progressLine.show(progressText(progress), now);
+        return !parsed.timeLimitSeconds ||
+               now - start < std::chrono::seconds(*parsed.timeLimitSeconds);
       });
   progressLine.end();
   const int asked = parsed.settings.stages;
@@ -162,7 +147,8 @@ int runGenerate(const GenerateArguments& parsed) {
 }  // namespace
 
 Command addGenerate(CLI::App& program) {
-  CLI::App* const commandLine = program.add_subcommand("generate");
+  CLI::App* const commandLine =
+      program.add_subcommand("generate", "search for new stages with long shortest solutions");
   const auto arguments = std::make_shared<GenerateArguments>();
   GenerationSettings& settings = arguments->settings;
   settings.search.threads = defaultThreads();

@@ -1,9 +1,16 @@
 // vantoki-cli render: a picture of a stage as the game shows it when the stage is selected,
-// drawn by the game's own painter from the game's own picture strips. The PNG is made in memory
+// drawn by the game's own painter from the game's own picture strips. The picture is a PNG or a
+// JPEG file as its name's extension asks, Qt's image writer making either; a name asking for
+// anything else is refused rather than given bytes of another format. The file is made in memory
 // and saved through the one atomic writer, so a failed save leaves an older picture whole, and
 // the output path keeps the bytes it was given.
+#include <QBuffer>
 #include <QByteArray>
+#include <QImageWriter>
 
+#include <algorithm>
+#include <array>
+#include <cctype>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -21,6 +28,39 @@ namespace vantoki::cli {
 
 namespace {
 
+// Above Qt's default of 75, at which the tiles' hard edges and the countdown digits blur.
+constexpr int kJpegQuality = 90;
+
+enum class PictureFormat { Png, Jpeg };
+
+std::optional<PictureFormat> pictureFormatOf(const std::filesystem::path& out) {
+  std::string extension = out.extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  constexpr std::array<std::pair<std::string_view, PictureFormat>, 3> kExtensions = {
+      {{".png", PictureFormat::Png},
+       {".jpg", PictureFormat::Jpeg},
+       {".jpeg", PictureFormat::Jpeg}}};
+  for (const auto& [known, format] : kExtensions) {
+    if (extension == known) {
+      return format;
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<QByteArray> encodeJpeg(const Image24& image) {
+  QByteArray jpeg;
+  QBuffer buffer(&jpeg);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "JPEG");
+  writer.setQuality(kJpegQuality);
+  if (!writer.write(toQImage(image))) {
+    return std::nullopt;
+  }
+  return jpeg;
+}
+
 struct RenderArguments {
   std::string stageFile;
   int stage = 0;
@@ -32,6 +72,11 @@ int runRender(const RenderArguments& arguments) {
   if (isTheStageFile(out, arguments.stageFile)) {
     return kExitFailure;
   }
+  const std::optional<PictureFormat> format = pictureFormatOf(out);
+  if (!format) {
+    return failWith("PICTURE must be a .png, .jpg or .jpeg file, not \"" + arguments.out + "\"",
+                    kExitUsage);
+  }
   const std::optional<ChosenStage> chosen = chooseStage(arguments.stageFile, arguments.stage);
   if (!chosen) {
     return kExitFailure;
@@ -39,12 +84,13 @@ int runRender(const RenderArguments& arguments) {
   const PictureStrips strips = loadPictureStrips();
   Image24 image(kBoardPixels, kBoardPixels);
   BoardPainter(strips, image).drawStage(chosen->stageSet.stageCells[chosen->stage]);
-  const std::optional<QByteArray> png = encodePng(image);
-  if (!png) {
-    return failWith(out.string() + ": cannot encode the picture as PNG");
+  const bool png = format == PictureFormat::Png;
+  const std::optional<QByteArray> picture = png ? encodePng(image) : encodeJpeg(image);
+  if (!picture) {
+    return failWith(out.string() + ": cannot encode the picture as " + (png ? "PNG" : "JPEG"));
   }
   if (const std::optional<FileError> problem =
-          writeFileAtomically(out, std::string_view(png->constData(), png->size()))) {
+          writeFileAtomically(out, std::string_view(picture->constData(), picture->size()))) {
     return failWith(problem->message);
   }
   return kExitOk;
@@ -53,11 +99,12 @@ int runRender(const RenderArguments& arguments) {
 }  // namespace
 
 Command addRender(CLI::App& program) {
-  CLI::App* const commandLine = program.add_subcommand("render");
+  CLI::App* const commandLine = program.add_subcommand(
+      "render", "draw a stage as the game shows it, as a PNG or JPEG picture");
   const auto arguments = std::make_shared<RenderArguments>();
   commandLine->add_option("STAGEFILE", arguments->stageFile)->required();
   addStageArgument(*commandLine, arguments->stage);
-  addOutputPathOption(*commandLine, "OUT.png", [&out = arguments->out](const std::string& path) {
+  addOutputPathOption(*commandLine, "PICTURE", [&out = arguments->out](const std::string& path) {
     out = path;
   })->required();
   return {commandLine, [arguments] { return runRender(*arguments); }};

@@ -69,7 +69,8 @@ int runReplay(const ReplayArguments& arguments) {
 }  // namespace
 
 Command addReplay(CLI::App& program) {
-  CLI::App* const commandLine = program.add_subcommand("replay");
+  CLI::App* const commandLine =
+      program.add_subcommand("replay", "play a replay on a stage and tell how the play ends");
   const auto arguments = std::make_shared<ReplayArguments>();
   commandLine->add_option("STAGEFILE", arguments->stageFile)->required();
   addStageArgument(*commandLine, arguments->stage);

@@ -127,7 +127,8 @@ int runSolve(const SolveArguments& arguments) {
 }  // namespace
 
 Command addSolve(CLI::App& program) {
-  CLI::App* const commandLine = program.add_subcommand("solve");
+  CLI::App* const commandLine =
+      program.add_subcommand("solve", "find the fewest turns that clear a stage");
   const auto arguments = std::make_shared<SolveArguments>();
   const long long most = budgetMebibytes();
   SearchLimits& limits = arguments->limits;

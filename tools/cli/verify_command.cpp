@@ -113,7 +113,8 @@ int runVerify(const VerifyArguments& arguments) {
 }  // namespace
 
 Command addVerify(CLI::App& program) {
-  CLI::App* const commandLine = program.add_subcommand("verify");
+  CLI::App* const commandLine = program.add_subcommand(
+      "verify", "tell which replays still clear the stage they were saved on");
   const auto arguments = std::make_shared<VerifyArguments>();
   commandLine->add_option("STAGEFILE", arguments->stageFile)->required();
   commandLine->add_option("REPLAY", arguments->replays)->required();
