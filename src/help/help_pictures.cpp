@@ -78,7 +78,7 @@ std::optional<std::map<QString, QByteArray>> drawHelpPictures() {
   std::map<QString, QByteArray> pictures;
   bool encoded = true;
   const auto keep = [&pictures, &encoded](const QString& name, const Image24& picture) {
-    if (const std::optional<QByteArray> png = encodePng(picture)) {
+    if (const std::optional<QByteArray> png = encodePicture(picture, PictureFormat::Png)) {
       pictures[name] = *png;
     } else {
       std::fprintf(stderr, "help picture %s cannot be encoded as PNG\n", qPrintable(name));

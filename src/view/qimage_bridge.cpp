@@ -24,15 +24,20 @@ QImage toQImage(const Image24& image) {
   return result;
 }
 
-std::optional<QByteArray> encodePng(const Image24& image) {
-  QByteArray png;
-  QBuffer buffer(&png);
+std::optional<QByteArray> encodePicture(const Image24& image, PictureFormat format) {
+  // Above Qt's default of 75, at which the tiles' hard edges and the countdown digits blur.
+  constexpr int kJpegQuality = 90;
+  QByteArray file;
+  QBuffer buffer(&file);
   buffer.open(QIODevice::WriteOnly);
-  QImageWriter writer(&buffer, "PNG");
+  QImageWriter writer(&buffer, format == PictureFormat::Png ? "PNG" : "JPEG");
+  if (format == PictureFormat::Jpeg) {
+    writer.setQuality(kJpegQuality);
+  }
   if (!writer.write(toQImage(image))) {
     return std::nullopt;
   }
-  return png;
+  return file;
 }
 
 }  // namespace vantoki

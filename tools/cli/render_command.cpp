@@ -28,11 +28,6 @@ namespace vantoki::cli {
 
 namespace {
 
-// Above Qt's default of 75, at which the tiles' hard edges and the countdown digits blur.
-constexpr int kJpegQuality = 90;
-
-enum class PictureFormat { Png, Jpeg };
-
 std::optional<PictureFormat> pictureFormatOf(const std::filesystem::path& out) {
   std::string extension = out.extension().string();
   std::transform(extension.begin(), extension.end(), extension.begin(),
@@ -47,18 +42,6 @@ std::optional<PictureFormat> pictureFormatOf(const std::filesystem::path& out) {
     }
   }
   return std::nullopt;
-}
-
-std::optional<QByteArray> encodeJpeg(const Image24& image) {
-  QByteArray jpeg;
-  QBuffer buffer(&jpeg);
-  buffer.open(QIODevice::WriteOnly);
-  QImageWriter writer(&buffer, "JPEG");
-  writer.setQuality(kJpegQuality);
-  if (!writer.write(toQImage(image))) {
-    return std::nullopt;
-  }
-  return jpeg;
 }
 
 struct RenderArguments {
@@ -85,7 +68,7 @@ int runRender(const RenderArguments& arguments) {
   Image24 image(kBoardPixels, kBoardPixels);
   BoardPainter(strips, image).drawStage(chosen->stageSet.stageCells[chosen->stage]);
   const bool png = format == PictureFormat::Png;
-  const std::optional<QByteArray> picture = png ? encodePng(image) : encodeJpeg(image);
+  const std::optional<QByteArray> picture = encodePicture(image, *format);
   if (!picture) {
     return failWith(out.string() + ": cannot encode the picture as " + (png ? "PNG" : "JPEG"));
   }
