@@ -19,11 +19,13 @@ const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'vantoki-page-'));
 const visible = (page, id) => page.$eval(`#${id}`, (node) => !node.hidden && node.offsetParent !== null);
 const textOf = (page, id) => page.$eval(`#${id}`, (node) => node.value ?? node.textContent);
 
+const sleep = (milliseconds) => new Promise((resolve) => setTimeout(resolve, milliseconds));
+
 async function waitFor(page, check, what) {
   const end = Date.now() + 15000;
   while (Date.now() < end) {
     if (await check()) return;
-    await new Promise((resolve) => setTimeout(resolve, 20));
+    await sleep(20);
   }
   throw new Error(`timed out waiting for ${what}`);
 }
@@ -52,6 +54,20 @@ async function nameSave(page, commandId, name) {
   await page.waitForSelector('.overlay .file-name');
   await page.type('.overlay .file-name', name);
   await page.keyboard.press('Enter');
+}
+
+// The page as a phone shows it: a touch screen of `width` × `height`; the page starts afresh.
+async function onTouchScreen(page, width, height) {
+  await page.setViewport({width, height, hasTouch: true, isMobile: true});
+  await page.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
+}
+
+// A point of a picture, in its own pixels, where it lies on the screen however it is scaled.
+async function onPicture(page, id, x, y) {
+  const [box, width] = await Promise.all([(await page.$(`#${id}`)).boundingBox(),
+                                          page.$eval(`#${id}`, (canvas) => canvas.width)]);
+  const scale = box.width / width;
+  return {x: box.x + x * scale, y: box.y + y * scale};
 }
 
 const downloadCount = (page) => page.evaluate(() => window.vantoki.page.downloads.length);
@@ -122,20 +138,83 @@ const tests = {
     }
   },
 
-  async 'at device pixel ratio 2 the board on screen is its picture enlarged pixel by pixel'(page) {
-    await page.setViewport({width: 900, height: 700, deviceScaleFactor: 2});
+  // The window twice its size, once by the screen's pixel ratio, once scaled to a larger screen.
+  async 'the board twice its size on screen is its picture enlarged pixel by pixel'(page) {
     await page.click('#Option1-6');
     const picture = await boardPixels(page);
-    const file = path.join(scratch, 'scaled.png');
-    await (await page.$('#MapPic')).screenshot({path: file});
-    const shown = await pngPixels(page, file);
-    assert.equal(shown.length, picture.length * 4);
-    const differing = shown.findIndex((value, index) => {
-      const [pixel, channel] = [Math.floor(index / 4), index % 4];
-      const [x, y] = [pixel % 1200, Math.floor(pixel / 1200)];
-      return value !== picture[((y >> 1) * 600 + (x >> 1)) * 4 + channel];
-    });
-    assert.equal(differing, -1, `the screen differs at device pixel ${Math.floor(differing / 4)}`);
+    for (const screen of [{width: 833, height: 613, deviceScaleFactor: 2}, {width: 1666, height: 1226}]) {
+      await page.setViewport(screen);
+      const file = path.join(scratch, 'scaled.png');
+      await (await page.$('#MapPic')).screenshot({path: file});
+      const shown = await pngPixels(page, file);
+      assert.equal(shown.length, picture.length * 4, JSON.stringify(screen));
+      const differing = shown.findIndex((value, index) => {
+        const [pixel, channel] = [Math.floor(index / 4), index % 4];
+        const [x, y] = [pixel % 1200, Math.floor(pixel / 1200)];
+        return value !== picture[((y >> 1) * 600 + (x >> 1)) * 4 + channel];
+      });
+      assert.equal(differing, -1, `${JSON.stringify(screen)}: differs at device pixel ${Math.floor(differing / 4)}`);
+    }
+  },
+
+  // Upright and turned, as a phone is held, and a narrow window; each as large as it fits.
+  async 'on a small screen the whole window is shown, scaled to fit, and follows a turn'(page) {
+    for (const [width, height] of [[360, 640], [640, 360], [700, 500], [320, 480]]) {
+      await onTouchScreen(page, width, height);
+      const {window, outside} = await page.evaluate((screen) => {
+        const box = (node) => node.getBoundingClientRect();
+        const controls = [...document.querySelectorAll('#Form1 [id]')].filter((node) => node.offsetParent !== null);
+        const out = (rect) => rect.left < -0.5 || rect.top < -0.5 || rect.right > screen.width + 0.5 ||
+                              rect.bottom > screen.height + 0.5;
+        return {window: box(document.getElementById('Form1')).toJSON(),
+                outside: controls.filter((node) => out(box(node))).map((node) => node.id)};
+      }, {width, height});
+      const where = `${width} × ${height}`;
+      assert.deepEqual(outside, [], `${where}: controls outside the screen`);
+      assert.ok(Math.abs(window.width / window.height - 833 / 613) < 0.01, `${where}: proportions kept`);
+      assert.ok(Math.abs(window.width - width) < 1 || Math.abs(window.height - height) < 1, `${where}: as large as fits`);
+      assert.ok(Math.abs(window.left + window.right - width) < 1 && Math.abs(window.top + window.bottom - height) < 1,
+                `${where}: centred`);
+    }
+  },
+
+  async 'on a touch screen a tap chooses a stage and a tap on a direction button moves once'(page, origin) {
+    await onTouchScreen(page, 360, 640);
+    const names = execFileSync(cli, ['check', stageFile]).toString().split('\n');
+    await page.tap('#Option1-2');
+    assert.equal(await textOf(page, 'Text1'), names[3].match(/name (.*)$/)[1]);
+    await page.tap('#Option1-0');
+    await page.select('#Combo1', '超速い');
+    const first = execFileSync(cli, ['solve', stageFile, '1']).toString().match(/: (\d)/)[1];
+    await page.tap(`#Picture4-${first}`);
+    await waitFor(page, async () => await textOf(page, 'Label5') === '001', 'the move');
+    await sleep(500);
+    assert.equal(await textOf(page, 'Label5'), '001', 'one tap, one move');
+  },
+
+  async 'a finger held on a direction button repeats, and stops when lifted, cancelled or slid off'(page) {
+    await onTouchScreen(page, 360, 640);
+    const touch = await page.createCDPSession();
+    const button = await page.$('#Picture4-2');
+    const box = await button.boundingBox();
+    const [x, y] = [box.x + box.width / 2, box.y + box.height / 2];
+    const stops = {
+      lifted: {type: 'touchEnd', touchPoints: []},
+      cancelled: {type: 'touchCancel', touchPoints: []},
+      'slid off': {type: 'touchMove', touchPoints: [{x, y: box.y + box.height + 30}]},
+    };
+    for (const [how, stop] of Object.entries(stops)) {
+      await page.tap('#Option1-0');
+      await page.select('#Combo1', '超速い');
+      await touch.send('Input.dispatchTouchEvent', {type: 'touchStart', touchPoints: [{x, y}]});
+      await waitFor(page, async () => Number(await textOf(page, 'Label5')) >= 3, `${how}: the third move`);
+      await touch.send('Input.dispatchTouchEvent', stop);
+      const stopped = Number(await textOf(page, 'Label5'));
+      await sleep(600);
+      // A move under way when the finger goes ends; none follows it.
+      assert.ok(Number(await textOf(page, 'Label5')) <= stopped + 1, `${how}: the robot walks on`);
+      if (how === 'slid off') await touch.send('Input.dispatchTouchEvent', stops.lifted);
+    }
   },
 
   async 'stage 1 played by the direction buttons clears and saves the shipped replay'(page) {
@@ -177,7 +256,7 @@ const tests = {
     assert.ok(await visible(page, 'Frame6'), 'the stop panel shows while a replay plays');
     await page.click('#Command8');
     await waitFor(page, async () => !(await visible(page, 'Frame6')), 'the replay to stop');
-    await new Promise((resolve) => setTimeout(resolve, 500));
+    await sleep(500);
     assert.ok(Number(await textOf(page, 'Label5')) < 15, 'the replay stopped before its end');
     assert.equal(await visible(page, 'Frame7'), false);
   },
@@ -236,6 +315,29 @@ const tests = {
     assert.equal(edited[0], original[0]);
   },
 
+  // The star for a tap on the palette, the ball for a finger held on it; painted on two cells of
+  // stage 1 the same two ways, on a phone's screen, where a picture's pixels are scaled down.
+  async 'in the editor a finger paints with the left tile, and held still first with the right'(page) {
+    await onTouchScreen(page, 360, 640);
+    const touch = await page.createCDPSession();
+    const hold = async (point) => {
+      await touch.send('Input.dispatchTouchEvent', {type: 'touchStart', touchPoints: [point]});
+      await sleep(800);
+      await touch.send('Input.dispatchTouchEvent', {type: 'touchEnd', touchPoints: []});
+    };
+    await page.tap('#Option1-0');
+    await page.tap('#Command3');
+    const tap = async (point) => page.touchscreen.tap(point.x, point.y);
+    await tap(await onPicture(page, 'Picture1', 180, 60));
+    await hold(await onPicture(page, 'Picture1', 20, 100));
+    await tap(await onPicture(page, 'MapPic', 2 * 40 + 20, 4 * 40 + 20));
+    await hold(await onPicture(page, 'MapPic', 2 * 40 + 20, 5 * 40 + 20));
+    const original = execFileSync(cli, ['check', stageFile]).toString().split('\n');
+    const edited = checkSaved(await saveAs(page, 'Command1', 'touched'));
+    assert.equal(edited[1], 'stage 1: players 1, bombs 1, stars 2, balls 1, arrow blocks 0, name はじめの一歩', edited[1]);
+    assert.deepEqual(edited.slice(2), original.slice(2));
+  },
+
   async 'leaving the page with unsaved edits has the browser ask first, and a save settles them'(page) {
     const questions = [];
     page.on('dialog', async (dialog) => {
@@ -244,7 +346,7 @@ const tests = {
     });
     const leave = async () => {
       await page.evaluate(() => location.reload());
-      await new Promise((resolve) => setTimeout(resolve, 500));
+      await sleep(500);
     };
     await page.click('#Command3');
     await page.click('#Text2', {clickCount: 3});
@@ -391,7 +493,7 @@ const tests = {
     // The first move takes 2 s; a key still held would start the next one as it ends.
     await waitFor(page, async () => await textOf(page, 'Label5') === '001', 'the first move');
     const after = await boardPixels(page);
-    await new Promise((resolve) => setTimeout(resolve, 300));
+    await sleep(300);
     assert.deepEqual(await boardPixels(page), after, 'the robot walks on');
     assert.ok(await visible(page, 'frmAbout'));
   },
