@@ -610,6 +610,11 @@
       }
     });
     window.vantoki = {page, module: Module, shell, isBusy: () => busy};
+    // Keeps the page's files for visits without a network; only once the board is up, so that
+    // the first visit's loading is not slowed by the worker's.
+    navigator.serviceWorker?.register('service_worker.js').catch((failure) => {
+      console.warn(`The page will not open without a network: ${failure}`);
+    });
   }
 
   start();

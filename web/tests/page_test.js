@@ -462,6 +462,90 @@ const tests = {
     assert.equal(await visible(page, 'frmAbout'), false);
   },
 
+  // On a server of its own, which goes away after the first visit.
+  async 'after one visit the page opens and plays with no network, with its help page and hints'(page) {
+    const server = await serve(pageFolder);
+    const origin = `http://127.0.0.1:${server.address().port}`;
+    await page.goto(`${origin}/`);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    server.closeAllConnections();
+    await new Promise((resolve) => server.close(resolve));
+    await page.reload();
+    await page.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
+    const png = path.join(scratch, 'offline.png');
+    execFileSync(cli, ['render', stageFile, '1', png]);
+    assert.deepEqual(await boardPixels(page), await pngPixels(page, png), 'stage 1 is drawn');
+    const first = execFileSync(cli, ['solve', stageFile, '1']).toString().match(/: (\d)/)[1];
+    await page.click(`#Picture4-${first}`);
+    await waitFor(page, async () => await textOf(page, 'Label5') === '001', 'the move');
+    await page.keyboard.press('h');
+    assert.match(await answerMessage(page), /^次の一手：/);
+    const help = await page.browserContext().newPage();
+    await help.goto(`${origin}/help.html`);
+    assert.match(await help.title(), /Vantoki/);
+    await help.close();
+    const advanced = path.join(sources, 'stagedata', 'vantoki_advanced.vkst');
+    await page.goto(`${origin}/?stages=stagedata/vantoki_advanced.vkst`);
+    await page.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
+    assert.equal(`data set: ${await textOf(page, 'Text2')}`, execFileSync(cli, ['check', advanced]).toString().split('\n')[0]);
+  },
+
+  // A copy of the page, served, then changed as a new build changes it: another style sheet and
+  // another name in the service worker.
+  async 'a new build of the page is taken up on the next visit, and the older one is let go'(page) {
+    const folder = fs.mkdtempSync(path.join(scratch, 'build-'));
+    fs.cpSync(pageFolder, folder, {recursive: true});
+    const server = await serve(folder);
+    try {
+      const origin = `http://127.0.0.1:${server.address().port}`;
+      await page.goto(`${origin}/`);
+      await page.evaluate(() => navigator.serviceWorker.ready);
+      const worker = path.join(folder, 'service_worker.js');
+      const [oldCache] = fs.readFileSync(worker).toString().match(/vantoki-[0-9a-f]+/);
+      fs.writeFileSync(worker, fs.readFileSync(worker).toString().replace(oldCache, 'vantoki-newer'));
+      fs.appendFileSync(path.join(folder, 'vantoki.css'), '#Label4 { color: rgb(1, 2, 3); }\n');
+      const labelColour = () => page.$eval('#Label4', (label) => getComputedStyle(label).color);
+      await page.reload();
+      await page.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
+      await page.waitForFunction(async () => (await caches.keys()).join() === 'vantoki-newer');
+      await page.reload();
+      await page.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
+      assert.equal(await labelColour(), 'rgb(1, 2, 3)');
+    } finally {
+      server.closeAllConnections();
+      server.close();
+    }
+  },
+
+  async 'the page is installable: its manifest names the game in Japanese, with its icon at 192 and 512 pixels'(page, origin) {
+    const browser = await page.createCDPSession();
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    // Each test's own browser context is a private one, which the browser never installs from.
+    const {installabilityErrors} = await browser.send('Page.getInstallabilityErrors');
+    assert.deepEqual(installabilityErrors.map((error) => error.errorId).filter((id) => id !== 'in-incognito'), []);
+    const {errors, data} = await browser.send('Page.getAppManifest');
+    assert.deepEqual(errors, []);
+    const manifest = JSON.parse(data);
+    assert.deepEqual([manifest.name, manifest.short_name, manifest.display], ['ヴァントキ', 'ヴァントキ', 'standalone']);
+    assert.deepEqual(manifest.icons.map((icon) => icon.sizes), ['192x192', '512x512']);
+    // Each pixel of the artwork is a square of the icon, its colour kept.
+    const artwork = await pngPixels(page, path.join(sources, 'assets', 'icon.png'));
+    for (const icon of manifest.icons) {
+      const size = Number(icon.sizes.split('x')[0]);
+      const file = path.join(scratch, icon.src);
+      fs.writeFileSync(file, Buffer.from(await (await fetch(`${origin}/${icon.src}`)).arrayBuffer()));
+      const pixels = await pngPixels(page, file);
+      assert.equal(pixels.length, size * size * 4, icon.src);
+      const block = size / 32;
+      const differing = artwork.findIndex((value, index) => {
+        const [pixel, channel] = [Math.floor(index / 4), index % 4];
+        const [x, y] = [(pixel % 32) * block + block / 2, Math.floor(pixel / 32) * block + block / 2];
+        return pixels[(y * size + x) * 4 + channel] !== value;
+      });
+      assert.equal(differing, -1, `${icon.src} differs from the artwork at its pixel ${Math.floor(differing / 4)}`);
+    }
+  },
+
   async 'H shows the hint of the shortest solution, and the page answers clicks during the search'(page, origin) {
     // Stage 7 of the advanced set: its search takes seconds, and its shortest solution is shipped.
     const advanced = path.join(sources, 'stagedata', 'vantoki_advanced.vkst');
