@@ -585,18 +585,19 @@
       decodePicture('bomb2.png'),
     ]);
     Module = await createVantoki({page});
-    await loadPlayerFiles();
-    const [sprites, spriteMask, bursts, burstMask] = await loaded;
+    // The elements are built while the browser's storage reads the player's files back.
+    const playerFiles = loadPlayerFiles();
     const root = element('game');
     buildWindow('Form1', root, (id) => callGame(() => shell.click(id)));
     document.title = element('Form1').dataset.caption;
     buildDialog('Form2');
     buildDialog('frmAbout');
-    element('frmAbout-picIcon').getContext('2d').drawImage(
-        await createImageBitmap(await (await fetch('icon.png')).blob()), 0, 0);
+    fetch('icon.png').then((response) => response.blob()).then(createImageBitmap)
+        .then((icon) => element('frmAbout-picIcon').getContext('2d').drawImage(icon, 0, 0));
     wireMainWindow();
     fitToScreen();
     window.addEventListener('resize', fitToScreen);
+    const [[sprites, spriteMask, bursts, burstMask]] = await Promise.all([loaded, playerFiles]);
     shell = new Module.WebShell({sprites, spriteMask, bursts, burstMask});
     shellAddress = shell.address();
     const stageFile = new URLSearchParams(location.search).get('stages') ?? 'stagedata/vantoki.vkst';
