@@ -70,6 +70,15 @@ async function onPicture(page, id, x, y) {
   return {x: box.x + x * scale, y: box.y + y * scale};
 }
 
+// The ids of the elements shown under `selector` (itself included) that lie partly outside the
+// screen the page was given.
+const outsideTheScreen = (page, selector) => page.evaluate((selector, screen) => {
+  const shown = [...document.querySelectorAll(`${selector}, ${selector} [id]`)].filter((node) => node.getClientRects().length > 0);
+  const out = (rect) => rect.left < -0.5 || rect.top < -0.5 || rect.right > screen.width + 0.5 ||
+                        rect.bottom > screen.height + 0.5;
+  return shown.filter((node) => out(node.getBoundingClientRect())).map((node) => node.id || node.className);
+}, selector, page.viewport());
+
 const downloadCount = (page) => page.evaluate(() => window.vantoki.page.downloads.length);
 
 async function saveAs(page, commandId, name) {
@@ -161,21 +170,37 @@ const tests = {
   async 'on a small screen the whole window is shown, scaled to fit, and follows a turn'(page) {
     for (const [width, height] of [[360, 640], [640, 360], [700, 500], [320, 480]]) {
       await onTouchScreen(page, width, height);
-      const {window, outside} = await page.evaluate((screen) => {
-        const box = (node) => node.getBoundingClientRect();
-        const controls = [...document.querySelectorAll('#Form1 [id]')].filter((node) => node.offsetParent !== null);
-        const out = (rect) => rect.left < -0.5 || rect.top < -0.5 || rect.right > screen.width + 0.5 ||
-                              rect.bottom > screen.height + 0.5;
-        return {window: box(document.getElementById('Form1')).toJSON(),
-                outside: controls.filter((node) => out(box(node))).map((node) => node.id)};
-      }, {width, height});
       const where = `${width} × ${height}`;
-      assert.deepEqual(outside, [], `${where}: controls outside the screen`);
+      assert.deepEqual(await outsideTheScreen(page, '#Form1'), [], `${where}: controls outside the screen`);
+      const window = await page.$eval('#Form1', (node) => node.getBoundingClientRect().toJSON());
       assert.ok(Math.abs(window.width / window.height - 833 / 613) < 0.01, `${where}: proportions kept`);
       assert.ok(Math.abs(window.width - width) < 1 || Math.abs(window.height - height) < 1, `${where}: as large as fits`);
       assert.ok(Math.abs(window.left + window.right - width) < 1 && Math.abs(window.top + window.bottom - height) < 1,
                 `${where}: centred`);
     }
+  },
+
+  async 'on a phone the dialogs fit the screen and answer taps'(page) {
+    await onTouchScreen(page, 360, 640);
+    await page.tap('#Command3');
+    for (const [opener, dialog, closer] of [['Command9', 'Form2', 'Form2-Command2'], ['Command7', 'frmAbout', 'frmAbout-Command1']]) {
+      await page.tap(`#${opener}`);
+      assert.ok(await visible(page, dialog), `${dialog} is shown`);
+      assert.deepEqual(await outsideTheScreen(page, `#${dialog}-overlay .dialog`), [], `${dialog}: outside the screen`);
+      await page.tap(`#${closer}`);
+      assert.equal(await visible(page, dialog), false, `${dialog} is closed`);
+    }
+    await page.tap('#Command1');
+    await page.waitForSelector('.overlay .file-name');
+    assert.deepEqual(await outsideTheScreen(page, '.overlay .dialog'), [], 'the save dialog: outside the screen');
+    await page.type('.overlay .file-name', 'tapped');
+    const [save] = await page.$$('xpath/.//div[contains(@class,"dialog-buttons")]/button[text()="保存"]');
+    await save.tap();
+    await page.waitForSelector('.overlay .message');
+    assert.deepEqual(await outsideTheScreen(page, '.overlay .dialog'), [], 'the message: outside the screen');
+    const [ok] = await page.$$('xpath/.//div[contains(@class,"dialog-buttons")]/button[text()="OK"]');
+    await ok.tap();
+    assert.ok(await storedBytes(page, '/player/stagedata/tapped.vkst'), 'the stage set is saved');
   },
 
   async 'on a touch screen a tap chooses a stage and a tap on a direction button moves once'(page, origin) {
