@@ -77,6 +77,7 @@ std::vector<PageControl> pageControls(std::string_view window) {
     if (window == kMainWindow) {
       if (const Command* command = commandOf(place.name)) {
         control.tooltip = keyTooltip(*command);
+        control.repeatsWhileHeld = command->action == CommandAction::PressDirection;
       }
       if (place.kind == ControlKind::List) {
         // The speeds, one a line.

@@ -23,6 +23,8 @@ struct PageControl {
   std::string caption;
   std::string tooltip;
   bool hidden = false;  // not visible at start
+  // A press held on it repeats (a direction button), so a finger on it presses at once.
+  bool repeatsWhileHeld = false;
 };
 
 // The element id of a control of `window`, by its object name.

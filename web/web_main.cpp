@@ -90,7 +90,8 @@ EMSCRIPTEN_BINDINGS(vantoki_page) {
       .field("kind", &PageControl::kind)
       .field("caption", &PageControl::caption)
       .field("tooltip", &PageControl::tooltip)
-      .field("hidden", &PageControl::hidden);
+      .field("hidden", &PageControl::hidden)
+      .field("repeatsWhileHeld", &PageControl::repeatsWhileHeld);
   register_vector<PageControl>("PageControls");
   function("pageControls", &vantoki::pageControlsOf);
 

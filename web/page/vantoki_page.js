@@ -10,6 +10,10 @@
   const kTickMilliseconds = 50;
   // Buttons as the game counts them, by the browser's button number.
   const kButtonBits = [1, 4, 2];
+  const [kLeftButton, kRightButton] = [1, 2];
+  // A finger held this long without moving this far is the right button.
+  const kTouchHoldMilliseconds = 500;
+  const kTouchSlop = 8;
   const kKeyNames = {ArrowLeft: 'Left', ArrowUp: 'Up', ArrowRight: 'Right', ArrowDown: 'Down'};
 
   let shell = null;
@@ -19,6 +23,7 @@
   let hintWorker = null;
   const hintAnswers = [];
   const dialogWaiters = {};
+  const repeatingPictures = new Set();  // the direction buttons, as the game marks them
 
   const element = (id) => document.getElementById(id);
 
@@ -131,39 +136,109 @@
     for (let index = 0; index < controls.size(); ++index) {
       const control = controls.get(index);
       const node = makeControl(control, onEvent);
+      if (control.repeatsWhileHeld) repeatingPictures.add(control.id);
       (control.parentId ? element(control.parentId) : root).appendChild(node);
     }
     controls.delete();
     return element(window);
   }
 
+  // Where an event falls on a picture, in the picture's own pixels however the window is scaled.
+  function pointOnPicture(canvas, event) {
+    const box = canvas.getBoundingClientRect();
+    const [x, y] = [event.clientX - box.left, event.clientY - box.top];
+    return {x: x * canvas.width / box.width, y: y * canvas.height / box.height,
+            inside: x >= 0 && y >= 0 && x < box.width && y < box.height};
+  }
+
+  // A mouse's buttons go to the game as they are. A finger is the left button, except that one
+  // held still on a picture for a moment is the right button, as a press and hold is on a touch
+  // screen of the desktop's system: so the editor paints and picks with either tile. On a
+  // direction button, whose press repeats while held, a finger presses at once and lets go when
+  // lifted, cancelled or slid off the button.
+  function wirePicture(canvas, repeatsWhileHeld) {
+    let touch = null;  // the finger on the picture: {pointerId, start, pressed, buttons, timer}
+    const press = (buttons, point) => {
+      touch.pressed = true;
+      touch.buttons = buttons;
+      callGame(() => shell.pressPicture(canvas.id, buttons, point.x, point.y));
+    };
+    const letGo = () => {
+      clearTimeout(touch.timer);
+      if (touch.pressed) callGame(() => shell.releasePicture(canvas.id));
+      touch = null;
+    };
+    canvas.addEventListener('pointerdown', (event) => {
+      canvas.setPointerCapture(event.pointerId);
+      const point = pointOnPicture(canvas, event);
+      if (event.pointerType !== 'touch') {
+        callGame(() => shell.pressPicture(canvas.id, kButtonBits[event.button] || 0, point.x, point.y));
+        return;
+      }
+      if (touch !== null) return;
+      touch = {pointerId: event.pointerId, start: point, screenX: event.clientX,
+               screenY: event.clientY, pressed: false};
+      if (repeatsWhileHeld) press(kLeftButton, point);
+      else touch.timer = setTimeout(() => press(kRightButton, touch.start), kTouchHoldMilliseconds);
+    });
+    canvas.addEventListener('pointermove', (event) => {
+      const point = pointOnPicture(canvas, event);
+      if (event.pointerType !== 'touch') {
+        if (event.buttons !== 0) callGame(() => shell.dragOnPicture(canvas.id, event.buttons, point.x, point.y));
+        return;
+      }
+      if (touch === null || touch.pointerId !== event.pointerId) return;
+      if (repeatsWhileHeld) {
+        if (!point.inside) letGo();
+        return;
+      }
+      if (!touch.pressed) {
+        // A finger that moves before the moment is up is the left button from where it began.
+        if (Math.hypot(event.clientX - touch.screenX, event.clientY - touch.screenY) < kTouchSlop) return;
+        clearTimeout(touch.timer);
+        press(kLeftButton, touch.start);
+      }
+      callGame(() => shell.dragOnPicture(canvas.id, touch.buttons, point.x, point.y));
+    });
+    canvas.addEventListener('pointerup', (event) => {
+      if (event.pointerType !== 'touch') {
+        callGame(() => shell.releasePicture(canvas.id));
+        return;
+      }
+      if (touch === null || touch.pointerId !== event.pointerId) return;
+      // A tap: the left button, pressed and let go where the finger came down.
+      if (!touch.pressed) press(kLeftButton, touch.start);
+      letGo();
+    });
+    canvas.addEventListener('pointercancel', (event) => {
+      if (event.pointerType !== 'touch') callGame(() => shell.releasePicture(canvas.id));
+      else if (touch !== null && touch.pointerId === event.pointerId) letGo();
+    });
+  }
+
   function wireMainWindow() {
     for (const canvas of element('Form1').querySelectorAll('canvas')) {
-      canvas.addEventListener('contextmenu', (event) => event.preventDefault());
-      canvas.addEventListener('pointerdown', (event) => {
-        canvas.setPointerCapture(event.pointerId);
-        callGame(() => shell.pressPicture(canvas.id, kButtonBits[event.button] || 0,
-                                          event.offsetX, event.offsetY));
-      });
-      canvas.addEventListener('pointermove', (event) => {
-        if (event.buttons !== 0) {
-          callGame(() => shell.dragOnPicture(canvas.id, event.buttons, event.offsetX,
-                                             event.offsetY));
-        }
-      });
-      canvas.addEventListener('pointerup', () => callGame(() => shell.releasePicture(canvas.id)));
+      wirePicture(canvas, repeatingPictures.has(canvas.id));
     }
     for (const box of element('Form1').querySelectorAll('input.name-box')) {
       box.addEventListener('input', () => callGame(() => shell.editName(box.id, box.value)));
     }
+    // Neither a right click nor a long press opens a menu over the game; a name box keeps its own.
+    document.addEventListener('contextmenu', (event) => {
+      if (!(event.target instanceof HTMLInputElement) && event.target.closest('#game, .overlay')) {
+        event.preventDefault();
+      }
+    });
     const speeds = element('Combo1');
     speeds.addEventListener('change', () => callGame(() => shell.selectSpeed(speeds.selectedIndex)));
     document.addEventListener('pointerdown', (event) => {
       if (event.button === 0) leftButtonDown = true;
     }, true);
-    document.addEventListener('pointerup', (event) => {
-      if (event.button === 0) leftButtonDown = false;
-    }, true);
+    for (const end of ['pointerup', 'pointercancel']) {
+      document.addEventListener(end, (event) => {
+        if (event.button !== 1 && event.button !== 2) leftButtonDown = false;
+      }, true);
+    }
     const keyText = (event) => {
       const key = kKeyNames[event.key] || (event.key.length === 1 ? event.key.toUpperCase() : event.key);
       return (event.ctrlKey ? 'Ctrl+' : '') + (event.shiftKey ? 'Shift+' : '') +
@@ -188,6 +263,22 @@
     });
   }
 
+  // The window as one picture, scaled to the largest size the screen holds with its proportions
+  // and centred on whole pixels, its controls where the layout table puts them. A dialog takes the
+  // window's scale, or at least its own size, and less only where the screen is too small for it.
+  function fitToScreen() {
+    const screen = document.documentElement;
+    const fit = (node) => Math.min(screen.clientWidth / node.offsetWidth, screen.clientHeight / node.offsetHeight);
+    const main = element('Form1');
+    const scale = fit(main);
+    const [left, top] = [screen.clientWidth - main.offsetWidth * scale, screen.clientHeight - main.offsetHeight * scale]
+        .map((room) => Math.round(room / 2 * devicePixelRatio) / devicePixelRatio);
+    main.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
+    for (const box of document.querySelectorAll('.overlay:not([hidden]) > .dialog')) {
+      box.style.transform = `scale(${Math.min(Math.max(scale, 1), fit(box))})`;
+    }
+  }
+
   // A dialog of the page over everything else; resolves with what `build` hands its `done`.
   // `kind` is the look of the window's own box of that kind: 'message-box' or 'file-box'.
   function modal(title, kind, build) {
@@ -205,6 +296,7 @@
       box.append(heading, body);
       overlay.appendChild(box);
       document.body.appendChild(overlay);
+      fitToScreen();
       build(body, (answer) => {
         overlay.remove();
         resolve(answer);
@@ -406,6 +498,7 @@
     },
     openDialog(window) {
       element(`${window}-overlay`).hidden = false;
+      fitToScreen();
       if (window === 'Form2') {
         for (const node of element('Form2').querySelectorAll('.checked')) node.classList.remove('checked');
         for (const node of element('Form2').querySelectorAll('input')) {
@@ -493,16 +586,19 @@
       decodePicture('bomb2.png'),
     ]);
     Module = await createVantoki({page});
-    await loadPlayerFiles();
-    const [sprites, spriteMask, bursts, burstMask] = await loaded;
+    // The elements are built while the browser's storage reads the player's files back.
+    const playerFiles = loadPlayerFiles();
     const root = element('game');
     buildWindow('Form1', root, (id) => callGame(() => shell.click(id)));
     document.title = element('Form1').dataset.caption;
     buildDialog('Form2');
     buildDialog('frmAbout');
-    element('frmAbout-picIcon').getContext('2d').drawImage(
-        await createImageBitmap(await (await fetch('icon.png')).blob()), 0, 0);
+    fetch('icon.png').then((response) => response.blob()).then(createImageBitmap)
+        .then((icon) => element('frmAbout-picIcon').getContext('2d').drawImage(icon, 0, 0));
     wireMainWindow();
+    fitToScreen();
+    window.addEventListener('resize', fitToScreen);
+    const [[sprites, spriteMask, bursts, burstMask]] = await Promise.all([loaded, playerFiles]);
     shell = new Module.WebShell({sprites, spriteMask, bursts, burstMask});
     shellAddress = shell.address();
     const stageFile = new URLSearchParams(location.search).get('stages') ?? 'stagedata/vantoki.vkst';
@@ -516,6 +612,11 @@
       }
     });
     window.vantoki = {page, module: Module, shell, isBusy: () => busy};
+    // Keeps the page's files for visits without a network; only once the board is up, so that
+    // the first visit's loading is not slowed by the worker's.
+    navigator.serviceWorker?.register('service_worker.js').catch((failure) => {
+      console.warn(`The page will not open without a network: ${failure}`);
+    });
   }
 
   start();

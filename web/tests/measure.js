@@ -1,8 +1,10 @@
 // The page's figures, measured in Debian's chromium (headless, through puppeteer-core) against the
-// built page on a local server: the time from the start of loading to the first board drawn, with
-// a cold cache; the size of each of the page's files, raw and gzipped; and, in the page, the
-// time of a move (its press and every tick of its animation at the standard speed, without the
-// waits between ticks) and of one tick of a move's animation. Usage: node measure.js PAGE_FOLDER
+// built page on a local server: the time from the start of loading to the first board drawn, on a
+// cold load with the CPU slowed four times as on a modest phone, and on the warm loads that follow
+// from the service worker's cache, at full speed and slowed; the size of each of the page's
+// files, raw and gzipped; and, in the page, the time of a move (its press and every tick of its
+// animation at the standard speed, without the waits between ticks) and of one tick of a move's
+// animation. Usage: node measure.js PAGE_FOLDER
 'use strict';
 
 const fs = require('node:fs');
@@ -19,8 +21,9 @@ const kMoves = 200;
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const kibibytes = (bytes) => `${(bytes / 1024).toFixed(1)} KiB`;
 
-// Fetched only when asked for: the help page by the About box, the hint worker by the first hint.
-const kOnDemand = /^(help\.html|hint_worker.*)$/;
+// Fetched only when asked for, or after the first board: the help page by the About box, the hint
+// worker by the first hint, the rest by the service worker and the browser's installing.
+const kOnDemand = /^(help\.html|hint_worker.*|service_worker\.js|manifest\.webmanifest|icon-\d+\.png)$/;
 
 function printSizes() {
   const sums = {all: [0, 0], 'before the first board': [0, 0]};
@@ -41,17 +44,28 @@ function printSizes() {
   for (const [sum, [raw, packed]] of Object.entries(sums)) line(sum, raw, packed);
 }
 
-// Each load in a browser of its own with an empty profile, so nothing is cached.
+const kSlowdown = 4;
+
+// Each cold load in a browser of its own with an empty profile, so nothing is cached; then, once
+// the service worker keeps the page, a warm load at full speed and one slowed, in that browser.
 async function firstBoardTimes(origin) {
-  const times = [];
+  const times = {cold: [], warm: [], 'warm, slowed': []};
   for (let load = 0; load < kLoads; ++load) {
     const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'vantoki-measure-'));
     const browser = await launch(profile);
     try {
       const page = await browser.newPage();
-      await page.goto(`${origin}/`);
-      await page.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
-      times.push(await page.evaluate(() => window.vantoki.page.firstBoardAt));
+      const devTools = await page.createCDPSession();
+      const loadAt = async (slowdown, times) => {
+        await devTools.send('Emulation.setCPUThrottlingRate', {rate: slowdown});
+        await page.goto(`${origin}/`);
+        await page.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
+        times.push(await page.evaluate(() => window.vantoki.page.firstBoardAt));
+      };
+      await loadAt(kSlowdown, times.cold);
+      await page.evaluate(() => navigator.serviceWorker.ready);
+      await loadAt(1, times.warm);
+      await loadAt(kSlowdown, times['warm, slowed']);
     } finally {
       await browser.close();
       fs.rmSync(profile, {recursive: true, force: true});
@@ -108,9 +122,11 @@ function launch(profile) {
   const origin = `http://127.0.0.1:${server.address().port}`;
   try {
     printSizes();
-    const loads = await firstBoardTimes(origin);
-    console.log(`Load to the first board drawn, cold cache: median ${median(loads).toFixed(0)} ms ` +
-                `of ${kLoads} (${loads.map((time) => time.toFixed(0)).join(', ')})`);
+    console.log(`Load to the first board drawn (the CPU slowed ${kSlowdown} times where slowed):`);
+    for (const [load, times] of Object.entries(await firstBoardTimes(origin))) {
+      console.log(`  ${`${load}${load === 'cold' ? ', slowed' : ''}:`.padEnd(15)} median ` +
+                  `${median(times).toFixed(0)} ms of ${kLoads} (${times.map((time) => time.toFixed(0)).join(', ')})`);
+    }
     const {moveTimes, tickTimes} = await moveAndTickTimes(origin);
     console.log(`A move at the standard speed (press and ${tickTimes.length / kMoves} ticks): ` +
                 `median ${median(moveTimes).toFixed(1)} ms of ${kMoves}`);

@@ -7,7 +7,8 @@ const http = require('node:http');
 const path = require('node:path');
 
 const kTypes = {'.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css',
-                '.wasm': 'application/wasm', '.png': 'image/png'};
+                '.wasm': 'application/wasm', '.png': 'image/png',
+                '.webmanifest': 'application/manifest+json'};
 
 // Resolves to the listening server; its files are read afresh for each request.
 function serve(folder) {

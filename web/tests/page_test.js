@@ -19,11 +19,13 @@ const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'vantoki-page-'));
 const visible = (page, id) => page.$eval(`#${id}`, (node) => !node.hidden && node.offsetParent !== null);
 const textOf = (page, id) => page.$eval(`#${id}`, (node) => node.value ?? node.textContent);
 
+const sleep = (milliseconds) => new Promise((resolve) => setTimeout(resolve, milliseconds));
+
 async function waitFor(page, check, what) {
   const end = Date.now() + 15000;
   while (Date.now() < end) {
     if (await check()) return;
-    await new Promise((resolve) => setTimeout(resolve, 20));
+    await sleep(20);
   }
   throw new Error(`timed out waiting for ${what}`);
 }
@@ -53,6 +55,29 @@ async function nameSave(page, commandId, name) {
   await page.type('.overlay .file-name', name);
   await page.keyboard.press('Enter');
 }
+
+// The page as a phone shows it: a touch screen of `width` × `height`; the page starts afresh.
+async function onTouchScreen(page, width, height) {
+  await page.setViewport({width, height, hasTouch: true, isMobile: true});
+  await page.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
+}
+
+// A point of a picture, in its own pixels, where it lies on the screen however it is scaled.
+async function onPicture(page, id, x, y) {
+  const [box, width] = await Promise.all([(await page.$(`#${id}`)).boundingBox(),
+                                          page.$eval(`#${id}`, (canvas) => canvas.width)]);
+  const scale = box.width / width;
+  return {x: box.x + x * scale, y: box.y + y * scale};
+}
+
+// The ids of the elements shown under `selector` (itself included) that lie partly outside the
+// screen the page was given.
+const outsideTheScreen = (page, selector) => page.evaluate((selector, screen) => {
+  const shown = [...document.querySelectorAll(`${selector}, ${selector} [id]`)].filter((node) => node.getClientRects().length > 0);
+  const out = (rect) => rect.left < -0.5 || rect.top < -0.5 || rect.right > screen.width + 0.5 ||
+                        rect.bottom > screen.height + 0.5;
+  return shown.filter((node) => out(node.getBoundingClientRect())).map((node) => node.id || node.className);
+}, selector, page.viewport());
 
 const downloadCount = (page) => page.evaluate(() => window.vantoki.page.downloads.length);
 
@@ -122,20 +147,90 @@ const tests = {
     }
   },
 
-  async 'at device pixel ratio 2 the board on screen is its picture enlarged pixel by pixel'(page) {
-    await page.setViewport({width: 900, height: 700, deviceScaleFactor: 2});
+  // The window twice its size, once by the screen's pixel ratio, once scaled to a larger screen.
+  async 'the board twice its size on screen is its picture enlarged pixel by pixel'(page) {
     await page.click('#Option1-6');
     const picture = await boardPixels(page);
-    const file = path.join(scratch, 'scaled.png');
-    await (await page.$('#MapPic')).screenshot({path: file});
-    const shown = await pngPixels(page, file);
-    assert.equal(shown.length, picture.length * 4);
-    const differing = shown.findIndex((value, index) => {
-      const [pixel, channel] = [Math.floor(index / 4), index % 4];
-      const [x, y] = [pixel % 1200, Math.floor(pixel / 1200)];
-      return value !== picture[((y >> 1) * 600 + (x >> 1)) * 4 + channel];
-    });
-    assert.equal(differing, -1, `the screen differs at device pixel ${Math.floor(differing / 4)}`);
+    for (const screen of [{width: 833, height: 613, deviceScaleFactor: 2}, {width: 1666, height: 1226}]) {
+      await page.setViewport(screen);
+      const file = path.join(scratch, 'scaled.png');
+      await (await page.$('#MapPic')).screenshot({path: file});
+      const shown = await pngPixels(page, file);
+      assert.equal(shown.length, picture.length * 4, JSON.stringify(screen));
+      const differing = shown.findIndex((value, index) => {
+        const [pixel, channel] = [Math.floor(index / 4), index % 4];
+        const [x, y] = [pixel % 1200, Math.floor(pixel / 1200)];
+        return value !== picture[((y >> 1) * 600 + (x >> 1)) * 4 + channel];
+      });
+      assert.equal(differing, -1, `${JSON.stringify(screen)}: differs at device pixel ${Math.floor(differing / 4)}`);
+    }
+  },
+
+  // Upright and turned, as a phone is held, and a narrow window; each as large as it fits.
+  async 'on a small screen the whole window is shown, scaled to fit, and follows a turn'(page) {
+    for (const [width, height] of [[360, 640], [640, 360], [700, 500], [320, 480]]) {
+      await onTouchScreen(page, width, height);
+      const where = `${width} × ${height}`;
+      const windowBox = () => page.$eval('#Form1', (node) => node.getBoundingClientRect().toJSON());
+      // The page hears of the new size at the browser's next frame.
+      await waitFor(page, async () => {
+        const box = await windowBox();
+        return Math.abs(box.width - width) < 1 || Math.abs(box.height - height) < 1;
+      }, `${where}: the window as large as fits`);
+      const window = await windowBox();
+      assert.deepEqual(await outsideTheScreen(page, '#Form1'), [], `${where}: controls outside the screen`);
+      assert.ok(Math.abs(window.width / window.height - 833 / 613) < 0.01, `${where}: proportions kept`);
+      assert.ok(Math.abs(window.left + window.right - width) < 1 && Math.abs(window.top + window.bottom - height) < 1,
+                `${where}: centred`);
+    }
+  },
+
+  async 'on a phone the dialogs fit the screen and answer taps'(page) {
+    await onTouchScreen(page, 360, 640);
+    await page.tap('#Command3');
+    for (const [opener, dialog, closer] of [['Command9', 'Form2', 'Form2-Command2'], ['Command7', 'frmAbout', 'frmAbout-Command1']]) {
+      await page.tap(`#${opener}`);
+      assert.ok(await visible(page, dialog), `${dialog} is shown`);
+      assert.deepEqual(await outsideTheScreen(page, `#${dialog}-overlay .dialog`), [], `${dialog}: outside the screen`);
+      await page.tap(`#${closer}`);
+      assert.equal(await visible(page, dialog), false, `${dialog} is closed`);
+    }
+  },
+
+  async 'on a touch screen a tap on a direction button moves once'(page) {
+    await onTouchScreen(page, 360, 640);
+    await page.tap('#Option1-0');
+    await page.select('#Combo1', '超速い');
+    const first = execFileSync(cli, ['solve', stageFile, '1']).toString().match(/: (\d)/)[1];
+    await page.tap(`#Picture4-${first}`);
+    await waitFor(page, async () => await textOf(page, 'Label5') === '001', 'the move');
+    await sleep(500);
+    assert.equal(await textOf(page, 'Label5'), '001', 'one tap, one move');
+  },
+
+  async 'a finger held on a direction button repeats, and stops when lifted, cancelled or slid off'(page) {
+    await onTouchScreen(page, 360, 640);
+    const touch = await page.createCDPSession();
+    const button = await page.$('#Picture4-2');
+    const box = await button.boundingBox();
+    const [x, y] = [box.x + box.width / 2, box.y + box.height / 2];
+    const stops = {
+      lifted: {type: 'touchEnd', touchPoints: []},
+      cancelled: {type: 'touchCancel', touchPoints: []},
+      'slid off': {type: 'touchMove', touchPoints: [{x, y: box.y + box.height + 30}]},
+    };
+    for (const [how, stop] of Object.entries(stops)) {
+      await page.tap('#Option1-0');
+      await page.select('#Combo1', '超速い');
+      await touch.send('Input.dispatchTouchEvent', {type: 'touchStart', touchPoints: [{x, y}]});
+      await waitFor(page, async () => Number(await textOf(page, 'Label5')) >= 3, `${how}: the third move`);
+      await touch.send('Input.dispatchTouchEvent', stop);
+      const stopped = Number(await textOf(page, 'Label5'));
+      await sleep(600);
+      // A move under way when the finger goes ends; none follows it.
+      assert.ok(Number(await textOf(page, 'Label5')) <= stopped + 1, `${how}: the robot walks on`);
+      if (how === 'slid off') await touch.send('Input.dispatchTouchEvent', stops.lifted);
+    }
   },
 
   async 'stage 1 played by the direction buttons clears and saves the shipped replay'(page) {
@@ -177,7 +272,7 @@ const tests = {
     assert.ok(await visible(page, 'Frame6'), 'the stop panel shows while a replay plays');
     await page.click('#Command8');
     await waitFor(page, async () => !(await visible(page, 'Frame6')), 'the replay to stop');
-    await new Promise((resolve) => setTimeout(resolve, 500));
+    await sleep(500);
     assert.ok(Number(await textOf(page, 'Label5')) < 15, 'the replay stopped before its end');
     assert.equal(await visible(page, 'Frame7'), false);
   },
@@ -236,6 +331,29 @@ const tests = {
     assert.equal(edited[0], original[0]);
   },
 
+  // The star for a tap on the palette, the ball for a finger held on it; painted on two cells of
+  // stage 1 the same two ways, on a phone's screen, where a picture's pixels are scaled down.
+  async 'in the editor a finger paints with the left tile, and held still first with the right'(page) {
+    await onTouchScreen(page, 360, 640);
+    const touch = await page.createCDPSession();
+    const hold = async (point) => {
+      await touch.send('Input.dispatchTouchEvent', {type: 'touchStart', touchPoints: [point]});
+      await sleep(800);
+      await touch.send('Input.dispatchTouchEvent', {type: 'touchEnd', touchPoints: []});
+    };
+    await page.tap('#Option1-0');
+    await page.tap('#Command3');
+    const tap = async (point) => page.touchscreen.tap(point.x, point.y);
+    await tap(await onPicture(page, 'Picture1', 180, 60));
+    await hold(await onPicture(page, 'Picture1', 20, 100));
+    await tap(await onPicture(page, 'MapPic', 2 * 40 + 20, 4 * 40 + 20));
+    await hold(await onPicture(page, 'MapPic', 2 * 40 + 20, 5 * 40 + 20));
+    const original = execFileSync(cli, ['check', stageFile]).toString().split('\n');
+    const edited = checkSaved(await saveAs(page, 'Command1', 'touched'));
+    assert.equal(edited[1], 'stage 1: players 1, bombs 1, stars 2, balls 1, arrow blocks 0, name はじめの一歩', edited[1]);
+    assert.deepEqual(edited.slice(2), original.slice(2));
+  },
+
   async 'leaving the page with unsaved edits has the browser ask first, and a save settles them'(page) {
     const questions = [];
     page.on('dialog', async (dialog) => {
@@ -244,7 +362,7 @@ const tests = {
     });
     const leave = async () => {
       await page.evaluate(() => location.reload());
-      await new Promise((resolve) => setTimeout(resolve, 500));
+      await sleep(500);
     };
     await page.click('#Command3');
     await page.click('#Text2', {clickCount: 3});
@@ -360,6 +478,80 @@ const tests = {
     assert.equal(await visible(page, 'frmAbout'), false);
   },
 
+  // On a server of its own, which goes away after the first visit.
+  async 'after one visit the page opens and plays with no network, with its help page and hints'(page) {
+    const server = await serve(pageFolder);
+    const origin = `http://127.0.0.1:${server.address().port}`;
+    await page.goto(`${origin}/`);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    server.closeAllConnections();
+    await new Promise((resolve) => server.close(resolve));
+    await page.reload();
+    await page.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
+    const png = path.join(scratch, 'offline.png');
+    execFileSync(cli, ['render', stageFile, '1', png]);
+    assert.deepEqual(await boardPixels(page), await pngPixels(page, png), 'stage 1 is drawn');
+    const first = execFileSync(cli, ['solve', stageFile, '1']).toString().match(/: (\d)/)[1];
+    await page.click(`#Picture4-${first}`);
+    await waitFor(page, async () => await textOf(page, 'Label5') === '001', 'the move');
+    await page.keyboard.press('h');
+    assert.match(await answerMessage(page), /^次の一手：/);
+    const help = await page.browserContext().newPage();
+    await help.goto(`${origin}/help.html`);
+    assert.match(await help.title(), /Vantoki/);
+    await help.close();
+    const advanced = path.join(sources, 'stagedata', 'vantoki_advanced.vkst');
+    await page.goto(`${origin}/?stages=stagedata/vantoki_advanced.vkst`);
+    await page.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
+    assert.equal(`data set: ${await textOf(page, 'Text2')}`, execFileSync(cli, ['check', advanced]).toString().split('\n')[0]);
+  },
+
+  // A copy of the page, served, then changed as a new build changes it: another style sheet and
+  // another name in the service worker.
+  async 'a new build of the page is taken up on the next visit, and the older one is let go'(page) {
+    const folder = fs.mkdtempSync(path.join(scratch, 'build-'));
+    fs.cpSync(pageFolder, folder, {recursive: true});
+    const server = await serve(folder);
+    try {
+      const origin = `http://127.0.0.1:${server.address().port}`;
+      await page.goto(`${origin}/`);
+      await page.evaluate(() => navigator.serviceWorker.ready);
+      const worker = path.join(folder, 'service_worker.js');
+      const [oldCache] = fs.readFileSync(worker).toString().match(/vantoki-[0-9a-f]+/);
+      fs.writeFileSync(worker, fs.readFileSync(worker).toString().replace(oldCache, 'vantoki-newer'));
+      fs.appendFileSync(path.join(folder, 'vantoki.css'), '#Label4 { color: rgb(1, 2, 3); }\n');
+      const labelColour = () => page.$eval('#Label4', (label) => getComputedStyle(label).color);
+      await page.reload();
+      await page.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
+      await page.waitForFunction(async () => (await caches.keys()).join() === 'vantoki-newer');
+      await page.reload();
+      await page.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
+      assert.equal(await labelColour(), 'rgb(1, 2, 3)');
+    } finally {
+      server.closeAllConnections();
+      server.close();
+    }
+  },
+
+  async 'the page is installable: its manifest names the game in Japanese, with its icon at 192 and 512 pixels'(page, origin) {
+    const browser = await page.createCDPSession();
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    // Each test's own browser context is a private one, which the browser never installs from.
+    const {installabilityErrors} = await browser.send('Page.getInstallabilityErrors');
+    assert.deepEqual(installabilityErrors.map((error) => error.errorId).filter((id) => id !== 'in-incognito'), []);
+    const {errors, data} = await browser.send('Page.getAppManifest');
+    assert.deepEqual(errors, []);
+    const manifest = JSON.parse(data);
+    assert.deepEqual([manifest.name, manifest.short_name, manifest.display], ['ヴァントキ', 'ヴァントキ', 'standalone']);
+    assert.deepEqual(manifest.icons.map((icon) => icon.sizes), ['192x192', '512x512']);
+    for (const icon of manifest.icons) {
+      const file = path.join(scratch, icon.src);
+      fs.writeFileSync(file, Buffer.from(await (await fetch(`${origin}/${icon.src}`)).arrayBuffer()));
+      const size = Number(icon.sizes.split('x')[0]);
+      assert.equal((await pngPixels(page, file)).length, size * size * 4, icon.src);
+    }
+  },
+
   async 'H shows the hint of the shortest solution, and the page answers clicks during the search'(page, origin) {
     // Stage 7 of the advanced set: its search takes seconds, and its shortest solution is shipped.
     const advanced = path.join(sources, 'stagedata', 'vantoki_advanced.vkst');
@@ -391,7 +583,7 @@ const tests = {
     // The first move takes 2 s; a key still held would start the next one as it ends.
     await waitFor(page, async () => await textOf(page, 'Label5') === '001', 'the first move');
     const after = await boardPixels(page);
-    await new Promise((resolve) => setTimeout(resolve, 300));
+    await sleep(300);
     assert.deepEqual(await boardPixels(page), after, 'the robot walks on');
     assert.ok(await visible(page, 'frmAbout'));
   },
