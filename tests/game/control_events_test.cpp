@@ -1,14 +1,13 @@
 // The controls' events as every shell hands them to the game, by object name: what a click runs,
 // what each mouse button does on a picture, what a name box renames, which keys the game uses up
-// and which go on to the focused control, and what edit mode shows.
+// and which go on to the focused control. What edit mode shows is the window test's, through the
+// real widgets.
 #include "game/control_events.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "board_fixture.h"
@@ -144,34 +143,6 @@ TEST(ControlEventsKeyTest, KeysAreUsedUpOrGoOnToTheFocusedControl) {
     EXPECT_EQ(game.play().currentTurn(), 0);
     EXPECT_TRUE(platform.messages.empty());
   }
-}
-
-TEST(ControlEventsEditModeTest, EditorTakesThePlayPanelsPlaceAndUnlocksTheNames) {
-  using enum ControlChange::What;
-  using Faces = std::map<std::pair<std::string_view, ControlChange::What>, std::string>;
-  // What a shell shows once it made the changes: a caption, or whether a control is shown or
-  // locked.
-  const auto shownAfter = [](bool editing) {
-    Faces shown;
-    for (const ControlChange& change : editModeChanges(editing)) {
-      shown[{change.name, change.what}] = change.what == Caption ? std::string(change.caption)
-                                          : change.on            ? "yes"
-                                                                 : "no";
-    }
-    return shown;
-  };
-  EXPECT_EQ(shownAfter(true), (Faces{{{"Command3", Caption}, "ゲームプレイ"},
-                                     {{"Frame5", Shown}, "yes"},
-                                     {{"Frame4", Shown}, "no"},
-                                     {{"Command9", Shown}, "yes"},
-                                     {{"Text1", Locked}, "no"},
-                                     {{"Text2", Locked}, "no"}}));
-  EXPECT_EQ(shownAfter(false), (Faces{{{"Command3", Caption}, "ステージエディット"},
-                                      {{"Frame5", Shown}, "no"},
-                                      {{"Frame4", Shown}, "yes"},
-                                      {{"Command9", Shown}, "no"},
-                                      {{"Text1", Locked}, "yes"},
-                                      {{"Text2", Locked}, "yes"}}));
 }
 
 }  // namespace
