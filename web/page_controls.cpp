@@ -1,18 +1,14 @@
 #include "page_controls.h"
 
+#include <cstdio>
 #include <span>
 #include <utility>
 
 #include "layout/command_table.h"
 #include "layout/layout_table.h"
-#include "view/game_speed.h"
 
 namespace vantoki {
 namespace {
-
-constexpr std::string_view kMainWindow = "Form1";
-constexpr std::string_view kStageOperations = "Form2";
-constexpr std::string_view kAboutBox = "frmAbout";
 
 // The kinds as the page names them.
 std::string kindName(ControlKind kind) {
@@ -21,6 +17,8 @@ std::string kindName(ControlKind kind) {
       return "window";
     case ControlKind::Frame:
       return "frame";
+    case ControlKind::Panel:
+      return "panel";
     case ControlKind::Label:
       return "label";
     case ControlKind::Link:
@@ -30,10 +28,14 @@ std::string kindName(ControlKind kind) {
     case ControlKind::StageOption:
       return "option";
     case ControlKind::NameBox:
+    case ControlKind::TextBox:
       return "text";
     case ControlKind::Picture:
       return "picture";
+    case ControlKind::Icon:
+      return "icon";
     case ControlKind::List:
+    case ControlKind::ListBox:
       return "list";
     case ControlKind::Radio:
       return "radio";
@@ -41,11 +43,36 @@ std::string kindName(ControlKind kind) {
   return "label";
 }
 
+std::string cssColor(const std::optional<std::uint32_t>& color) {
+  if (!color) {
+    return {};
+  }
+  char css[8];
+  std::snprintf(css, sizeof css, "#%06x", static_cast<unsigned>(*color));
+  return css;
+}
+
+std::string alignName(TextAlign align) {
+  switch (align) {
+    case TextAlign::Centre:
+      return "center";
+    case TextAlign::Right:
+      return "right";
+    case TextAlign::Left:
+      break;
+  }
+  return "left";
+}
+
+bool isMainWindow(std::string_view window) {
+  return window == mainWindowLayout().front().name;
+}
+
 }  // namespace
 
 std::string elementId(std::string_view window, std::string_view objectName) {
   std::string id =
-      window == kMainWindow || objectName == window ? std::string() : std::string(window) + "-";
+      isMainWindow(window) || objectName == window ? std::string() : std::string(window) + "-";
   for (const char c : objectName) {
     if (c == '(') {
       id += '-';
@@ -56,36 +83,39 @@ std::string elementId(std::string_view window, std::string_view objectName) {
   return id;
 }
 
-std::vector<PageControl> pageControls(std::string_view window) {
-  const std::span<const ControlPlace> layout =
-      window == kMainWindow        ? mainWindowLayout()
-      : window == kStageOperations ? stageOperationsLayout()
-      : window == kAboutBox        ? aboutBoxLayout()
-                                   : std::span<const ControlPlace>();
-  std::vector<PageControl> controls;
-  for (const ControlPlace& place : layout) {
-    PageControl control{elementId(window, place.name),
-                        place.parent.empty() ? std::string() : elementId(window, place.parent),
-                        place.left,
-                        place.top,
-                        place.width,
-                        place.height,
-                        kindName(place.kind),
-                        std::string(place.caption),
-                        {},
-                        place.hiddenAtStart};
-    if (window == kMainWindow) {
-      if (const Command* command = commandOf(place.name)) {
-        control.tooltip = keyTooltip(*command);
-        control.repeatsWhileHeld = command->action == CommandAction::PressDirection;
-      }
-      if (place.kind == ControlKind::List) {
-        // The speeds, one a line.
-        for (const std::string_view speed : kGameSpeedNames) {
-          control.caption += std::string(speed) + "\n";
-        }
-      }
+std::string_view controlOfElement(std::string_view window, std::string_view id) {
+  for (const ControlPlace& place : layoutOf(window)) {
+    if (elementId(window, place.name) == id) {
+      return place.name;
     }
+  }
+  return {};
+}
+
+std::vector<PageControl> pageControls(std::string_view window) {
+  std::vector<PageControl> controls;
+  for (const ControlPlace& place : layoutOf(window)) {
+    PageControl control;
+    control.id = elementId(window, place.name);
+    control.parentId = place.parent.empty() ? std::string() : elementId(window, place.parent);
+    control.left = place.left;
+    control.top = place.top;
+    control.width = place.width;
+    control.height = place.height;
+    control.kind = kindName(place.kind);
+    control.caption = place.caption;
+    control.tooltip = place.tooltip;
+    control.hidden = place.hiddenAtStart;
+    if (const Command* command = isMainWindow(window) ? commandOf(place.name) : nullptr) {
+      control.tooltip = keyTooltip(*command);
+      control.repeatsWhileHeld = command->action == CommandAction::PressDirection;
+    }
+    control.textColor = cssColor(place.style.textColor);
+    control.groundColor = cssColor(place.style.groundColor);
+    control.align = alignName(place.style.align);
+    control.pointSize = place.style.pointSize;
+    control.bold = place.style.bold;
+    control.wraps = place.style.wraps;
     controls.push_back(std::move(control));
   }
   return controls;

@@ -1,7 +1,8 @@
 // The page's bindings: what the page script may call. It hands over the pictures it decoded, then
 // forwards its events to the shell, and lists folders for its open dialog as the window's file
-// dialog does; it learns which folder to keep in the browser's storage. Everything else comes back
-// to it through the page elements and the platform.
+// dialog does; it learns the facts of the game it needs (the main window's name, the tick, which
+// folders to keep in the browser's storage and to put picked files in). Everything else comes back
+// to it through the page's elements and the platform.
 #include <emscripten/bind.h>
 #include <emscripten/emscripten.h>
 #include <emscripten/val.h>
@@ -12,6 +13,8 @@
 #include <vector>
 
 #include "dialogs/folder_listing.h"
+#include "game/game.h"
+#include "layout/layout_table.h"
 #include "page_controls.h"
 #include "view/image24.h"
 #include "view/picture_strips.h"
@@ -65,6 +68,18 @@ std::string playerFolderOfPage() {
   return kPlayerFolder;
 }
 
+std::string pickedFolderOfPage() {
+  return kPickedFolder;
+}
+
+std::string mainWindowName() {
+  return std::string(mainWindowLayout().front().name);
+}
+
+int tickMilliseconds() {
+  return kTickMilliseconds;
+}
+
 }  // namespace
 }  // namespace vantoki
 
@@ -91,7 +106,13 @@ EMSCRIPTEN_BINDINGS(vantoki_page) {
       .field("caption", &PageControl::caption)
       .field("tooltip", &PageControl::tooltip)
       .field("hidden", &PageControl::hidden)
-      .field("repeatsWhileHeld", &PageControl::repeatsWhileHeld);
+      .field("repeatsWhileHeld", &PageControl::repeatsWhileHeld)
+      .field("textColor", &PageControl::textColor)
+      .field("groundColor", &PageControl::groundColor)
+      .field("align", &PageControl::align)
+      .field("pointSize", &PageControl::pointSize)
+      .field("bold", &PageControl::bold)
+      .field("wraps", &PageControl::wraps);
   register_vector<PageControl>("PageControls");
   function("pageControls", &vantoki::pageControlsOf);
 
@@ -102,6 +123,9 @@ EMSCRIPTEN_BINDINGS(vantoki_page) {
   register_vector<FolderEntry>("FolderEntries");
   function("listFolder", &vantoki::folderEntriesOf);
   function("playerFolder", &vantoki::playerFolderOfPage);
+  function("pickedFolder", &vantoki::pickedFolderOfPage);
+  function("mainWindow", &vantoki::mainWindowName);
+  function("tickMilliseconds", &vantoki::tickMilliseconds);
 
   class_<WebShell>("WebShell")
       .constructor(&vantoki::makeShell)
@@ -110,11 +134,11 @@ EMSCRIPTEN_BINDINGS(vantoki_page) {
                   return reinterpret_cast<std::uintptr_t>(&shell);
                 }))
       .function("click", &WebShell::click)
-      .function("selectSpeed", &WebShell::selectSpeed)
       .function("pressPicture", &WebShell::pressPicture)
       .function("dragOnPicture", &WebShell::dragOnPicture)
       .function("releasePicture", &WebShell::releasePicture)
-      .function("editName", &WebShell::editName)
+      .function("editText", &WebShell::editText)
+      .function("chooseItem", &WebShell::chooseItem)
       .function("keyDown", &WebShell::keyDown)
       .function("keyUp", &WebShell::keyUp)
       .function("keyboardLost", &WebShell::keyboardLost)

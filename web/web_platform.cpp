@@ -15,46 +15,54 @@
 #include "commands/file_commands.h"
 #include "commands/replay_save_command.h"
 #include "commands/stage_data_commands.h"
+#include "dialogs/about_box_controller.h"
 #include "dialogs/about_links.h"
-#include "dialogs/stage_operations_model.h"
+#include "dialogs/file_chooser_texts.h"
+#include "dialogs/message_box_choices.h"
+#include "dialogs/stage_operations_controller.h"
 #include "io/file_name_check.h"
-#include "layout/layout_table.h"
+#include "page_changes.h"
 #include "page_controls.h"
-#include "page_elements.h"
+#include "platform/messages.h"
 
 namespace vantoki {
 namespace {
 
 constexpr const char* kDataFolder = "/vantoki";
-// Where the page script puts a file the player picks on the computer.
-constexpr const char* kPickedFolder = "/picked";
 
 // clang-format off: the bodies are JavaScript.
 // The page's dialogs answer with a promise; the WebAssembly stack waits for it. Texts come back
 // as strings the page allocated with malloc, owned here.
-// `buttons` and the answer are MessageButtons and MessageAnswer as numbers.
-EM_ASYNC_JS(int, pageShowMessage, (const char* text, const char* title, int buttons), {
-  return await Module.page.showMessage(UTF8ToString(text), UTF8ToString(title), buttons);
+// The buttons come as their captions, one a line, and the answer is the place of the one pressed.
+EM_ASYNC_JS(int, pageShowMessage, (const char* text, const char* title, const char* buttons), {
+  return await Module.page.showMessage(UTF8ToString(text), UTF8ToString(title),
+                                       UTF8ToString(buttons));
 });
 
-EM_JS(void, pageShowMessageUnawaited, (const char* text, const char* title, int buttons),
-      { Module.page.showMessage(UTF8ToString(text), UTF8ToString(title), buttons); });
+EM_JS(void, pageShowMessageUnawaited, (const char* text, const char* title, const char* buttons),
+      { Module.page.showMessage(UTF8ToString(text), UTF8ToString(title), UTF8ToString(buttons)); });
 
-// The places come as lines of a name, a tab and a folder.
+// The places come as lines of a name, a tab and a folder; the captions of the buttons that open,
+// take a file from the computer and cancel as lines too.
 EM_ASYNC_JS(char*, pageChooseFileToOpen,
-            (const char* description, const char* pattern, const char* folder, const char* places),
+            (const char* title, const char* description, const char* pattern, const char* folder,
+             const char* places, const char* buttons),
             {
               const path = await Module.page.chooseFileToOpen(
-                  UTF8ToString(description), UTF8ToString(pattern), UTF8ToString(folder),
-                  UTF8ToString(places));
+                  UTF8ToString(title), UTF8ToString(description), UTF8ToString(pattern),
+                  UTF8ToString(folder), UTF8ToString(places), UTF8ToString(buttons));
               return path == null ? 0 : Module.page.allocateText(path);
             });
 
-EM_ASYNC_JS(char*, pageChooseFileToSave, (const char* description, const char* pattern), {
-  const name = await Module.page.chooseFileToSave(UTF8ToString(description), UTF8ToString(pattern));
-  return name == null ? 0 : Module.page.allocateText(name);
-});
+// The captions of the buttons that save and cancel, one a line.
+EM_ASYNC_JS(char*, pageChooseFileToSave,
+            (const char* title, const char* description, const char* buttons), {
+              const name = await Module.page.chooseFileToSave(
+                  UTF8ToString(title), UTF8ToString(description), UTF8ToString(buttons));
+              return name == null ? 0 : Module.page.allocateText(name);
+            });
 
+// The id of the element clicked, or an empty text when the dialog's own close control was.
 EM_ASYNC_JS(char*, pageNextDialogEvent, (const char* window), {
   return Module.page.allocateText(await Module.page.nextDialogEvent(UTF8ToString(window)));
 });
@@ -99,6 +107,22 @@ std::string readWholeFile(const std::filesystem::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+std::string lines(std::initializer_list<std::string_view> texts) {
+  std::string joined;
+  for (const std::string_view text : texts) {
+    joined.append(text).append("\n");
+  }
+  return joined;
+}
+
+std::string captionLines(const std::vector<MessageChoice>& choices) {
+  std::string joined;
+  for (const MessageChoice& choice : choices) {
+    joined.append(choice.caption).append("\n");
+  }
+  return joined;
+}
+
 std::string placeLines(const std::vector<FolderPlace>& places) {
   std::string lines;
   for (const FolderPlace& place : places) {
@@ -130,26 +154,32 @@ WebPlatform::WebPlatform(const Image24& miniStrip) : miniStrip_(miniStrip) {
 
 MessageAnswer WebPlatform::showMessage(const std::string& text, const std::string& title,
                                        MessageButtons buttons) {
+  const std::vector<MessageChoice> choices = messageChoices(buttons);
+  const std::string captions = captionLines(choices);
   if (stackWaits_) {
     // Only a tick under a dialog gets here. Its stack cannot wait a second time while the first
     // wait holds it, so the message shows on top without a wait: an OK has only one answer, and
     // a question takes the answer that changes nothing.
-    pageShowMessageUnawaited(text.c_str(), title.c_str(), static_cast<int>(buttons));
-    return buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel
-           : buttons == MessageButtons::YesNo     ? MessageAnswer::No
-                                                  : MessageAnswer::Ok;
+    pageShowMessageUnawaited(text.c_str(), title.c_str(), captions.c_str());
+    return answerWhenClosed(buttons);
   }
   const DialogScope scope(*this);
-  return static_cast<MessageAnswer>(awaitPage(
-      [&] { return pageShowMessage(text.c_str(), title.c_str(), static_cast<int>(buttons)); }));
+  const int pressed =
+      awaitPage([&] { return pageShowMessage(text.c_str(), title.c_str(), captions.c_str()); });
+  return pressed >= 0 && pressed < static_cast<int>(choices.size()) ? choices[pressed].answer
+                                                                    : answerWhenClosed(buttons);
 }
 
 std::optional<std::filesystem::path> WebPlatform::chooseFileToOpen(const FileFilter& filter,
                                                                    const DialogFolders& folders) {
   const DialogScope scope(*this);
+  const std::string buttons =
+      lines({chooseCaption(FileChooserPurpose::Open), kPickFromComputerCaption, cancelCaption()});
   const std::optional<std::string> path = takeText(awaitPage([&] {
-    return pageChooseFileToOpen(filter.description.c_str(), filter.pattern.c_str(),
-                                folders.initial.c_str(), placeLines(folders.places).c_str());
+    return pageChooseFileToOpen(std::string(chooserTitle(FileChooserPurpose::Open)).c_str(),
+                                filter.description.c_str(), filter.pattern.c_str(),
+                                folders.initial.c_str(), placeLines(folders.places).c_str(),
+                                buttons.c_str());
   }));
   if (!path) {
     return std::nullopt;
@@ -160,8 +190,11 @@ std::optional<std::filesystem::path> WebPlatform::chooseFileToOpen(const FileFil
 std::optional<std::filesystem::path> WebPlatform::chooseFileToSave(const FileFilter& filter,
                                                                    const DialogFolders& folders) {
   const DialogScope scope(*this);
-  const std::optional<std::string> name = takeText(awaitPage(
-      [&] { return pageChooseFileToSave(filter.description.c_str(), filter.pattern.c_str()); }));
+  const std::string buttons = lines({chooseCaption(FileChooserPurpose::Save), cancelCaption()});
+  const std::optional<std::string> name = takeText(awaitPage([&] {
+    return pageChooseFileToSave(std::string(chooserTitle(FileChooserPurpose::Save)).c_str(),
+                                filter.description.c_str(), buttons.c_str());
+  }));
   if (!name) {
     return std::nullopt;
   }
@@ -180,68 +213,35 @@ std::optional<std::filesystem::path> WebPlatform::chooseFileToSave(const FileFil
   return path;
 }
 
-void WebPlatform::showAboutBox() {
+void WebPlatform::runDialog(DialogController& controller) {
   const DialogScope scope(*this);
-  pageOpenDialog("frmAbout");
-  for (;;) {
-    const std::string event =
-        takeText(awaitPage([] { return pageNextDialogEvent("frmAbout"); })).value_or("");
-    if (event == elementId("frmAbout", "Command2")) {
-      // The help page lies beside the page on the server, not in the program's files.
-      openInBrowser(*this, std::string(kHelpPageFileName), std::string(kHelpPageFileName));
-    } else if (event == elementId("frmAbout", "Label3")) {
-      openMakerWebPage(*this);
-    } else if (event == elementId("frmAbout", "Label5")) {
-      writeMailToMaker(*this);
-    } else {
+  const std::string window(controller.layout().front().name);
+  pageOpenDialog(window.c_str());
+  controller.screen().setListener(
+      [&window](const ControlChange& change) { applyPageChange(window, change); });
+  controller.opened();
+  while (!controller.closed()) {
+    const std::string id =
+        takeText(awaitPage([&] { return pageNextDialogEvent(window.c_str()); })).value_or("");
+    if (id.empty()) {
       break;
     }
+    controller.click(controlOfElement(window, id));
   }
-  pageCloseDialog("frmAbout");
+  controller.screen().setListener(nullptr);
+  pageCloseDialog(window.c_str());
+}
+
+void WebPlatform::showAboutBox() {
+  // The help page lies beside the page on the server, not in the program's files.
+  AboutBoxController about(*this, {std::nullopt, std::string(kHelpPageFileName)});
+  runDialog(about);
 }
 
 std::optional<StageOperationChoice> WebPlatform::chooseStageOperation(const StageSet& stageSet) {
-  const DialogScope scope(*this);
-  StageOperationsModel model(stageSet, *this, miniStrip_);
-  pageOpenDialog("Form2");
-  std::optional<StageOperationChoice> chosen;
-  for (;;) {
-    const std::string event =
-        takeText(awaitPage([] { return pageNextDialogEvent("Form2"); })).value_or("");
-    if (event == elementId("Form2", "Command1")) {
-      chosen = model.execute();
-      if (chosen) {
-        break;
-      }
-      continue;
-    }
-    bool handled = false;
-    for (int option = 0; option < kTargetOptionCount && !handled; ++option) {
-      if (event != elementId("Form2", arrayName("Option1", option))) {
-        continue;
-      }
-      handled = true;
-      if (const std::optional<int> side = model.chooseTarget(option)) {
-        for (int stage = 0; stage < kStageCount; ++stage) {
-          const int each = *side * kStageCount + stage;
-          setElementChecked(elementId("Form2", arrayName("Option1", each)), each == option);
-        }
-        setElementText(elementId("Form2", arrayName("Text1", *side)), model.targetName(*side));
-        showPicture(elementId("Form2", arrayName("Picture1", *side)), model.targetPreview(*side));
-      }
-    }
-    for (const OperationOption& option : kOperationOptions) {
-      if (event == elementId("Form2", option.name)) {
-        handled = true;
-        model.chooseOperation(option.operation);
-      }
-    }
-    if (!handled) {
-      break;
-    }
-  }
-  pageCloseDialog("Form2");
-  return chosen;
+  StageOperationsController operations(stageSet, *this, miniStrip_);
+  runDialog(operations);
+  return operations.chosen();
 }
 
 bool WebPlatform::leftMouseButtonDown() {

@@ -22,12 +22,15 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "screen/dialog_controller.h"
 #include "view/image24.h"
 
 namespace vantoki {
 
-// The player's folder, which the page script fills from the browser's storage.
+// The player's folder, which the page script fills from the browser's storage, and the folder it
+// puts a file in that the player picks on the computer.
 inline constexpr const char* kPlayerFolder = "/player";
+inline constexpr const char* kPickedFolder = "/picked";
 
 class WebPlatform : public Platform {
  public:
@@ -64,6 +67,10 @@ class WebPlatform : public Platform {
   void onKeyboardTaken(std::function<void()> taken) { keyboardTaken_ = std::move(taken); }
 
  private:
+  // A dialog of the game's own (the About box, stage operations) as a page dialog built from its
+  // controller's layout table, until the controller closes it or the player does.
+  void runDialog(DialogController& controller);
+
   // Counts the page dialogs open while one is waited for.
   class DialogScope {
    public:

@@ -1,41 +1,41 @@
-// The page's shell around the game model: what the page's events do to the game (one call each,
-// as the window's handlers make them), and what the game's changes show in the page's elements.
-// The page script only turns browser events into these calls and draws what it is told; no rule
-// of the game and no file format is known to it.
+// The page's shell around the game model: it hands the page's events to the game by the object
+// names of the controls (game/control_events.h) and applies every change the game publishes to
+// the page's elements (page_changes.h). The page script only turns browser events into these
+// calls and draws what it is told; no rule of the game, no file format and no control of the
+// window is known to it.
 #pragma once
 
 #include <string>
 
+#include "game/control_events.h"
 #include "game/game.h"
-#include "layout/command_table.h"
 #include "view/image24.h"
 #include "view/picture_strips.h"
 #include "web_platform.h"
 
 namespace vantoki {
 
-class WebShell : private GameView {
+class WebShell {
  public:
   explicit WebShell(PictureStrips strips);
   WebShell(const WebShell&) = delete;
   WebShell& operator=(const WebShell&) = delete;
 
   // The window's start-up, and a stage data file to open on, from the program's files; an empty
-  // path opens on the initial stage set.
+  // path opens on the shipped stage set.
   void start(const std::string& stageFile);
   // One tick of the 50 ms timer, after the calls handed over since the last one.
   void tick();
 
-  // A click on a command button or a stage option, by element id.
+  // The events of the main window's controls, by element id. A press names the browser's button
+  // (0 the main one, 1 the middle, 2 the other), a drag the browser's buttons held; positions are
+  // in the picture's own pixels.
   void click(const std::string& id);
-  void selectSpeed(int speedIndex);
-  // A press, a move with `buttons` held and a release on a picture (the board, the palette, a
-  // direction button), in the picture's pixels. Buttons count as the game counts them.
-  void pressPicture(const std::string& id, int button, double x, double y);
-  void dragOnPicture(const std::string& id, int buttons, double x, double y);
+  void pressPicture(const std::string& id, int browserButton, double x, double y);
+  void dragOnPicture(const std::string& id, int browserButtons, double x, double y);
   void releasePicture(const std::string& id);
-  // The whole text of a name box after an edit.
-  void editName(const std::string& id, const std::string& text);
+  void editText(const std::string& id, const std::string& text);
+  void chooseItem(const std::string& id, int index);
   // A key in the portable text of the command table ("Left", "Ctrl+Z"). Returns whether the key
   // is the game's; one that is not goes on to the element with the focus.
   bool keyDown(const std::string& key, bool autoRepeat, bool inNameBox);
@@ -49,18 +49,13 @@ class WebShell : private GameView {
   const Game& game() const { return game_; }
 
  private:
-  void boardPictureChanged() override;
-  void turnLabelsChanged() override;
-  void stageClearChanged() override;
-  void stageChanged() override;
-  void editorTilesChanged() override;
-  void editModeChanged() override;
-  void replayRunningChanged() override;
+  std::string_view controlOf(const std::string& id) const;
 
   PictureStrips strips_;
   Image24 miniStrip_;  // the stage operations previews' sprites
   WebPlatform platform_;
   Game game_;
+  GameEvents events_{game_};
 };
 
 }  // namespace vantoki

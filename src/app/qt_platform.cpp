@@ -11,11 +11,13 @@
 #include <system_error>
 
 #include "commands/game_folders.h"
-#include "dialogs/about_box.h"
+#include "dialogs/about_box_controller.h"
+#include "dialogs/about_links.h"
 #include "dialogs/file_chooser_dialog.h"
-#include "dialogs/stage_operations_dialog.h"
+#include "dialogs/stage_operations_controller.h"
 #include "dialogs/stage_preview.h"
 #include "view/strip_loader.h"
+#include "widgets/dialog_window.h"
 #include "widgets/message_dialog.h"
 
 namespace vantoki {
@@ -25,6 +27,12 @@ constexpr int kOpenerStartMilliseconds = 2000;
 constexpr int kOpenerAnswerMilliseconds = 1500;
 
 }  // namespace
+
+std::string fileAddress(const std::filesystem::path& file) {
+  return QUrl::fromLocalFile(QString::fromStdString(file.string()))
+      .toString(QUrl::FullyEncoded)
+      .toStdString();
+}
 
 QtPlatform::QtPlatform(QWidget* owner) : owner_(owner) {}
 
@@ -44,14 +52,18 @@ std::optional<std::filesystem::path> QtPlatform::chooseFileToSave(const FileFilt
 }
 
 void QtPlatform::showAboutBox() {
-  AboutBox(*this, owner_).exec();
+  const std::filesystem::path page = helpPagePath(dataFolder());
+  AboutBoxController about(*this, {page, fileAddress(page)});
+  runDialog(about, owner_);
 }
 
 std::optional<StageOperationChoice> QtPlatform::chooseStageOperation(const StageSet& stageSet) {
   if (!miniSpriteStrip_) {
     miniSpriteStrip_ = loadScaledSpriteStrip(kMiniCellPixels);
   }
-  return runStageOperationsDialog(stageSet, *this, *miniSpriteStrip_, owner_);
+  StageOperationsController operations(stageSet, *this, *miniSpriteStrip_);
+  runDialog(operations, owner_);
+  return operations.chosen();
 }
 
 bool QtPlatform::modalDialogOpen() {

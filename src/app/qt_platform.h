@@ -11,6 +11,10 @@
 
 namespace vantoki {
 
+// The file: address of a file as the desktop reads it: every character of its path that an
+// address may not carry as it is is percent-encoded.
+std::string fileAddress(const std::filesystem::path& file);
+
 class QtPlatform : public Platform {
  public:
   // Dialogs are modal to `owner`.

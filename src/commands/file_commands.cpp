@@ -5,6 +5,7 @@
 
 #include "commands/dialog_folders.h"
 #include "io/atomic_write.h"
+#include "platform/messages.h"
 
 namespace vantoki {
 namespace {
@@ -13,9 +14,8 @@ namespace {
 // player's words.
 void reportFailure(Platform& platform, const std::filesystem::path& path, const char* what,
                    const FileError& error) {
-  platform.showMessage(
-      "原因不明のエラーで、" + platform.shownPath(path) + what + "\r\n" + error.cause, "エラー",
-      MessageButtons::Ok);
+  reportError(platform,
+              "原因不明のエラーで、" + platform.shownPath(path) + what + "\r\n" + error.cause);
 }
 
 }  // namespace
@@ -46,8 +46,7 @@ bool saveThroughDialog(
       reportSaveFailure(platform, path, *refused);
       return false;
     }
-    if (platform.showMessage("同名のファイルが存在します。上書きしますか？", "確認",
-                             MessageButtons::YesNo) != MessageAnswer::Yes) {
+    if (!confirm(platform, "同名のファイルが存在します。上書きしますか？")) {
       return false;
     }
   }
@@ -63,7 +62,7 @@ bool saveThroughDialog(
     reportSaveFailure(platform, path, *error);
     return false;
   }
-  platform.showMessage("データセーブが完了しました", "メッセージ", MessageButtons::Ok);
+  tellDone(platform, "データセーブが完了しました");
   return true;
 }
 

@@ -4,6 +4,7 @@
 #include "commands/replay_save_command.h"
 #include "io/cp932.h"
 #include "io/replay_file.h"
+#include "platform/messages.h"
 
 namespace vantoki {
 
@@ -34,9 +35,8 @@ void ReplayPlaybackCommand::startFrom(const std::filesystem::path& path,
   // another (or as "?") reads back from the replay as that other character.
   if ((!writtenAlike(replay.value().stageName, stageName) ||
        !writtenAlike(replay.value().dataSetName, dataSetName)) &&
-      platform_.showMessage(
-          "リプレイデータと現在のステージが一致しませんが、強制的に再生しますか？", "確認",
-          MessageButtons::YesNo) != MessageAnswer::Yes) {
+      !confirm(platform_,
+               "リプレイデータと現在のステージが一致しませんが、強制的に再生しますか？")) {
     return;
   }
   MoveLog moves{};
@@ -48,10 +48,9 @@ void ReplayPlaybackCommand::startFrom(const std::filesystem::path& path,
   play_.restartForReplay(stage, moves);
   playback_.emplace();
   setRunning(true);
-  platform_.showMessage(
-      "リプレイデータを読み込みました。ＯＫで再生します。\r\n"
-      "停止する場合は画面右のデッカイボタンを押してください。",
-      "メッセージ", MessageButtons::Ok);
+  tellDone(platform_,
+           "リプレイデータを読み込みました。ＯＫで再生します。\r\n"
+           "停止する場合は画面右のデッカイボタンを押してください。");
   issueNextMove();
 }
 

@@ -4,6 +4,7 @@
 
 #include "commands/file_commands.h"
 #include "io/stage_data_file.h"
+#include "platform/messages.h"
 
 namespace vantoki {
 
@@ -22,7 +23,7 @@ void loadStageData(Platform& platform, const std::function<void(StageSet)>& inst
   const std::optional<std::filesystem::path> path =
       chooseExistingFile(platform, stageDataFilter(), kStageDataFolderName);
   if (path && loadStageDataFrom(platform, *path, install)) {
-    platform.showMessage("データロードが完了しました", "メッセージ", MessageButtons::Ok);
+    tellDone(platform, "データロードが完了しました");
   }
 }
 

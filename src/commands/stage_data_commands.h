@@ -19,6 +19,8 @@ namespace vantoki {
 FileFilter stageDataFilter();
 // The kind of folder both dialogs open on (commands/dialog_folders.h).
 inline constexpr const char* kStageDataFolderName = "stagedata";
+// The stage set that teaches the rules, as the game's data folder holds it.
+inline constexpr const char* kShippedStageFile = "stagedata/vantoki.vkst";
 
 // Asks for a file, asks before overwriting one, writes, and says how it went. Returns whether the
 // stage set was written.

@@ -2,12 +2,9 @@
 
 #include <system_error>
 
+#include "platform/messages.h"
+
 namespace vantoki {
-namespace {
-
-const char* const kErrorTitle = "エラー";
-
-}  // namespace
 
 std::filesystem::path helpPagePath(const std::filesystem::path& dataFolder) {
   std::error_code error;
@@ -23,15 +20,14 @@ bool openInBrowser(Platform& platform, const std::string& address, const std::st
   if (platform.openAddress(address)) {
     return true;
   }
-  platform.showMessage(shown + " を開けませんでした", kErrorTitle, MessageButtons::Ok);
+  reportError(platform, shown + " を開けませんでした");
   return false;
 }
 
 void openHelpPage(Platform& platform, const std::filesystem::path& page,
                   const std::string& pageAddress) {
   if (!platform.fileExists(page)) {
-    platform.showMessage("ヘルプのファイル " + page.string() + " が見つかりませんでした",
-                         kErrorTitle, MessageButtons::Ok);
+    reportError(platform, "ヘルプのファイル " + page.string() + " が見つかりませんでした");
     return;
   }
   openInBrowser(platform, pageAddress, page.string());

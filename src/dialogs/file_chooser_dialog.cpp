@@ -8,28 +8,13 @@
 #include <QSignalBlocker>
 #include <QStyle>
 
+#include "dialogs/file_chooser_texts.h"
 #include "widgets/controls.h"
 
 namespace vantoki {
 namespace {
 
-constexpr ControlPlace kFileChooserLayout[] = {
-    {"FileChooser", "", 0, 0, 640, 392},
-    {"folderLabel", "FileChooser", 8, 12, 56, 20},
-    {"folderLine", "FileChooser", 64, 10, 504, 24},
-    {"upButton", "FileChooser", 576, 10, 56, 24},
-    {"placeList", "FileChooser", 8, 42, 152, 250},
-    {"entryList", "FileChooser", 168, 42, 464, 250},
-    {"problemLine", "FileChooser", 8, 296, 624, 20},
-    {"nameLabel", "FileChooser", 8, 326, 112, 20},
-    {"nameBox", "FileChooser", 120, 324, 408, 24},
-    {"chooseButton", "FileChooser", 536, 324, 96, 24},
-    {"typeLabel", "FileChooser", 8, 358, 112, 20},
-    {"typeBox", "FileChooser", 120, 356, 408, 24},
-    {"cancelButton", "FileChooser", 536, 356, 96, 24},
-};
-
-constexpr int kAllFilesType = 1;
+constexpr int kAllFilesTypeIndex = 1;
 
 }  // namespace
 
@@ -37,32 +22,29 @@ FileChooserDialog::FileChooserDialog(FileChooserPurpose purpose, const FileFilte
                                      const DialogFolders& folders, Platform& platform,
                                      QWidget* parent)
     : QDialog(parent), model_(purpose, filter, folders), platform_(platform) {
-  LayoutBuilder layout(this, kFileChooserLayout);
-  const bool opening = purpose == FileChooserPurpose::Open;
-  setWindowTitle(opening ? "開く" : "名前を付けて保存");
+  LayoutBuilder layout(this, fileChooserLayout());
+  layout.buildEveryControl();
+  setWindowTitle(fromView(chooserTitle(purpose)));
   setModal(true);
 
-  layout.label("folderLabel", "場所：");
-  folderLine_ = layout.add<QLineEdit>("folderLine");
+  folderLine_ = layout.control<QLineEdit>("folderLine");
   setNameBoxLocked(folderLine_, true);
-  QPushButton* up = layout.button("upButton", "上へ");
-  up->setToolTip("一つ上のフォルダーへ");
-  placeList_ = layout.add<QListWidget>("placeList");
+  auto* up = layout.control<QPushButton>("upButton");
+  placeList_ = layout.control<QListWidget>("placeList");
   const QIcon placeIcon = style()->standardIcon(QStyle::SP_DirIcon);
   for (const FolderPlace& place : model_.places()) {
     new QListWidgetItem(placeIcon, fromView(place.name), placeList_);
   }
-  entryList_ = layout.add<QListWidget>("entryList");
-  problemLine_ = layout.label("problemLine", "");
-  layout.label("nameLabel", "ファイル名：");
-  nameBox_ = layout.add<QLineEdit>("nameBox");
-  QPushButton* choose = layout.button("chooseButton", opening ? "開く" : "保存");
+  entryList_ = layout.control<QListWidget>("entryList");
+  problemLine_ = layout.control<QLabel>("problemLine");
+  nameBox_ = layout.control<QLineEdit>("nameBox");
+  auto* choose = layout.control<QPushButton>("chooseButton");
+  choose->setText(fromView(chooseCaption(purpose)));
   // Return in the name box or the list comes here.
   choose->setDefault(true);
-  layout.label("typeLabel", "ファイルの種類：");
-  auto* types = layout.add<QComboBox>("typeBox");
-  types->addItems({fromView(filter.description), "すべてのファイル (*)"});
-  QPushButton* cancel = layout.button("cancelButton", "キャンセル");
+  auto* types = layout.control<QComboBox>("typeBox");
+  types->addItems({fromView(filter.description), fromView(kAllFilesType)});
+  auto* cancel = layout.control<QPushButton>("cancelButton");
 
   connect(up, &QPushButton::clicked, this, [this] {
     model_.goUp();
@@ -75,7 +57,7 @@ FileChooserDialog::FileChooserDialog(FileChooserPurpose purpose, const FileFilte
     }
   });
   connect(types, &QComboBox::currentIndexChanged, this, [this](int type) {
-    model_.showAllFiles(type == kAllFilesType);
+    model_.showAllFiles(type == kAllFilesTypeIndex);
     showFolder();
   });
   connect(entryList_, &QListWidget::itemSelectionChanged, this, [this] {
@@ -142,8 +124,8 @@ void FileChooserDialog::follow(const FileChoice& choice) {
       showFolder();
       break;
     case ChoiceOutcome::NoSuchFile:
-      platform_.showMessage("ファイルが見つかりません。ファイル名を確かめてください。",
-                            windowTitle().toStdString(), MessageButtons::Ok);
+      platform_.showMessage(std::string(kNoSuchFileMessage), windowTitle().toStdString(),
+                            MessageButtons::Ok);
       nameBox_->setFocus();
       nameBox_->selectAll();
       break;

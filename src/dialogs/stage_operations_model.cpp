@@ -1,6 +1,7 @@
 #include "dialogs/stage_operations_model.h"
 
 #include "dialogs/stage_preview.h"
+#include "platform/messages.h"
 
 namespace vantoki {
 namespace {
@@ -47,12 +48,11 @@ std::optional<int> StageOperationsModel::chooseTarget(int option) {
 
 std::optional<StageOperationChoice> StageOperationsModel::execute() {
   if (const std::optional<std::string> reason = refusal()) {
-    platform_.showMessage(*reason, "エラー", MessageButtons::Ok);
+    reportError(platform_, *reason);
     return std::nullopt;
   }
   const StageOperationChoice choice{*operation_, targets_[kTargetA], targets_[kTargetB]};
-  if (platform_.showMessage(confirmationText(choice), "確認", MessageButtons::YesNo) !=
-      MessageAnswer::Yes) {
+  if (!confirm(platform_, confirmationText(choice))) {
     return std::nullopt;
   }
   return choice;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/board.h"
+#include "layout/layout_table.h"
 #include "view/image24.h"
 #include "view/picture_strip_layout.h"
 
@@ -13,9 +14,6 @@ namespace vantoki {
 
 constexpr int kMiniCellPixels = 13;
 constexpr int kStagePreviewPixels = kBoardSize * kMiniCellPixels;
-// The light grey of a picture box left at its default colour. And-ing keeps every picture
-// recognisable on it; only the white around a piece turns this grey.
-constexpr Rgb kStagePreviewGround = 0xF0F0F0;
 
 Image24 drawStagePreview(const Board& stage, const Image24& miniStrip);
 

@@ -3,98 +3,58 @@
 #include <optional>
 
 #include "core/history_step.h"
-#include "layout/layout_table.h"
+#include "game/main_window_controls.h"
 #include "platform/mouse_buttons.h"
 
 namespace vantoki {
 namespace {
 
-constexpr std::string_view kBoard = "MapPic";
-constexpr std::string_view kPalette = "Picture1";
-constexpr std::string_view kStageNameBox = "Text1";
-constexpr std::string_view kDataSetNameBox = "Text2";
-constexpr std::string_view kEditorButton = "Command3";
-constexpr std::string_view kEditorButtonCaptionInEditor = "ゲームプレイ";
-
 // The direction of a direction button, or none for any other control.
-std::optional<int> directionOf(std::string_view name) {
-  const Command* command = commandOf(name);
+std::optional<int> directionOf(std::string_view control) {
+  const Command* command = commandOf(control);
   if (command == nullptr || command->action != CommandAction::PressDirection) {
     return std::nullopt;
   }
   return command->index;
 }
 
-bool takeCommandKey(Game& game, const Command& command, bool press, bool autoRepeat) {
-  switch (command.action) {
-    case CommandAction::RequestHint:
-      if (!game.hintReachable()) {
-        return false;
-      }
-      if (press && !autoRepeat) {
-        game.requestHint();
-      }
-      return true;
-    case CommandAction::PressDirection:
-      // Holding the key repeats as holding the button does, at the pace of the tick; the
-      // keyboard's own repeats neither move nor release.
-      if (!press) {
-        return autoRepeat ? game.directionKeyHeld() : game.releaseDirectionKey();
-      }
-      if (autoRepeat) {
-        return game.directionsReachable();
-      }
-      return game.pressDirectionKey(command.index);
-    case CommandAction::StepThroughHistory:
-      if (!game.historyReachable()) {
-        return false;
-      }
-      if (press) {
-        game.stepThroughHistory(static_cast<HistoryStep>(command.index));
-      }
-      return true;
-    default:
-      return false;
-  }
-}
-
 }  // namespace
 
-void clickControl(Game& game, std::string_view name) {
-  const Command* command = commandOf(name);
-  if (command == nullptr) {
+void GameEvents::click(std::string_view control) {
+  const Command* command = commandOf(control);
+  if (command == nullptr || !game_.reachable(control)) {
     return;
   }
   switch (command->action) {
     case CommandAction::SelectStage:
-      game.selectStage(command->index);
+      game_.selectStage(command->index);
       break;
     case CommandAction::SaveStageData:
-      game.saveStageData();
+      game_.saveStageData();
       break;
     case CommandAction::LoadStageData:
-      game.loadStageData();
+      game_.loadStageData();
       break;
     case CommandAction::ToggleEditor:
-      game.toggleEditor();
+      game_.toggleEditor();
       break;
     case CommandAction::SaveReplay:
-      game.saveReplay();
+      game_.saveReplay();
       break;
     case CommandAction::StepThroughHistory:
-      game.stepThroughHistory(static_cast<HistoryStep>(command->index));
+      game_.stepThroughHistory(static_cast<HistoryStep>(command->index));
       break;
     case CommandAction::PlayReplay:
-      game.startReplay();
+      game_.startReplay();
       break;
     case CommandAction::ShowAbout:
-      game.showAbout();
+      game_.showAbout();
       break;
     case CommandAction::StopReplay:
-      game.stopReplay();
+      game_.stopReplay();
       break;
     case CommandAction::OperateOnStages:
-      game.operateOnStages();
+      game_.operateOnStages();
       break;
     case CommandAction::PressDirection:
     case CommandAction::RequestHint:
@@ -103,57 +63,92 @@ void clickControl(Game& game, std::string_view name) {
   }
 }
 
-void pressOnPicture(Game& game, std::string_view name, int button, double x, double y) {
-  if (name == kBoard) {
+void GameEvents::press(std::string_view control, int button, double x, double y) {
+  if (!game_.reachable(control)) {
+    return;
+  }
+  if (control == controls::kBoard) {
     // A press paints as a drag with that one button held does.
-    game.paintStageCell(button, x, y);
-  } else if (name == kPalette) {
-    game.pickPaletteTile(button, x, y);
-  } else if (const std::optional<int> direction = directionOf(name)) {
+    game_.paintStageCell(button, x, y);
+  } else if (control == controls::kPalette) {
+    game_.pickPaletteTile(button, x, y);
+  } else if (const std::optional<int> direction = directionOf(control)) {
     if (button == kLeftMouseButton) {
-      game.pressDirection(*direction);
+      game_.pressDirection(*direction);
     } else {
-      game.holdDirection(*direction);
+      game_.holdDirection(*direction);
     }
   }
 }
 
-void dragOnPicture(Game& game, std::string_view name, int buttons, double x, double y) {
-  if (name == kBoard) {
-    game.paintStageCell(buttons, x, y);
+void GameEvents::drag(std::string_view control, int buttons, double x, double y) {
+  if (control == controls::kBoard && game_.reachable(control)) {
+    game_.paintStageCell(buttons, x, y);
   }
 }
 
-void releaseOnPicture(Game& game, std::string_view name) {
-  if (directionOf(name)) {
-    game.releaseDirection();
+void GameEvents::release(std::string_view control) {
+  // A release lets go even of a button a panel has come to cover since the press.
+  if (directionOf(control)) {
+    game_.releaseDirection();
   }
 }
 
-void editNameBox(Game& game, std::string_view name, const std::string& text) {
-  if (name == kStageNameBox) {
-    game.renameStage(text);
-  } else if (name == kDataSetNameBox) {
-    game.renameDataSet(text);
+void GameEvents::editText(std::string_view control, const std::string& text) {
+  if (!game_.reachable(control) || game_.screen().locked(control)) {
+    return;
+  }
+  game_.heard(captioned(std::string(control), text));
+  if (control == controls::kStageNameBox) {
+    game_.renameStage(text);
+  } else if (control == controls::kDataSetNameBox) {
+    game_.renameDataSet(text);
   }
 }
 
-bool takeKey(Game& game, const Command* command, bool press, bool autoRepeat, bool inNameBox) {
-  return command != nullptr && (takeCommandKey(game, *command, press, autoRepeat) || !inNameBox);
+void GameEvents::chooseItem(std::string_view control, int index) {
+  if (control != controls::kSpeedList || !game_.reachable(control)) {
+    return;
+  }
+  game_.heard(selected(std::string(control), index));
+  game_.selectSpeed(index);
 }
 
-std::vector<ControlChange> editModeChanges(bool editing) {
-  using enum ControlChange::What;
-  const std::string_view editorCaption =
-      editing ? kEditorButtonCaptionInEditor : placeOf(mainWindowLayout(), kEditorButton).caption;
-  return {
-      {kEditorButton, Caption, false, editorCaption},
-      {"Frame5", Shown, editing},
-      {"Frame4", Shown, !editing},
-      {kStageNameBox, Locked, !editing},
-      {kDataSetNameBox, Locked, !editing},
-      {"Command9", Shown, editing},
-  };
+bool GameEvents::takeCommandKey(const Command& command, bool press, bool autoRepeat) {
+  switch (command.action) {
+    case CommandAction::RequestHint:
+      if (!game_.hintReachable()) {
+        return false;
+      }
+      if (press && !autoRepeat) {
+        game_.requestHint();
+      }
+      return true;
+    case CommandAction::PressDirection:
+      // Holding the key repeats as holding the button does, at the pace of the tick; the
+      // keyboard's own repeats neither move nor release.
+      if (!press) {
+        return autoRepeat ? game_.directionKeyHeld() : game_.releaseDirectionKey();
+      }
+      if (autoRepeat) {
+        return game_.directionsReachable();
+      }
+      return game_.pressDirectionKey(command.index);
+    case CommandAction::StepThroughHistory:
+      if (!game_.historyReachable()) {
+        return false;
+      }
+      if (press) {
+        game_.stepThroughHistory(static_cast<HistoryStep>(command.index));
+      }
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool GameEvents::key(const Command* command, bool press, bool autoRepeat, bool inNameBox) {
+  return command != nullptr && (takeCommandKey(*command, press, autoRepeat) || !inNameBox);
 }
 
 }  // namespace vantoki

@@ -11,7 +11,10 @@
 #include "commands/replay_save_command.h"
 #include "commands/stage_data_commands.h"
 #include "game/hint_message.h"
+#include "game/main_window_controls.h"
 #include "io/replay_file.h"
+#include "layout/layout_table.h"
+#include "platform/messages.h"
 #include "platform/mouse_buttons.h"
 #include "replay/stage_of_replay.h"
 #include "solver/memory_budget.h"
@@ -28,7 +31,20 @@ namespace {
 // refusal of memory.
 constexpr HintBudget kHintBudget{2'000'000, std::chrono::seconds(3), std::size_t{512} << 20};
 
+constexpr std::string_view kEditorButtonCaptionInEditor = "ゲームプレイ";
+
+// The speed list's items, one a line.
+std::string speedListItems() {
+  std::string items;
+  for (const std::string_view speed : kGameSpeedNames) {
+    items.append(speed).append("\n");
+  }
+  return items;
+}
+
 }  // namespace
+
+using namespace controls;
 
 std::string formatTurn(int turn) {
   char text[16];
@@ -38,20 +54,34 @@ std::string formatTurn(int turn) {
 
 Game::Game(const PictureStrips& strips, Platform& platform)
     : platform_(platform),
+      screen_(mainWindowLayout()),
       editor_(strips),
       boardImage_(kBoardPixels, kBoardPixels),
-      painter_(strips, boardImage_, [this] { tellView(&GameView::boardPictureChanged); }),
+      painter_(strips, boardImage_, [this] { screen_.picture(kBoard, boardImage_); }),
       replayPlayback_(platform, *play_, *this),
       hintSearch_(platform) {
+  for (int direction = 0; direction < 4; ++direction) {
+    arrowPictures_[direction] = Image24(kCellPixels, kCellPixels);
+    transferBlock(arrowPictures_[direction], 0, 0, strips.sprites,
+                  {(kFirstArrowPicture + direction) * kCellPixels, 0, kCellPixels, kCellPixels},
+                  RasterOp::Copy);
+  }
   play_->addListener(*this);
 }
 
 void Game::startUp() {
   stageSet_ = initialStageSet();
   keptStageSet_ = stageSet_;
+  for (int direction = 0; direction < 4; ++direction) {
+    screen_.picture(arrayName(kDirectionButtons, direction), arrowPictures_[direction]);
+  }
   animStep_ = kStandardAnimStep;
+  screen_.caption(kSpeedList, speedListItems());
+  screen_.select(kSpeedList, kStandardSpeedIndex);
   selectSpeed(kStandardSpeedIndex);
+  showEditMode();
   selectStage(0);
+  screen_.picture(kPalette, editor_.palettePicture());
   pickPaletteTile(kLeftMouseButton, 0, kCellPixels);
   pickPaletteTile(kRightMouseButton, 0, 0);
 }
@@ -59,8 +89,28 @@ void Game::startUp() {
 void Game::selectStage(int stage) {
   currentStage_ = stage;
   painter_.drawStage(stageSet_.stageCells[stage]);
-  tellView(&GameView::stageChanged);
+  showStage();
   play_->selectStage(stageSet_.stageCells[stage]);
+}
+
+void Game::showStage() {
+  for (int stage = 0; stage < kStageCount; ++stage) {
+    screen_.check(arrayName(kStageOptions, stage), stage == currentStage_);
+  }
+  screen_.caption(kStageNameBox, stageSet_.stageNames[currentStage_]);
+  screen_.caption(kDataSetNameBox, stageSet_.dataSetName);
+}
+
+const std::string& Game::currentTurnLabel() const {
+  return screen_.caption(kCurrentTurn);
+}
+
+const std::string& Game::lastTurnLabel() const {
+  return screen_.caption(kLastTurn);
+}
+
+bool Game::stageClearShown() const {
+  return screen_.shown(kStageClearPanel);
 }
 
 void Game::installStageSet(StageSet stageSet) {
@@ -73,8 +123,7 @@ bool Game::settleUnsavedEdits() {
   if (!hasUnsavedEdits()) {
     return true;
   }
-  switch (platform_.showMessage("ステージデータが変更されています。保存しますか？", "確認",
-                                MessageButtons::YesNoCancel)) {
+  switch (askYesNoCancel(platform_, "ステージデータが変更されています。保存しますか？")) {
     case MessageAnswer::Yes:
       return saveStageData();
     case MessageAnswer::No:
@@ -142,11 +191,12 @@ bool Game::stepThroughHistory(HistoryStep step) {
 }
 
 bool Game::directionsReachable() const {
-  return !editor_.editMode() && !replayRunning() && !stageClearShown_;
+  // The four stand side by side, under the same panels.
+  return reachable(arrayName(kDirectionButtons, 0));
 }
 
 bool Game::historyReachable() const {
-  return !editor_.editMode() && !replayRunning() && !play_->moveInProgress();
+  return reachable(arrayName(kHistoryButtons, 0)) && !play_->moveInProgress();
 }
 
 bool Game::hintReachable() const {
@@ -174,7 +224,7 @@ void Game::showHint(const Hint& hint) {
   }
   // A move pressed since the request has not committed yet, so nothing dropped the answer.
   if (hintReachable()) {
-    platform_.showMessage(hintMessage(hint), "メッセージ", MessageButtons::Ok);
+    tellDone(platform_, hintMessage(hint));
   }
 }
 
@@ -197,13 +247,28 @@ void Game::takeUpChosenSpeed() {
 
 void Game::toggleEditor() {
   editor_.toggle();
-  tellView(&GameView::editModeChanged);
+  showEditMode();
   selectStage(currentStage_);
+}
+
+// Editor mode shows the editor's panel in the play panel's place and the stage operations button,
+// unlocks the name boxes, and turns the editor button into the way back to play.
+void Game::showEditMode() {
+  const bool editing = editor_.editMode();
+  screen_.caption(kEditorButton,
+                  std::string(editing ? kEditorButtonCaptionInEditor
+                                      : placeOf(mainWindowLayout(), kEditorButton).caption));
+  screen_.show(kEditorPanel, editing);
+  screen_.show(kPlayPanel, !editing);
+  screen_.lock(kStageNameBox, !editing);
+  screen_.lock(kDataSetNameBox, !editing);
+  screen_.show(kStageOperationsButton, editing);
 }
 
 void Game::pickPaletteTile(int mouseButton, double x, double y) {
   if (editor_.pickPaletteTile(mouseButton, x, y)) {
-    tellView(&GameView::editorTilesChanged);
+    screen_.picture(kLeftTile, editor_.leftTilePicture());
+    screen_.picture(kRightTile, editor_.rightTilePicture());
   }
 }
 
@@ -279,11 +344,10 @@ void Game::playReplayFrom(const std::filesystem::path& path) {
   }
   std::optional<StageOfReplay> found = findStageOfReplay(replay.value(), folders);
   if (!found) {
-    platform_.showMessage("リプレイデータのステージ「" + replay.value().stageName + "」（" +
-                              replay.value().dataSetName +
-                              "）が入ったステージデータが見つかりませんでした。\r\n"
-                              "リプレイデータと同じフォルダーにステージデータを置いてください。",
-                          "エラー", MessageButtons::Ok);
+    reportError(platform_, "リプレイデータのステージ「" + replay.value().stageName + "」（" +
+                               replay.value().dataSetName +
+                               "）が入ったステージデータが見つかりませんでした。\r\n"
+                               "リプレイデータと同じフォルダーにステージデータを置いてください。");
     return;
   }
   installStageSet(std::move(found->stageSet));
@@ -296,9 +360,8 @@ void Game::turnLabelsChanged(int currentTurn, int lastTurn) {
   // A commit, a stage selection and a step through the history all come this way: the board a
   // hint was looked for on is no longer shown.
   dropHint();
-  currentTurnLabel_ = formatTurn(currentTurn);
-  lastTurnLabel_ = formatTurn(lastTurn);
-  tellView(&GameView::turnLabelsChanged);
+  screen_.caption(kCurrentTurn, formatTurn(currentTurn));
+  screen_.caption(kLastTurn, formatTurn(lastTurn));
 }
 
 void Game::shownTurnChanged(const Board& shown) {
@@ -306,8 +369,7 @@ void Game::shownTurnChanged(const Board& shown) {
 }
 
 void Game::stageClearChanged(bool cleared) {
-  stageClearShown_ = cleared;
-  tellView(&GameView::stageClearChanged);
+  screen_.show(kStageClearPanel, cleared);
 }
 
 void Game::moveFrameDue(const MoveFrame& frame) {
@@ -318,8 +380,7 @@ void Game::moveFrameDue(const MoveFrame& frame) {
 }
 
 void Game::turnLimitReached() {
-  platform_.showMessage("500ターンを超えましたので、これ以上は記録されません！", "メッセージ",
-                        MessageButtons::Ok);
+  tellDone(platform_, "500ターンを超えましたので、これ以上は記録されません！");
 }
 
 void Game::moveCommitted(const Board& resolved, const Board& committed) {
@@ -336,7 +397,10 @@ void Game::drawStage(const Board& stage) {
 void Game::replayRunningChanged() {
   // Playback starts the play anew from the stage without a word to the labels.
   dropHint();
-  tellView(&GameView::replayRunningChanged);
+  // What the panel covers is as far out of the keyboard's reach as it is out of the mouse's; the
+  // focus goes to the stop button, and back to the button that starts a playback.
+  screen_.show(kReplayPanel, replayRunning());
+  screen_.focus(replayRunning() ? kStopButton : kPlayReplayButton);
 }
 
 }  // namespace vantoki

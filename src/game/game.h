@@ -1,26 +1,28 @@
 // The game model both shells drive, and their one entry into the game: every press, hold,
 // release, step, selection, paint, stage operation and command goes through here. It owns the
-// stage set and is its one writer, the play of the current stage, the editor, the modes, and what
-// the window shows that is not derived from them (turn labels, the stage-clear panel, the board
-// and palette pictures). It decides once, for the mouse and the keys alike, which controls the
-// player can reach, and ignores what is out of reach. It listens to the play and tells its view
-// what changed. Nothing here depends on Qt, so a test drives the whole game with a scripted
-// platform.
+// stage set and is its one writer, the play of the current stage, the editor, the modes, and the
+// main window's screen: what every control shows, published as changes from start-up on
+// (screen/screen.h), so a shell only applies them. It decides once, for the mouse and the keys
+// alike, which controls the player can reach, and ignores what is out of reach. It listens to the
+// play and shows what changed. Nothing here depends on Qt, so a test drives the whole game with a
+// scripted platform.
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "commands/replay_playback_command.h"
 #include "core/history_step.h"
 #include "core/stage_set.h"
 #include "editor/stage_editor.h"
-#include "game/game_view.h"
 #include "game/hint_search.h"
 #include "platform/platform.h"
 #include "play/play.h"
+#include "screen/screen.h"
 #include "view/board_painter.h"
 #include "view/image24.h"
 #include "view/picture_strips.h"
@@ -30,15 +32,22 @@ namespace vantoki {
 // The turn counters as the labels show them: three digits with leading zeros.
 std::string formatTurn(int turn);
 
+// The timer ticks this often, from start-up to the end, under dialogs too.
+constexpr int kTickMilliseconds = 50;
+
 class Game : private PlayListener, private ReplayPlaybackHost {
  public:
   Game(const PictureStrips& strips, Platform& platform);
 
-  // Not owned; null shows nothing.
-  void setView(GameView* view) { view_ = view; }
+  // Hears every change of the main window's controls from now on; set before startUp, which
+  // publishes what the window shows beyond its layout table.
+  void setScreenListener(ChangeListener listener) { screen_.setListener(std::move(listener)); }
+  const Screen& screen() const { return screen_; }
+  // What the player's own doing already shows: a name box typed into, a speed chosen.
+  void heard(const ControlChange& change) { screen_.heard(change); }
 
-  // The window's start-up: the initial stage set, speed "標準", stage 1, the palette and the
-  // two editor tiles.
+  // The window's start-up: the initial stage set, the arrows, speed "標準", stage 1, the palette
+  // and the two editor tiles.
   void startUp();
   // One tick of the 50 ms timer.
   void tick();
@@ -82,9 +91,12 @@ class Game : private PlayListener, private ReplayPlaybackHost {
   // dropped: the move keeps the step it started with, since its commit counts the frames of it.
   void selectSpeed(int speedIndex);
 
-  // Whether the controls can be reached now: the direction buttons lie in the play panel under
-  // the stage-clear panel and the replay panel; the history buttons refuse while a move is
-  // animated; a hint is for a board the player can move from, between moves.
+  // Whether a control of the main window can be reached now: it and the frames it stands in show,
+  // and no panel lies over any of them.
+  bool reachable(std::string_view control) const { return screen_.reachable(control); }
+  // The direction buttons lie in the play panel under the stage-clear panel and the replay panel;
+  // the history buttons refuse while a move is animated; a hint is for a board the player can
+  // move from, between moves.
   bool directionsReachable() const;
   bool historyReachable() const;
   bool hintReachable() const;
@@ -129,9 +141,9 @@ class Game : private PlayListener, private ReplayPlaybackHost {
   int leftTile() const { return editor_.leftTile(); }
   int rightTile() const { return editor_.rightTile(); }
 
-  const std::string& currentTurnLabel() const { return currentTurnLabel_; }
-  const std::string& lastTurnLabel() const { return lastTurnLabel_; }
-  bool stageClearShown() const { return stageClearShown_; }
+  const std::string& currentTurnLabel() const;
+  const std::string& lastTurnLabel() const;
+  bool stageClearShown() const;
   const Image24& boardImage() const { return boardImage_; }
   // Changes whenever a batch of drawing on the board is complete.
   int boardPresentCount() const { return painter_.presentCount(); }
@@ -149,20 +161,17 @@ class Game : private PlayListener, private ReplayPlaybackHost {
   void drawStage(const Board& stage) override;
   void replayRunningChanged() override;
 
+  // The stage options, the stage's name and the data set's name.
+  void showStage();
+  void showEditMode();
   void showHint(const Hint& hint);
   void dropHint();
   // Takes up the speed chosen during a move, once no move is in progress.
   void takeUpChosenSpeed();
 
-  template <typename Change>
-  void tellView(Change change) {
-    if (view_ != nullptr) {
-      (view_->*change)();
-    }
-  }
-
   Platform& platform_;
-  GameView* view_ = nullptr;
+  Screen screen_;
+  std::array<Image24, 4> arrowPictures_;
 
   StageSet stageSet_;
   StageSet keptStageSet_;  // as last loaded or saved
@@ -173,9 +182,6 @@ class Game : private PlayListener, private ReplayPlaybackHost {
   bool directionKeyHeld_ = false;
   StageEditor editor_;
 
-  std::string currentTurnLabel_;
-  std::string lastTurnLabel_;
-  bool stageClearShown_ = false;
   Image24 boardImage_;
   BoardPainter painter_;
   ReplayPlaybackCommand replayPlayback_;

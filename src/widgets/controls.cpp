@@ -2,11 +2,13 @@
 
 #include <QComboBox>
 #include <QFontMetricsF>
+#include <QListWidget>
 #include <QRadioButton>
 
 #include <algorithm>
 #include <cmath>
 
+#include "view/strip_loader.h"
 #include "widgets/application_style.h"
 #include "widgets/link_label.h"
 #include "widgets/picture_box.h"
@@ -55,6 +57,41 @@ void LayoutBuilder::buildEveryControl() {
   }
 }
 
+namespace {
+
+Qt::Alignment alignmentOf(const ControlStyle& style) {
+  switch (style.align) {
+    case TextAlign::Centre:
+      return Qt::AlignCenter;
+    case TextAlign::Right:
+      return Qt::AlignRight | Qt::AlignVCenter;
+    case TextAlign::Left:
+      break;
+  }
+  return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// What the table says of the control's text beyond its kind's look.
+void applyStyle(QWidget* control, const ControlStyle& style) {
+  QPalette colors = control->palette();
+  if (style.textColor) {
+    colors.setColor(QPalette::WindowText, QColor::fromRgb(*style.textColor));
+  }
+  if (style.groundColor) {
+    colors.setColor(QPalette::Window, QColor::fromRgb(*style.groundColor));
+  }
+  control->setPalette(colors);
+  if (style.pointSize > 0) {
+    control->setFont(gothicFont(style.pointSize, style.bold));
+  }
+  if (auto* label = qobject_cast<QLabel*>(control)) {
+    label->setAlignment(alignmentOf(style));
+    label->setWordWrap(style.wraps);
+  }
+}
+
+}  // namespace
+
 void LayoutBuilder::build(const ControlPlace& place) {
   const QString caption = fromView(place.caption);
   QWidget* control = nullptr;
@@ -65,6 +102,7 @@ void LayoutBuilder::build(const ControlPlace& place) {
       control = label(place.name, caption);
       break;
     case ControlKind::Frame:
+    case ControlKind::Panel:
       control = frame(place.name, caption);
       break;
     case ControlKind::Link:
@@ -82,9 +120,21 @@ void LayoutBuilder::build(const ControlPlace& place) {
     case ControlKind::NameBox:
       control = nameBox(place.name);
       break;
+    case ControlKind::TextBox:
+      control = add<QLineEdit>(place.name);
+      break;
+    case ControlKind::ListBox:
+      control = add<QListWidget>(place.name);
+      break;
     case ControlKind::Picture:
       control = add<PictureBox>(place.name);
       break;
+    case ControlKind::Icon: {
+      auto* icon = add<PictureBox>(place.name);
+      icon->setPicture(loadWindowIcon());
+      control = icon;
+      break;
+    }
     case ControlKind::List:
       control = add<QComboBox>(place.name);
       break;
@@ -92,6 +142,8 @@ void LayoutBuilder::build(const ControlPlace& place) {
       control = add<QRadioButton>(place.name, caption);
       break;
   }
+  applyStyle(control, place.style);
+  control->setToolTip(fromView(place.tooltip));
   if (place.hiddenAtStart) {
     control->hide();
   }

@@ -7,6 +7,10 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "dialogs/message_box_choices.h"
+#include "platform/messages.h"
+#include "widgets/controls.h"
+
 namespace vantoki {
 namespace {
 
@@ -43,26 +47,19 @@ MessageAnswer showMessageDialog(QWidget* owner, const std::string& text, const s
 
   auto* choices = new QDialogButtonBox(&dialog);
   choices->setCenterButtons(true);
-  // Escape, like closing the box, leaves the answer that changes nothing.
-  MessageAnswer answer = buttons == MessageButtons::YesNoCancel ? MessageAnswer::Cancel
-                         : buttons == MessageButtons::YesNo     ? MessageAnswer::No
-                                                                : MessageAnswer::Ok;
-  const auto addChoice = [&](const char* caption, MessageAnswer chosen) {
-    QPushButton* button = choices->addButton(caption, QDialogButtonBox::ActionRole);
-    QObject::connect(button, &QPushButton::clicked, &dialog, [&dialog, &answer, chosen] {
-      answer = chosen;
-      dialog.accept();
-    });
-    return button;
-  };
+  MessageAnswer answer = answerWhenClosed(buttons);
   QPushButton* first = nullptr;
-  if (buttons == MessageButtons::Ok) {
-    first = addChoice("OK", MessageAnswer::Ok);
-  } else {
-    first = addChoice("はい", MessageAnswer::Yes);
-    addChoice("いいえ", MessageAnswer::No);
-    if (buttons == MessageButtons::YesNoCancel) {
-      addChoice("キャンセル", MessageAnswer::Cancel);
+  for (const MessageChoice& choice : messageChoices(buttons)) {
+    QPushButton* button =
+        choices->addButton(fromView(choice.caption), QDialogButtonBox::ActionRole);
+    button->setObjectName(fromView(choice.control));
+    QObject::connect(button, &QPushButton::clicked, &dialog,
+                     [&dialog, &answer, chosen = choice.answer] {
+                       answer = chosen;
+                       dialog.accept();
+                     });
+    if (first == nullptr) {
+      first = button;
     }
   }
   first->setDefault(true);

@@ -24,13 +24,14 @@
 
 #include "board_fixture.h"
 #include "control_lookup.h"
-#include "dialogs/stage_operations_dialog.h"
+#include "dialogs/stage_operations_controller.h"
 #include "dialogs/stage_preview.h"
 #include "fake_platform.h"
 #include "focus_walk.h"
 #include "io_test_files.h"
 #include "rooms.h"
 #include "view/strip_loader.h"
+#include "widgets/dialog_window.h"
 #include "widgets/picture_box.h"
 
 namespace vantoki {
@@ -39,7 +40,9 @@ namespace vantoki {
 class WindowTestPlatform : public testing::FakePlatform {
  public:
   std::optional<StageOperationChoice> chooseStageOperation(const StageSet& stageSet) override {
-    return runStageOperationsDialog(stageSet, *this, miniStrip_, nullptr);
+    StageOperationsController operations(stageSet, *this, miniStrip_);
+    runDialog(operations, nullptr);
+    return operations.chosen();
   }
 
  private:

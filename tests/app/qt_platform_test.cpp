@@ -1,9 +1,11 @@
 // The desktop's side of the platform seam where it touches files and other programs: a file whose
 // name is not UTF-8 exists as surely as any other, so loading it works and saving over it asks
-// first; an address counts as opened only when the desktop's opener found a program for it.
+// first; a file's address leads back to the file whatever its folder is called; an address counts
+// as opened only when the desktop's opener found a program for it.
 #include "app/qt_platform.h"
 
 #include <QTest>
+#include <QUrl>
 
 #include <filesystem>
 #include <fstream>
@@ -25,6 +27,21 @@ class QtPlatformTest : public QObject {
     QVERIFY(platform.fileExists(shiftJis));
     QVERIFY(!platform.fileExists(dir / "missing.vkst"));
     QVERIFY(!platform.fileExists(dir.path()));
+  }
+
+  // No character of the folder's name is read as part of the address's own syntax.
+  void aFilesAddressLeadsBackToTheFile_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("spaces, #, %, ? and Japanese") << "/遊ぶ人/my games #1/100% ?";
+    QTest::newRow("doubled separators") << "/games//vantoki/";
+  }
+  void aFilesAddressLeadsBackToTheFile() {
+    QFETCH(QString, folder);
+    const QUrl url(QString::fromStdString(fileAddress(folder.toStdString() + "/help.html")),
+                   QUrl::StrictMode);
+    QVERIFY2(url.isValid(), qPrintable(url.errorString()));
+    QVERIFY(url.isLocalFile());
+    QCOMPARE(url.toLocalFile(), folder + "/help.html");
   }
 
   // The opener's exit status answers; one that keeps running runs the program it chose.

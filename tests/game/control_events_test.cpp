@@ -38,6 +38,7 @@ class ControlEventsTest : public ::testing::Test {
 
   testing::FakePlatform platform;
   Game game{testing::gameStrips(), platform};
+  GameEvents events{game};
 };
 
 TEST_F(ControlEventsTest, ClickRunsTheCommandOfItsControl) {
@@ -55,13 +56,13 @@ TEST_F(ControlEventsTest, ClickRunsTheCommandOfItsControl) {
     testing::FakePlatform clickPlatform;
     Game clicked{testing::gameStrips(), clickPlatform};
     clicked.startUp();
-    clickControl(clicked, click.control);
+    GameEvents(clicked).click(click.control);
     EXPECT_TRUE(click.ran(clicked, clickPlatform));
   }
 
   // A direction button moves when pressed, not when clicked; a label runs nothing.
   for (const std::string_view idle : {"Picture4(2)", "Label7", "Frame4", ""}) {
-    clickControl(game, idle);
+    events.click(idle);
   }
   EXPECT_FALSE(game.play().moveInProgress());
   EXPECT_EQ(game.currentStage(), 0);
@@ -70,34 +71,34 @@ TEST_F(ControlEventsTest, ClickRunsTheCommandOfItsControl) {
 
 TEST_F(ControlEventsTest, DirectionMovesWithTheLeftButtonAndAnyOtherOnlyHolds) {
   for (const int button : {kRightMouseButton, kMiddleMouseButton}) {
-    pressOnPicture(game, "Picture4(2)", button, 20, 20);
+    events.press("Picture4(2)", button, 20, 20);
     EXPECT_FALSE(game.play().moveInProgress());
     EXPECT_EQ(game.play().heldButton(), 3);
-    releaseOnPicture(game, "Picture4(2)");
+    events.release("Picture4(2)");
     EXPECT_EQ(game.play().heldButton(), 0);
   }
-  pressOnPicture(game, "Picture4(2)", kLeftMouseButton, 20, 20);
+  events.press("Picture4(2)", kLeftMouseButton, 20, 20);
   EXPECT_TRUE(game.play().moveInProgress());
-  releaseOnPicture(game, "MapPic");
+  events.release("MapPic");
   EXPECT_EQ(game.play().heldButton(), 3) << "a release elsewhere lets go of nothing";
-  releaseOnPicture(game, "Picture4(2)");
+  events.release("Picture4(2)");
   EXPECT_EQ(game.play().heldButton(), 0);
 }
 
 TEST_F(ControlEventsTest, InTheEditorThePalettePicksTheBoardPaintsAndTheNameBoxesRename) {
-  clickControl(game, "Command3");
-  pressOnPicture(game, "Picture1", kLeftMouseButton, 121, 41);
-  pressOnPicture(game, "MapPic", kLeftMouseButton, 3 * 40 + 1, 4 * 40 + 39);
-  dragOnPicture(game, "MapPic", kLeftMouseButton, 5 * 40 + 1, 4 * 40 + 1);
-  dragOnPicture(game, "Picture1", kLeftMouseButton, 6 * 40 + 1, 4 * 40 + 1);
+  events.click("Command3");
+  events.press("Picture1", kLeftMouseButton, 121, 41);
+  events.press("MapPic", kLeftMouseButton, 3 * 40 + 1, 4 * 40 + 39);
+  events.drag("MapPic", kLeftMouseButton, 5 * 40 + 1, 4 * 40 + 1);
+  events.drag("Picture1", kLeftMouseButton, 6 * 40 + 1, 4 * 40 + 1);
   const Board& stage = game.stageSet().stageCells[0];
   EXPECT_EQ(stage.at(3, 4), c(Tile::Bomb));
   EXPECT_EQ(stage.at(5, 4), c(Tile::Bomb));
   EXPECT_EQ(stage.at(6, 4), c(Tile::Empty));
 
-  editNameBox(game, "Text1", "部屋");
-  editNameBox(game, "Text2", "集");
-  editNameBox(game, "Label1", "x");
+  events.editText("Text1", "部屋");
+  events.editText("Text2", "集");
+  events.editText("Label1", "x");
   EXPECT_EQ(game.stageSet().stageNames[0], "部屋");
   EXPECT_EQ(game.stageSet().dataSetName, "集");
 }
@@ -137,7 +138,7 @@ TEST(ControlEventsKeyTest, KeysAreUsedUpOrGoOnToTheFocusedControl) {
     set.stageCells[0] = walledBoardWith({{7, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}});
     game.installStageSet(set);
     key.enter(game);
-    EXPECT_EQ(takeKey(game, commandForKeyText(key.key), true, key.autoRepeat, key.inNameBox),
+    EXPECT_EQ(GameEvents(game).key(commandForKeyText(key.key), true, key.autoRepeat, key.inNameBox),
               key.usedUp);
     EXPECT_EQ(game.play().moveInProgress(), key.moves);
     EXPECT_EQ(game.play().currentTurn(), 0);

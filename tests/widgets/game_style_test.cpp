@@ -3,6 +3,7 @@
 // button's bevel raised, or sunken while pressed and while checked; a button shows a focus frame
 // once the keyboard has moved the focus to it.
 #include <QApplication>
+#include <QDialog>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QTest>
@@ -11,12 +12,10 @@
 
 #include "app/main_window.h"
 #include "control_lookup.h"
-#include "dialogs/stage_operations_dialog.h"
-#include "dialogs/stage_preview.h"
 #include "fake_platform.h"
 #include "frame_parts.h"
-#include "view/strip_loader.h"
 #include "widgets/application_style.h"
+#include "widgets/controls.h"
 
 namespace vantoki {
 namespace {
@@ -72,16 +71,16 @@ class GameStyleTest : public QObject {
 
  private:
   testing::FakePlatform platform;
-  const StageSet stageSet = initialStageSet();
-  const Image24 miniStrip = loadScaledSpriteStrip(kMiniCellPixels);
   std::unique_ptr<MainWindow> mainWindow;
-  std::unique_ptr<StageOperationsDialog> stageOperations;
+  // Built as every dialog of the game is.
+  std::unique_ptr<QDialog> stageOperations;
 
  private slots:
   void initTestCase() {
     applyApplicationStyle(*qApp);
     mainWindow = std::make_unique<MainWindow>(&platform);
-    stageOperations = std::make_unique<StageOperationsDialog>(stageSet, platform, miniStrip);
+    stageOperations = std::make_unique<QDialog>();
+    LayoutBuilder(stageOperations.get(), stageOperationsLayout()).buildEveryControl();
     for (QWidget* window :
          std::initializer_list<QWidget*>{mainWindow.get(), stageOperations.get()}) {
       window->show();

@@ -1,16 +1,18 @@
 // The page around the game. It builds its elements from the controls the game describes (the
 // layout table), decodes the picture strips for it, and turns the browser's events into calls on
-// the game's shell: a click, a press on a picture, a key, the 50 ms tick. What changes comes back
-// as calls on `page` below. The page's dialogs answer the game while its stack waits; while one
-// is open the game hears nothing but the tick, as the desktop's timer runs under a modal dialog,
-// so events behind it go nowhere and a move goes on to its end.
+// the game's shell: a click, a press on a picture, a key, the tick. What changes comes back as
+// changes of the elements (page.apply) and as the page's dialogs, which answer the game while its
+// stack waits; while one is open the game hears nothing but the tick, as the desktop's timer runs
+// under a modal dialog, so events behind it go nowhere and a move goes on to its end. No control
+// of the game's windows and no fact of the game is written here: the names, texts and numbers it
+// needs come from the module.
 'use strict';
 
 (() => {
-  const kTickMilliseconds = 50;
-  // Buttons as the game counts them, by the browser's button number.
-  const kButtonBits = [1, 4, 2];
-  const [kLeftButton, kRightButton] = [1, 2];
+  // A finger is the browser's main button, or its other one when held still (below), as the
+  // browser numbers them for a press and for the buttons held.
+  const kMainButton = {button: 0, buttons: 1};
+  const kOtherButton = {button: 2, buttons: 2};
   // A finger held this long without moving this far is the right button.
   const kTouchHoldMilliseconds = 500;
   const kTouchSlop = 8;
@@ -21,9 +23,11 @@
   let shellAddress = 0;
   let leftButtonDown = false;
   let hintWorker = null;
+  let pickedFolder = '';  // the module's, asked for at the start: a call while its stack waits
+                          // for a dialog would only give a promise
+  let icon = null;  // the program's icon, decoded once for every picture of it
   const hintAnswers = [];
   const dialogWaiters = {};
-  const repeatingPictures = new Set();  // the direction buttons, as the game marks them
 
   const element = (id) => document.getElementById(id);
 
@@ -61,6 +65,20 @@
     node.hidden = control.hidden;
   }
 
+  // How the table says the control's text looks where it differs from its kind's.
+  function style(node, control) {
+    if (control.textColor) node.style.color = control.textColor;
+    if (control.groundColor) node.style.background = control.groundColor;
+    if (control.pointSize > 0) {
+      node.style.fontSize = `${control.pointSize}pt`;
+      // A line of text of its own size fills the label.
+      if (!control.wraps) node.style.lineHeight = `${control.height}px`;
+    }
+    if (control.bold) node.style.fontWeight = 'bold';
+    node.classList.toggle('wraps', control.wraps);
+    node.classList.add(`align-${control.align}`);
+  }
+
   function makeControl(control, onEvent) {
     let node;
     switch (control.kind) {
@@ -70,6 +88,7 @@
         node.dataset.caption = control.caption;
         break;
       case 'frame':
+      case 'panel':
         node = document.createElement('div');
         node.className = 'frame';
         if (control.caption) {
@@ -93,7 +112,11 @@
         const input = document.createElement('input');
         input.type = 'radio';
         input.name = `${control.parentId}-choice`;
-        input.addEventListener('change', () => onEvent(control.id));
+        // Which one is chosen is the game's to say: the browser's own choice is taken back.
+        input.addEventListener('click', (event) => {
+          event.preventDefault();
+          onEvent(control.id);
+        });
         node.append(input, control.caption);
         break;
       }
@@ -114,12 +137,16 @@
         node = document.createElement('canvas');
         node.width = control.width;
         node.height = control.height;
+        node.classList.toggle('repeats', control.repeatsWhileHeld);
+        break;
+      case 'icon':
+        node = document.createElement('canvas');
+        node.width = control.width;
+        node.height = control.height;
+        icon?.then((bitmap) => node.getContext('2d').drawImage(bitmap, 0, 0));
         break;
       case 'list':
         node = document.createElement('select');
-        for (const name of control.caption.split('\n').filter((name) => name)) {
-          node.add(new Option(name));
-        }
         break;
       default:
         node = document.createElement('div');
@@ -127,6 +154,7 @@
         node.textContent = control.caption;
     }
     place(node, control);
+    style(node, control);
     return node;
   }
 
@@ -135,9 +163,7 @@
     const controls = Module.pageControls(window);
     for (let index = 0; index < controls.size(); ++index) {
       const control = controls.get(index);
-      const node = makeControl(control, onEvent);
-      if (control.repeatsWhileHeld) repeatingPictures.add(control.id);
-      (control.parentId ? element(control.parentId) : root).appendChild(node);
+      (control.parentId ? element(control.parentId) : root).appendChild(makeControl(control, onEvent));
     }
     controls.delete();
     return element(window);
@@ -151,17 +177,18 @@
             inside: x >= 0 && y >= 0 && x < box.width && y < box.height};
   }
 
-  // A mouse's buttons go to the game as they are. A finger is the left button, except that one
-  // held still on a picture for a moment is the right button, as a press and hold is on a touch
+  // A mouse's buttons go to the game as they are. A finger is the main button, except that one
+  // held still on a picture for a moment is the other button, as a press and hold is on a touch
   // screen of the desktop's system: so the editor paints and picks with either tile. On a
-  // direction button, whose press repeats while held, a finger presses at once and lets go when
-  // lifted, cancelled or slid off the button.
-  function wirePicture(canvas, repeatsWhileHeld) {
+  // picture whose press repeats while held (a direction button), a finger presses at once and
+  // lets go when lifted, cancelled or slid off it.
+  function wirePicture(canvas) {
+    const repeatsWhileHeld = canvas.classList.contains('repeats');
     let touch = null;  // the finger on the picture: {pointerId, start, pressed, buttons, timer}
-    const press = (buttons, point) => {
+    const press = (button, point) => {
       touch.pressed = true;
-      touch.buttons = buttons;
-      callGame(() => shell.pressPicture(canvas.id, buttons, point.x, point.y));
+      touch.buttons = button.buttons;
+      callGame(() => shell.pressPicture(canvas.id, button.button, point.x, point.y));
     };
     const letGo = () => {
       clearTimeout(touch.timer);
@@ -172,14 +199,14 @@
       canvas.setPointerCapture(event.pointerId);
       const point = pointOnPicture(canvas, event);
       if (event.pointerType !== 'touch') {
-        callGame(() => shell.pressPicture(canvas.id, kButtonBits[event.button] || 0, point.x, point.y));
+        callGame(() => shell.pressPicture(canvas.id, event.button, point.x, point.y));
         return;
       }
       if (touch !== null) return;
       touch = {pointerId: event.pointerId, start: point, screenX: event.clientX,
                screenY: event.clientY, pressed: false};
-      if (repeatsWhileHeld) press(kLeftButton, point);
-      else touch.timer = setTimeout(() => press(kRightButton, touch.start), kTouchHoldMilliseconds);
+      if (repeatsWhileHeld) press(kMainButton, point);
+      else touch.timer = setTimeout(() => press(kOtherButton, touch.start), kTouchHoldMilliseconds);
     });
     canvas.addEventListener('pointermove', (event) => {
       const point = pointOnPicture(canvas, event);
@@ -193,10 +220,10 @@
         return;
       }
       if (!touch.pressed) {
-        // A finger that moves before the moment is up is the left button from where it began.
+        // A finger that moves before the moment is up is the main button from where it began.
         if (Math.hypot(event.clientX - touch.screenX, event.clientY - touch.screenY) < kTouchSlop) return;
         clearTimeout(touch.timer);
-        press(kLeftButton, touch.start);
+        press(kMainButton, touch.start);
       }
       callGame(() => shell.dragOnPicture(canvas.id, touch.buttons, point.x, point.y));
     });
@@ -206,8 +233,8 @@
         return;
       }
       if (touch === null || touch.pointerId !== event.pointerId) return;
-      // A tap: the left button, pressed and let go where the finger came down.
-      if (!touch.pressed) press(kLeftButton, touch.start);
+      // A tap: the main button, pressed and let go where the finger came down.
+      if (!touch.pressed) press(kMainButton, touch.start);
       letGo();
     });
     canvas.addEventListener('pointercancel', (event) => {
@@ -216,12 +243,13 @@
     });
   }
 
-  function wireMainWindow() {
-    for (const canvas of element('Form1').querySelectorAll('canvas')) {
-      wirePicture(canvas, repeatingPictures.has(canvas.id));
+  function wireMainWindow(main) {
+    for (const canvas of main.querySelectorAll('canvas')) wirePicture(canvas);
+    for (const box of main.querySelectorAll('input.name-box')) {
+      box.addEventListener('input', () => callGame(() => shell.editText(box.id, box.value)));
     }
-    for (const box of element('Form1').querySelectorAll('input.name-box')) {
-      box.addEventListener('input', () => callGame(() => shell.editName(box.id, box.value)));
+    for (const list of main.querySelectorAll('select')) {
+      list.addEventListener('change', () => callGame(() => shell.chooseItem(list.id, list.selectedIndex)));
     }
     // Neither a right click nor a long press opens a menu over the game; a name box keeps its own.
     document.addEventListener('contextmenu', (event) => {
@@ -229,8 +257,6 @@
         event.preventDefault();
       }
     });
-    const speeds = element('Combo1');
-    speeds.addEventListener('change', () => callGame(() => shell.selectSpeed(speeds.selectedIndex)));
     document.addEventListener('pointerdown', (event) => {
       if (event.button === 0) leftButtonDown = true;
     }, true);
@@ -269,7 +295,7 @@
   function fitToScreen() {
     const screen = document.documentElement;
     const fit = (node) => Math.min(screen.clientWidth / node.offsetWidth, screen.clientHeight / node.offsetHeight);
-    const main = element('Form1');
+    const main = element(Module.mainWindow());
     const scale = fit(main);
     const [left, top] = [screen.clientWidth - main.offsetWidth * scale, screen.clientHeight - main.offsetHeight * scale]
         .map((room) => Math.round(room / 2 * devicePixelRatio) / devicePixelRatio);
@@ -384,12 +410,31 @@
 
   function readPickedFile(file) {
     return file.arrayBuffer().then((bytes) => {
-      const folder = '/picked';
-      if (!Module.FS.analyzePath(folder).exists) Module.FS.mkdir(folder);
-      const path = `${folder}/${file.name.replace(/\//g, '_')}`;
+      if (!Module.FS.analyzePath(pickedFolder).exists) Module.FS.mkdir(pickedFolder);
+      const path = `${pickedFolder}/${file.name.replace(/\//g, '_')}`;
       Module.FS.writeFile(path, new Uint8Array(bytes));
       return path;
     });
+  }
+
+  const linesOf = (text) => text.split('\n').filter((line) => line);
+
+  // A caption as each kind of element shows it: a window's is its title, a frame's stands on its
+  // border, a name box's is its text, and a list's are its items, one a line.
+  function showCaption(node, text) {
+    if (node.classList.contains('window')) {
+      node.dataset.caption = text;
+    } else if (node instanceof HTMLInputElement) {
+      if (node.value !== text) node.value = text;
+    } else if (node instanceof HTMLSelectElement) {
+      node.replaceChildren(...linesOf(text).map((item) => new Option(item)));
+    } else if (node.classList.contains('frame')) {
+      node.querySelector('.frame-caption').textContent = text;
+    } else if (node.classList.contains('radio')) {
+      node.lastChild.textContent = text;
+    } else {
+      node.textContent = text;
+    }
   }
 
   const page = {
@@ -399,19 +444,30 @@
       Module.stringToUTF8(text, pointer, size);
       return pointer;
     },
-    setText(id, text) {
+    // One change of what a control shows (the game's screen protocol), to its element. A covered
+    // control is inert, out of reach of the pointer, Tab and a screen reader alike, as the
+    // window disables it.
+    apply(id, what, on, text, index) {
       const node = element(id);
-      if (node instanceof HTMLInputElement) node.value = text;
-      else node.textContent = text;
+      switch (what) {
+        case 'shown': node.hidden = !on; break;
+        case 'covered': node.inert = on; break;
+        case 'locked': node.readOnly = on; break;
+        case 'checked':
+          if (node.classList.contains('radio')) node.querySelector('input').checked = on;
+          else node.classList.toggle('checked', on);
+          break;
+        case 'caption': showCaption(node, text); break;
+        case 'selected': node.selectedIndex = index; break;
+        case 'focus':
+          node.focus();
+          if (node instanceof HTMLInputElement) node.select();
+          break;
+      }
     },
-    setChecked(id, checked) { element(id).classList.toggle('checked', checked); },
-    setVisible(id, visible) { element(id).hidden = !visible; },
-    setLocked(id, locked) { element(id).readOnly = locked; },
-    setValue(id, value) { element(id).selectedIndex = value; },
     showPicture(id, rgba, width, height) {
       const canvas = element(id);
       canvas.getContext('2d').putImageData(new ImageData(new Uint8ClampedArray(rgba), width, height), 0, 0);
-      if (id === 'MapPic' && !page.firstBoardAt) page.firstBoardAt = performance.now();
     },
     leftButtonDown() { return leftButtonDown; },
     stackWaits(waits) { busy = waits; },
@@ -428,19 +484,20 @@
     },
     downloads: [],
     keepPlayerFile,
-    // `buttons` and the answer as the game numbers them: OK 0; はい 1, いいえ 2, キャンセル 3.
+    // The buttons' captions come one a line; the answer is the place of the one pressed.
     showMessage(text, title, buttons) {
       return modal(title, 'message-box', (body, done) => {
         const message = document.createElement('div');
         message.className = 'message';
         message.textContent = text.replace(/\r\n/g, '\n');
         body.appendChild(message);
-        const choices = [[['OK', 0]], [['はい', 1], ['いいえ', 2]], [['はい', 1], ['いいえ', 2], ['キャンセル', 3]]];
-        dialogButtons(body, choices[buttons], done);
+        dialogButtons(body, linesOf(buttons).map((caption, place) => [caption, place]), done);
       });
     },
-    chooseFileToOpen(description, pattern, folder, places) {
-      return modal('開く', 'file-box', (body, done) => {
+    // The buttons open, take a file from the computer and cancel, captioned one a line.
+    chooseFileToOpen(title, description, pattern, folder, places, buttons) {
+      const [openCaption, pickCaption, cancelCaption] = linesOf(buttons);
+      return modal(title, 'file-box', (body, done) => {
         const list = document.createElement('select');
         list.className = 'file-list';
         list.size = 8;
@@ -467,7 +524,7 @@
           if (picker.files.length > 0) readPickedFile(picker.files[0]).then(done);
         });
         body.append(filter, list, picker);
-        dialogButtons(body, [['開く', 'open'], ['パソコンのファイル…', 'pick'], ['キャンセル', null]],
+        dialogButtons(body, [[openCaption, 'open'], [pickCaption, 'pick'], [cancelCaption, null]],
                       (answer) => {
                         if (answer === 'open') list.value && done(list.value);
                         else if (answer === 'pick') picker.click();
@@ -475,8 +532,10 @@
                       });
       });
     },
-    chooseFileToSave(description, pattern) {
-      return modal('名前を付けて保存', 'file-box', (body, done) => {
+    // The buttons save and cancel, captioned one a line.
+    chooseFileToSave(title, description, buttons) {
+      const [saveCaption, cancelCaption] = linesOf(buttons);
+      return modal(title, 'file-box', (body, done) => {
         const filter = document.createElement('div');
         filter.className = 'file-filter';
         filter.textContent = description;
@@ -491,26 +550,17 @@
           }
         });
         body.append(filter, name);
-        dialogButtons(body, [['保存', 'save'], ['キャンセル', null]],
+        dialogButtons(body, [[saveCaption, 'save'], [cancelCaption, null]],
                       (answer) => done(answer === null ? null : name.value));
         name.focus();
       });
     },
+    // A dialog of the game's own, built afresh from its layout table each time it opens.
     openDialog(window) {
-      element(`${window}-overlay`).hidden = false;
+      buildDialog(window);
       fitToScreen();
-      if (window === 'Form2') {
-        for (const node of element('Form2').querySelectorAll('.checked')) node.classList.remove('checked');
-        for (const node of element('Form2').querySelectorAll('input')) {
-          if (node.type === 'radio') node.checked = false;
-          else node.value = '';
-        }
-        for (const canvas of element('Form2').querySelectorAll('canvas')) {
-          canvas.getContext('2d').clearRect(0, 0, canvas.width, canvas.height);
-        }
-      }
     },
-    closeDialog(window) { element(`${window}-overlay`).hidden = true; },
+    closeDialog(window) { element(`${window}-overlay`).remove(); },
     nextDialogEvent(window) {
       return new Promise((resolve) => { dialogWaiters[window] = resolve; });
     },
@@ -536,12 +586,11 @@
     firstBoardAt: 0,
   };
 
-  // The stage operations dialog and the About box: built once, shown while the game asks.
+  // A dialog of the game's own over the window; its close control answers with no control.
   function buildDialog(window) {
     const overlay = document.createElement('div');
     overlay.className = 'overlay';
     overlay.id = `${window}-overlay`;
-    overlay.hidden = true;
     const box = document.createElement('div');
     box.className = 'dialog';
     const heading = document.createElement('div');
@@ -549,7 +598,7 @@
     const close = document.createElement('button');
     close.className = 'dialog-close';
     close.textContent = '×';
-    close.addEventListener('click', () => answerDialog(window, 'close'));
+    close.addEventListener('click', () => answerDialog(window, ''));
     box.appendChild(heading);
     overlay.appendChild(box);
     document.body.appendChild(overlay);
@@ -585,25 +634,24 @@
       decodePicture('chara.png'), decodePicture('mask.png'), decodePicture('bomb1.png'),
       decodePicture('bomb2.png'),
     ]);
+    // Not waited for: the window comes up without it.
+    icon = fetch('icon.png').then((response) => response.blob()).then(createImageBitmap);
     Module = await createVantoki({page});
+    pickedFolder = Module.pickedFolder();
     // The elements are built while the browser's storage reads the player's files back.
     const playerFiles = loadPlayerFiles();
-    const root = element('game');
-    buildWindow('Form1', root, (id) => callGame(() => shell.click(id)));
-    document.title = element('Form1').dataset.caption;
-    buildDialog('Form2');
-    buildDialog('frmAbout');
-    fetch('icon.png').then((response) => response.blob()).then(createImageBitmap)
-        .then((icon) => element('frmAbout-picIcon').getContext('2d').drawImage(icon, 0, 0));
-    wireMainWindow();
+    const main = buildWindow(Module.mainWindow(), element('game'), (id) => callGame(() => shell.click(id)));
+    document.title = main.dataset.caption;
+    wireMainWindow(main);
     fitToScreen();
     window.addEventListener('resize', fitToScreen);
     const [[sprites, spriteMask, bursts, burstMask]] = await Promise.all([loaded, playerFiles]);
     shell = new Module.WebShell({sprites, spriteMask, bursts, burstMask});
     shellAddress = shell.address();
-    const stageFile = new URLSearchParams(location.search).get('stages') ?? 'stagedata/vantoki.vkst';
-    callGame(() => shell.start(stageFile));
-    setInterval(tick, kTickMilliseconds);
+    // Without one named, the game opens on its shipped stage set.
+    callGame(() => shell.start(new URLSearchParams(location.search).get('stages') ?? ''));
+    page.firstBoardAt = performance.now();
+    setInterval(tick, Module.tickMilliseconds());
     // The browser's own question before leaving the page while edits are unsaved.
     window.addEventListener('beforeunload', (event) => {
       if (shell.hasUnsavedEdits()) {

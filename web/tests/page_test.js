@@ -16,7 +16,11 @@ const [pageFolder, cli, sources, only = ''] = process.argv.slice(2);
 const stageFile = path.join(sources, 'stagedata', 'vantoki.vkst');
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'vantoki-page-'));
 
-const visible = (page, id) => page.$eval(`#${id}`, (node) => !node.hidden && node.offsetParent !== null);
+// A dialog that is not open is not there at all.
+const visible = (page, id) => page.evaluate((id) => {
+  const node = document.getElementById(id);
+  return node !== null && !node.hidden && node.offsetParent !== null;
+}, id);
 const textOf = (page, id) => page.$eval(`#${id}`, (node) => node.value ?? node.textContent);
 
 const sleep = (milliseconds) => new Promise((resolve) => setTimeout(resolve, milliseconds));
@@ -597,7 +601,7 @@ const tests = {
       const address = shell.address();
       for (let move = 0; move < 600 && !isBusy(); ++move) {
         const button = `Picture4-${move % 2 === 0 ? 2 : 0}`;
-        shell.pressPicture(button, 1, 1, 1);
+        shell.pressPicture(button, 0, 1, 1);
         shell.releasePicture(button);
         for (let tick = 0; tick < 4 && !isBusy(); ++tick) module._tickShell(address);
       }

@@ -1,24 +1,20 @@
-#include "page_elements.h"
+#include "page_changes.h"
 
 #include <emscripten.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
+
+#include "page_controls.h"
 
 namespace vantoki {
 namespace {
 
 // clang-format off: the bodies are JavaScript.
-EM_JS(void, pageSetText, (const char* id, const char* text),
-      { Module.page.setText(UTF8ToString(id), UTF8ToString(text)); });
-EM_JS(void, pageSetChecked, (const char* id, int checked),
-      { Module.page.setChecked(UTF8ToString(id), checked != 0); });
-EM_JS(void, pageSetVisible, (const char* id, int visible),
-      { Module.page.setVisible(UTF8ToString(id), visible != 0); });
-EM_JS(void, pageSetLocked, (const char* id, int locked),
-      { Module.page.setLocked(UTF8ToString(id), locked != 0); });
-EM_JS(void, pageSetValue, (const char* id, int value),
-      { Module.page.setValue(UTF8ToString(id), value); });
+// `what` is the change's kind by name (whatName); `on`, `text` and `index` as the change has them.
+EM_JS(void, pageApply, (const char* id, const char* what, int on, const char* text, int index),
+      { Module.page.apply(UTF8ToString(id), UTF8ToString(what), on != 0, UTF8ToString(text), index); });
 // The canvas copies the pixels at once, so the buffer may change right after.
 EM_JS(void, pageShowPicture, (const char* id, const std::uint8_t* rgba, int width, int height), {
   Module.page.showPicture(UTF8ToString(id), HEAPU8.subarray(rgba, rgba + width * height * 4), width,
@@ -26,26 +22,27 @@ EM_JS(void, pageShowPicture, (const char* id, const std::uint8_t* rgba, int widt
 });
 // clang-format on
 
-}  // namespace
-
-void setElementText(const std::string& id, const std::string& text) {
-  pageSetText(id.c_str(), text.c_str());
-}
-
-void setElementChecked(const std::string& id, bool checked) {
-  pageSetChecked(id.c_str(), checked ? 1 : 0);
-}
-
-void setElementVisible(const std::string& id, bool visible) {
-  pageSetVisible(id.c_str(), visible ? 1 : 0);
-}
-
-void setElementLocked(const std::string& id, bool locked) {
-  pageSetLocked(id.c_str(), locked ? 1 : 0);
-}
-
-void setElementValue(const std::string& id, int value) {
-  pageSetValue(id.c_str(), value);
+const char* whatName(ControlChange::What what) {
+  using enum ControlChange::What;
+  switch (what) {
+    case Shown:
+      return "shown";
+    case Covered:
+      return "covered";
+    case Locked:
+      return "locked";
+    case Checked:
+      return "checked";
+    case Caption:
+      return "caption";
+    case Selected:
+      return "selected";
+    case Picture:
+      return "picture";
+    case Focus:
+      return "focus";
+  }
+  return "";
 }
 
 void showPicture(const std::string& id, const Image24& picture) {
@@ -66,6 +63,18 @@ void showPicture(const std::string& id, const Image24& picture) {
     }
   }
   pageShowPicture(id.c_str(), rgba.data(), picture.width(), picture.height());
+}
+
+}  // namespace
+
+void applyPageChange(std::string_view window, const ControlChange& change) {
+  const std::string id = elementId(window, change.control);
+  if (change.what == ControlChange::What::Picture) {
+    showPicture(id, *change.picture);
+    return;
+  }
+  pageApply(id.c_str(), whatName(change.what), change.on ? 1 : 0, change.text.c_str(),
+            change.index);
 }
 
 }  // namespace vantoki
