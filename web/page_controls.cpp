@@ -24,6 +24,7 @@ std::string kindName(ControlKind kind) {
     case ControlKind::Link:
       return "link";
     case ControlKind::Button:
+    case ControlKind::DefaultButton:
       return "button";
     case ControlKind::StageOption:
       return "option";

@@ -13,7 +13,7 @@
 #include "commands/game_folders.h"
 #include "dialogs/about_box_controller.h"
 #include "dialogs/about_links.h"
-#include "dialogs/file_chooser_dialog.h"
+#include "dialogs/file_chooser_controller.h"
 #include "dialogs/stage_operations_controller.h"
 #include "dialogs/stage_preview.h"
 #include "view/strip_loader.h"
@@ -43,12 +43,20 @@ MessageAnswer QtPlatform::showMessage(const std::string& text, const std::string
 
 std::optional<std::filesystem::path> QtPlatform::chooseFileToOpen(const FileFilter& filter,
                                                                   const DialogFolders& folders) {
-  return runFileChooserDialog(FileChooserPurpose::Open, filter, folders, *this, owner_);
+  return chooseFile(FileChooserPurpose::Open, filter, folders);
 }
 
 std::optional<std::filesystem::path> QtPlatform::chooseFileToSave(const FileFilter& filter,
                                                                   const DialogFolders& folders) {
-  return runFileChooserDialog(FileChooserPurpose::Save, filter, folders, *this, owner_);
+  return chooseFile(FileChooserPurpose::Save, filter, folders);
+}
+
+std::optional<std::filesystem::path> QtPlatform::chooseFile(FileChooserPurpose purpose,
+                                                            const FileFilter& filter,
+                                                            const DialogFolders& folders) {
+  FileChooserController chooser(purpose, filter, folders, *this);
+  runDialog(chooser, owner_);
+  return chooser.chosen();
 }
 
 void QtPlatform::showAboutBox() {

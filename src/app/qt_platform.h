@@ -6,6 +6,7 @@
 
 #include <optional>
 
+#include "dialogs/file_chooser_model.h"
 #include "platform/platform.h"
 #include "view/image24.h"
 
@@ -38,6 +39,10 @@ class QtPlatform : public Platform {
   void runOnUiThread(std::function<void()> call) override;
 
  private:
+  std::optional<std::filesystem::path> chooseFile(FileChooserPurpose purpose,
+                                                  const FileFilter& filter,
+                                                  const DialogFolders& folders);
+
   QWidget* owner_;
   std::optional<Image24> miniSpriteStrip_;  // the stage previews', made when first needed
 };

@@ -184,7 +184,7 @@ constexpr std::array kFileChooser = std::to_array<ControlPlace>({
     {"problemLine", "FileChooser", 8, 296, 624, 20, Label},
     {"nameLabel", "FileChooser", 8, 326, 112, 20, Label, "ファイル名："},
     {"nameBox", "FileChooser", 120, 324, 408, 24, TextBox},
-    {"chooseButton", "FileChooser", 536, 324, 96, 24, Button, "開く"},
+    {"chooseButton", "FileChooser", 536, 324, 96, 24, DefaultButton, "開く"},
     {"typeLabel", "FileChooser", 8, 358, 112, 20, Label, "ファイルの種類："},
     {"typeBox", "FileChooser", 120, 356, 408, 24, List},
     {"cancelButton", "FileChooser", 536, 356, 96, 24, Button, "キャンセル"},

@@ -22,6 +22,7 @@ enum class ControlKind {
   Label,
   Link,  // a label that opens an address; grows to the right to show all of its text
   Button,
+  DefaultButton,  // the button Return presses wherever the focus is in its window
   StageOption,  // a button that stays down while its stage is chosen
   NameBox,
   TextBox,  // a text box in the window's own font

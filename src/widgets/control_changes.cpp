@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <QStyle>
 
 #include "view/qimage_bridge.h"
 #include "widgets/controls.h"
@@ -23,6 +24,18 @@ QWidget* controlNamed(QWidget* window, const std::string& name) {
     qFatal("%s has no control named %s", qPrintable(window->objectName()), qPrintable(objectName));
   }
   return control;
+}
+
+// One item a line; a line that ends in "/" is a folder, which shows with a folder's picture.
+void showItems(QListWidget* items, const QString& lines) {
+  const QSignalBlocker shownOnly(items);
+  items->clear();
+  const QIcon folder = items->style()->standardIcon(QStyle::SP_DirIcon);
+  const QIcon file = items->style()->standardIcon(QStyle::SP_FileIcon);
+  for (const QString& line : lines.split('\n', Qt::SkipEmptyParts)) {
+    const bool isFolder = line.endsWith('/');
+    new QListWidgetItem(isFolder ? folder : file, isFolder ? line.chopped(1) : line, items);
+  }
 }
 
 void setCaption(QWidget* window, QWidget* control, const QString& text) {
@@ -44,9 +57,7 @@ void setCaption(QWidget* window, QWidget* control, const QString& text) {
     list->clear();
     list->addItems(text.split('\n', Qt::SkipEmptyParts));
   } else if (auto* items = qobject_cast<QListWidget*>(control)) {
-    const QSignalBlocker shownOnly(items);
-    items->clear();
-    items->addItems(text.split('\n', Qt::SkipEmptyParts));
+    showItems(items, text);
   }
 }
 

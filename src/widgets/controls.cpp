@@ -111,6 +111,12 @@ void LayoutBuilder::build(const ControlPlace& place) {
     case ControlKind::Button:
       control = button(place.name, caption);
       break;
+    case ControlKind::DefaultButton: {
+      QPushButton* chosen = button(place.name, caption);
+      chosen->setDefault(true);
+      control = chosen;
+      break;
+    }
     case ControlKind::StageOption: {
       QPushButton* option = button(place.name, caption);
       option->setCheckable(true);
