@@ -12,6 +12,7 @@
 
 #include "board_fixture.h"
 #include "fake_platform.h"
+#include "io_test_files.h"
 #include "platform/mouse_buttons.h"
 #include "strip_fixture.h"
 
@@ -101,6 +102,94 @@ TEST_F(ControlEventsTest, InTheEditorThePalettePicksTheBoardPaintsAndTheNameBoxe
   events.editText("Label1", "x");
   EXPECT_EQ(game.stageSet().stageNames[0], "部屋");
   EXPECT_EQ(game.stageSet().dataSetName, "集");
+}
+
+// Whatever a player does to a control that is hidden or under a panel does nothing, whichever
+// shell let it through: a stage option pressed by the keyboard during a playback, the editor's
+// buttons in play, the play panel's in the editor, the direction buttons under the clear panel.
+TEST(ControlEventsReachTest, EventsOutOfReachDoNothing) {
+  const TempDir dir;
+  struct Case {
+    const char* name;
+    std::function<void(Game&, testing::FakePlatform&)> enter;
+    std::function<void(GameEvents&)> event;
+    bool reached;
+  };
+  const auto playing = [&](Game& game, testing::FakePlatform& platform) {
+    game.pressDirection(2);
+    game.releaseDirection();
+    while (game.play().moveInProgress()) {
+      game.tick();
+    }
+    platform.files = {dir / "one.vkrp", dir / "one.vkrp"};
+    game.saveReplay();
+    game.selectSpeed(4);
+    game.startReplay();
+    ASSERT_TRUE(game.replayRunning());
+  };
+  const auto editing = [](Game& game, auto&) { game.toggleEditor(); };
+  const auto inPlay = [](Game&, auto&) {};
+  const auto cleared = [](Game& game, auto&) {
+    StageSet set = initialStageSet();
+    set.stageCells[0] = walledBoardWith({{7, 13, c(Tile::Player)}});
+    game.installStageSet(set);
+    game.pressDirection(2);
+    game.releaseDirection();
+    while (game.play().moveInProgress()) {
+      game.tick();
+    }
+  };
+  const std::vector<Case> cases = {
+      {"stage option during a playback", playing, [](auto& events) { events.click("Option1(3)"); },
+       false},
+      {"load during a playback", playing, [](auto& events) { events.click("Command2"); }, false},
+      {"About box during a playback", playing, [](auto& events) { events.click("Command7"); },
+       false},
+      {"speed during a playback", playing, [](auto& events) { events.chooseItem("Combo1", 0); },
+       false},
+      {"save stage data in play", inPlay, [](auto& events) { events.click("Command1"); }, false},
+      {"stage operations in play", inPlay, [](auto& events) { events.click("Command9"); }, false},
+      {"palette in play", inPlay, [](auto& events) { events.press("Picture1", 2, 181, 61); },
+       false},
+      {"stage name in play", inPlay, [](auto& events) { events.editText("Text1", "x"); }, false},
+      {"stage name in the editor", editing, [](auto& events) { events.editText("Text1", "x"); },
+       true},
+      {"replay save in the editor", editing, [](auto& events) { events.click("Command4"); }, false},
+      {"speed in the editor", editing, [](auto& events) { events.chooseItem("Combo1", 0); }, false},
+      {"speed in play", inPlay, [](auto& events) { events.chooseItem("Combo1", 0); }, true},
+      {"direction under the clear panel", cleared,
+       [](auto& events) { events.press("Picture4(0)", 1, 20, 20); }, false},
+      {"history under the clear panel", cleared, [](auto& events) { events.click("Command5(0)"); },
+       true},
+  };
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.name);
+    testing::FakePlatform platform;
+    Game game{testing::gameStrips(), platform};
+    game.startUp();
+    test.enter(game, platform);
+    const StageSet stageSet = game.stageSet();
+    const int animStep = game.animStep();
+    const int stage = game.currentStage();
+    const int turn = game.play().currentTurn();
+    const int lastTurn = game.play().lastTurn();
+    const std::size_t messages = platform.messages.size();
+    const std::size_t dialogs = platform.dialogFilters.size();
+    const bool running = game.replayRunning();
+    const int rightTile = game.rightTile();
+    const bool moving = game.play().moveInProgress();
+    GameEvents events(game);
+    test.event(events);
+    const bool reached = game.stageSet() != stageSet || game.animStep() != animStep ||
+                         game.currentStage() != stage || game.play().currentTurn() != turn ||
+                         game.play().lastTurn() != lastTurn ||
+                         platform.messages.size() != messages ||
+                         platform.dialogFilters.size() != dialogs || platform.aboutBoxesShown > 0 ||
+                         platform.stageSetsOperatedOn.size() > 0 || game.rightTile() != rightTile ||
+                         game.play().moveInProgress() != moving || game.play().heldButton() != 0 ||
+                         (running && !game.replayRunning());
+    EXPECT_EQ(reached, test.reached);
+  }
 }
 
 // A command's key in reach is the game's wherever the focus is; out of reach it is used up and

@@ -25,6 +25,7 @@
   let hintWorker = null;
   let pickedFolder = '';  // the module's, asked for at the start: a call while its stack waits
                           // for a dialog would only give a promise
+  let focusedBeforeDialog = null;
   let icon = null;  // the program's icon, decoded once for every picture of it
   const hintAnswers = [];
   const dialogWaiters = {};
@@ -306,8 +307,10 @@
   }
 
   // A dialog of the page over everything else; resolves with what `build` hands its `done`.
-  // `kind` is the look of the window's own box of that kind: 'message-box' or 'file-box'.
+  // `kind` is the look of the window's own box of that kind: 'message-box' or 'file-box'. As on
+  // the desktop, the control that had the focus has it again once the dialog is gone.
   function modal(title, kind, build) {
+    const focused = document.activeElement;
     return new Promise((resolve) => {
       const overlay = document.createElement('div');
       overlay.className = 'overlay';
@@ -325,6 +328,7 @@
       fitToScreen();
       build(body, (answer) => {
         overlay.remove();
+        focused?.focus();
         resolve(answer);
       });
     });
@@ -557,10 +561,14 @@
     },
     // A dialog of the game's own, built afresh from its layout table each time it opens.
     openDialog(window) {
+      focusedBeforeDialog = document.activeElement;
       buildDialog(window);
       fitToScreen();
     },
-    closeDialog(window) { element(`${window}-overlay`).remove(); },
+    closeDialog(window) {
+      element(`${window}-overlay`).remove();
+      focusedBeforeDialog?.focus();
+    },
     nextDialogEvent(window) {
       return new Promise((resolve) => { dialogWaiters[window] = resolve; });
     },

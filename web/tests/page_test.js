@@ -281,6 +281,34 @@ const tests = {
     assert.equal(await visible(page, 'Frame7'), false);
   },
 
+  // The stop panel lies over the column: nothing under it takes the focus, from Tab or otherwise,
+  // so a stage option cannot be pressed with Space under a running replay.
+  async 'during a replay only the stop button is in reach, and the focus comes back after it'(page) {
+    const replay = path.join(sources, 'replaydata', 'stage01.vkrp');
+    await page.click('#Option1-0');
+    const stageName = await textOf(page, 'Text1');
+    await page.select('#Combo1', '超スムーズ');
+    await openThroughPicker(page, 'Command6', replay);
+    await answerMessage(page);
+    assert.ok(await visible(page, 'Frame6'), 'the stop panel shows');
+    const focused = () => page.evaluate(() => document.activeElement.id);
+    assert.equal(await focused(), 'Command8');
+    const reached = new Set();
+    for (let press = 0; press < 12; ++press) {
+      await page.keyboard.press('Tab');
+      reached.add(await focused());
+    }
+    assert.deepEqual([...reached].filter((id) => id), ['Command8'], 'Tab reaches the stop button alone');
+    await page.evaluate(() => document.activeElement.blur());
+    await page.focus('#Option1-3');
+    await page.keyboard.press('Space');
+    assert.equal(await textOf(page, 'Text1'), stageName, 'the stage stays');
+    assert.ok(await visible(page, 'Frame6'), 'the replay goes on');
+    await page.click('#Command8');
+    await waitFor(page, async () => !(await visible(page, 'Frame6')), 'the replay to stop');
+    assert.equal(await focused(), 'Command6');
+  },
+
   async 'a broken stage file is refused and changes nothing'(page) {
     await page.click('#Option1-2');
     const [board, dataSetName, stageName] =
