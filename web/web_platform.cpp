@@ -284,8 +284,7 @@ std::optional<FileError> WebPlatform::fileSaved(const std::filesystem::path& pat
   // file. The download has happened, so the player has the file even when the browser keeps none.
   if (const std::optional<std::string> failure =
           takeText(awaitPage([&] { return pageKeepPlayerFile(path.c_str()); }))) {
-    return fileError(path, "downloaded, but not kept in the browser's storage: " + *failure,
-                     "ダウンロードはしましたが、ブラウザーに保存できませんでした");
+    return notKeptFailure(path, *failure);
   }
   return std::nullopt;
 }

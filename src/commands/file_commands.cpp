@@ -20,6 +20,11 @@ void reportFailure(Platform& platform, const std::filesystem::path& path, const 
 
 }  // namespace
 
+FileError notKeptFailure(const std::filesystem::path& path, const std::string& reason) {
+  return fileError(path, "downloaded, but not kept in the browser's storage: " + reason,
+                   "ダウンロードはしましたが、ブラウザーに保存できませんでした");
+}
+
 std::filesystem::path withFilterExtension(const std::filesystem::path& path,
                                           const FileFilter& filter) {
   if (path.has_extension() || !filter.pattern.starts_with("*.")) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "io/file_error.h"
 #include "platform/platform.h"
@@ -35,6 +36,10 @@ bool saveThroughDialog(
 std::optional<std::filesystem::path> chooseExistingFile(Platform& platform,
                                                         const FileFilter& filter,
                                                         const char* folderName);
+
+// A finished save that a platform which keeps the player's files somewhere of its own (the page:
+// the browser's storage) handed on but could not keep there, for `reason` in the platform's words.
+FileError notKeptFailure(const std::filesystem::path& path, const std::string& reason);
 
 // The fixed failure messages for the path as the platform shows it, with the cause on a line of
 // its own. A save's comes also from a platform that refuses a name in its own save dialog.

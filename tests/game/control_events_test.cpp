@@ -195,28 +195,45 @@ TEST(ControlEventsReachTest, EventsOutOfReachDoNothing) {
 // A command's key in reach is the game's wherever the focus is; out of reach it is used up and
 // does nothing, except in a name box, which keeps it to edit with; any other key goes on.
 TEST(ControlEventsKeyTest, KeysAreUsedUpOrGoOnToTheFocusedControl) {
+  const TempDir dir;
   struct Case {
     const char* state;
-    std::function<void(Game&)> enter;
+    std::function<void(Game&, testing::FakePlatform&)> enter;
     const char* key;
     bool autoRepeat;
     bool inNameBox;
     bool usedUp;
     bool moves;
+    bool holds;  // the key is held, and repeats the move until it is released
   };
-  const auto none = [](Game&) {};
-  const auto moving = [](Game& game) { game.pressDirection(0); };
-  const auto editing = [](Game& game) { game.toggleEditor(); };
+  const auto none = [](Game&, auto&) {};
+  const auto moving = [](Game& game, auto&) { game.pressDirection(0); };
+  const auto editing = [](Game& game, auto&) { game.toggleEditor(); };
+  // Its own move under way, which a key would otherwise make its own.
+  const auto playingBack = [&](Game& game, testing::FakePlatform& platform) {
+    game.pressDirection(2);
+    game.releaseDirection();
+    while (game.play().moveInProgress()) {
+      game.tick();
+    }
+    platform.files = {dir / "one.vkrp", dir / "one.vkrp"};
+    game.saveReplay();
+    game.selectStage(0);
+    game.startReplay();
+    platform.messages.clear();
+  };
   const std::vector<Case> cases = {
-      {"arrow in reach", none, "Right", false, false, true, true},
-      {"arrow in reach, locked name box", none, "Right", false, true, true, true},
-      {"keyboard's own repeat", none, "Right", true, false, true, false},
-      {"history during a move", moving, "Home", false, false, true, true},
-      {"history during a move, name box", moving, "Home", false, true, false, true},
-      {"arrow in the editor", editing, "Left", false, false, true, false},
-      {"arrow in the editor, name box", editing, "Left", false, true, false, false},
-      {"hint in the editor, name box", editing, "H", false, true, false, false},
-      {"no command's key", none, "Q", false, false, false, false},
+      {"arrow in reach", none, "Right", false, false, true, true, true},
+      {"arrow in reach, locked name box", none, "Right", false, true, true, true, true},
+      {"keyboard's own repeat", none, "Right", true, false, true, false, false},
+      {"history during a move", moving, "Home", false, false, true, true, false},
+      {"history during a move, name box", moving, "Home", false, true, false, true, false},
+      {"arrow in the editor", editing, "Left", false, false, true, false, false},
+      {"arrow in the editor, name box", editing, "Left", false, true, false, false, false},
+      {"hint in the editor, name box", editing, "H", false, true, false, false, false},
+      {"arrow during a playback", playingBack, "Left", false, false, true, true, false},
+      {"history during a playback", playingBack, "Home", false, false, true, true, false},
+      {"no command's key", none, "Q", false, false, false, false, false},
   };
   for (const Case& key : cases) {
     SCOPED_TRACE(key.state);
@@ -226,10 +243,11 @@ TEST(ControlEventsKeyTest, KeysAreUsedUpOrGoOnToTheFocusedControl) {
     StageSet set = initialStageSet();
     set.stageCells[0] = walledBoardWith({{7, 13, c(Tile::Player)}, {12, 13, c(Tile::Star)}});
     game.installStageSet(set);
-    key.enter(game);
+    key.enter(game, platform);
     EXPECT_EQ(GameEvents(game).key(commandForKeyText(key.key), true, key.autoRepeat, key.inNameBox),
               key.usedUp);
     EXPECT_EQ(game.play().moveInProgress(), key.moves);
+    EXPECT_EQ(game.directionKeyHeld(), key.holds);
     EXPECT_EQ(game.play().currentTurn(), 0);
     EXPECT_TRUE(platform.messages.empty());
   }
