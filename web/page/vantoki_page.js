@@ -113,10 +113,11 @@
         const input = document.createElement('input');
         input.type = 'radio';
         input.name = `${control.parentId}-choice`;
-        // Which one is chosen is the game's to say: the browser's own choice is taken back.
+        // Which one is chosen is the game's to say: the browser's own choice is taken back, at the
+        // end of the click, so the event goes on only after it.
         input.addEventListener('click', (event) => {
           event.preventDefault();
-          onEvent(control.id);
+          setTimeout(() => onEvent(control.id));
         });
         node.append(input, control.caption);
         break;
@@ -129,10 +130,12 @@
         node.addEventListener('click', (event) => { event.preventDefault(); onEvent(control.id); });
         break;
       case 'text':
+        // Locked until its window says otherwise, as the desktop builds it.
         node = document.createElement('input');
         node.type = 'text';
         node.className = 'name-box';
         node.spellcheck = false;
+        node.readOnly = true;
         break;
       case 'picture':
         node = document.createElement('canvas');
@@ -611,8 +614,6 @@
     overlay.appendChild(box);
     document.body.appendChild(overlay);
     heading.textContent = buildWindow(window, box, (id) => answerDialog(window, id)).dataset.caption;
-    // A dialog's name boxes only show names, locked as the window's are in play.
-    for (const nameBox of box.querySelectorAll('input.name-box')) nameBox.readOnly = true;
     heading.appendChild(close);
   }
 

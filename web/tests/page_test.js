@@ -411,7 +411,14 @@ const tests = {
     await page.click('#Command9');
     await page.click('#Form2-Option1-1');
     await page.click('#Form2-Option1-14');
+    await page.click('#Form2-Option2');
     await page.click('#Form2-Option4');
+    // What the dialog says it shows: one option held down a side, one operation, the names.
+    await waitFor(page, () => page.$eval('#Form2-Option4 input', (radio) => radio.checked), 'the copy chosen');
+    assert.deepEqual(await page.$$eval('#Form2 .checked, #Form2 input:checked', (nodes) => nodes.map((node) => node.id || node.parentNode.id)),
+                     ['Form2-Option1-1', 'Form2-Option1-14', 'Form2-Option4']);
+    const stageNames = execFileSync(cli, ['check', stageFile]).toString().split('\n');
+    assert.equal(`stage 2: ${await textOf(page, 'Form2-Text1-0')}`, stageNames[2].replace(/: .*name /, ': '));
     await page.click('#Form2-Command1');
     assert.match(await answerMessage(page, 'はい'), /^ステージ2をステージ5に上書きコピーします。/);
     assert.equal(await visible(page, 'Form2'), false);
