@@ -104,6 +104,24 @@ TEST_F(ControlEventsTest, InTheEditorThePalettePicksTheBoardPaintsAndTheNameBoxe
   EXPECT_EQ(game.stageSet().dataSetName, "集");
 }
 
+// Saves a replay of one move to the right as `replay`, and plays it back from the start of the
+// stage at the slowest speed; the playback's messages are let go.
+void playBackAMove(Game& game, testing::FakePlatform& platform,
+                   const std::filesystem::path& replay) {
+  game.pressDirection(2);
+  game.releaseDirection();
+  while (game.play().moveInProgress()) {
+    game.tick();
+  }
+  platform.files = {replay, replay};
+  game.saveReplay();
+  game.selectSpeed(4);
+  game.selectStage(0);
+  game.startReplay();
+  ASSERT_TRUE(game.replayRunning());
+  platform.messages.clear();
+}
+
 // Whatever a player does to a control that is hidden or under a panel does nothing, whichever
 // shell let it through: a stage option pressed by the keyboard during a playback, the editor's
 // buttons in play, the play panel's in the editor, the direction buttons under the clear panel.
@@ -116,16 +134,7 @@ TEST(ControlEventsReachTest, EventsOutOfReachDoNothing) {
     bool reached;
   };
   const auto playing = [&](Game& game, testing::FakePlatform& platform) {
-    game.pressDirection(2);
-    game.releaseDirection();
-    while (game.play().moveInProgress()) {
-      game.tick();
-    }
-    platform.files = {dir / "one.vkrp", dir / "one.vkrp"};
-    game.saveReplay();
-    game.selectSpeed(4);
-    game.startReplay();
-    ASSERT_TRUE(game.replayRunning());
+    playBackAMove(game, platform, dir / "one.vkrp");
   };
   const auto editing = [](Game& game, auto&) { game.toggleEditor(); };
   const auto inPlay = [](Game&, auto&) {};
@@ -211,16 +220,7 @@ TEST(ControlEventsKeyTest, KeysAreUsedUpOrGoOnToTheFocusedControl) {
   const auto editing = [](Game& game, auto&) { game.toggleEditor(); };
   // Its own move under way, which a key would otherwise make its own.
   const auto playingBack = [&](Game& game, testing::FakePlatform& platform) {
-    game.pressDirection(2);
-    game.releaseDirection();
-    while (game.play().moveInProgress()) {
-      game.tick();
-    }
-    platform.files = {dir / "one.vkrp", dir / "one.vkrp"};
-    game.saveReplay();
-    game.selectStage(0);
-    game.startReplay();
-    platform.messages.clear();
+    playBackAMove(game, platform, dir / "one.vkrp");
   };
   const std::vector<Case> cases = {
       {"arrow in reach", none, "Right", false, false, true, true, true},
