@@ -91,7 +91,7 @@ async function moveAndTickTimes(origin) {
       for (let move = 0; move < moves; ++move) {
         const before = turn();
         const started = performance.now();
-        shell.pressPicture(`Picture4-${move % 2 === 0 ? 2 : 0}`, 1, 1, 1);
+        shell.pressPicture(`Picture4-${move % 2 === 0 ? 2 : 0}`, 0, 1, 1);
         shell.releasePicture(`Picture4-${move % 2 === 0 ? 2 : 0}`);
         for (let tick = 0; turn() === before; ++tick) {
           if (tick === 100) throw new Error(`move ${move} did not end`);
