@@ -117,6 +117,8 @@ std::vector<PageControl> pageControls(std::string_view window) {
     control.pointSize = place.style.pointSize;
     control.bold = place.style.bold;
     control.wraps = place.style.wraps;
+    control.labelledBy =
+        place.labelledBy.empty() ? std::string() : elementId(window, place.labelledBy);
     controls.push_back(std::move(control));
   }
   return controls;

@@ -35,6 +35,8 @@ struct PageControl {
   double pointSize = 0;
   bool bold = false;
   bool wraps = false;
+  // The element id of the label that names it, where its caption does not.
+  std::string labelledBy;
 };
 
 // The element id of a control of `window`, by its object name.

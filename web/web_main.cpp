@@ -15,6 +15,7 @@
 #include "dialogs/folder_listing.h"
 #include "game/game.h"
 #include "layout/layout_table.h"
+#include "page_arrangement.h"
 #include "page_controls.h"
 #include "view/image24.h"
 #include "view/picture_strips.h"
@@ -112,9 +113,11 @@ EMSCRIPTEN_BINDINGS(vantoki_page) {
       .field("align", &PageControl::align)
       .field("pointSize", &PageControl::pointSize)
       .field("bold", &PageControl::bold)
-      .field("wraps", &PageControl::wraps);
+      .field("wraps", &PageControl::wraps)
+      .field("labelledBy", &PageControl::labelledBy);
   register_vector<PageControl>("PageControls");
   function("pageControls", &vantoki::pageControlsOf);
+  function("compactArrangement", &vantoki::compactArrangementForPage);
 
   value_object<FolderEntry>("FolderEntry")
       .field("name", &FolderEntry::name)
@@ -137,6 +140,7 @@ EMSCRIPTEN_BINDINGS(vantoki_page) {
       .function("pressPicture", &WebShell::pressPicture)
       .function("dragOnPicture", &WebShell::dragOnPicture)
       .function("releasePicture", &WebShell::releasePicture)
+      .function("swipeOnPicture", &WebShell::swipeOnPicture)
       .function("editText", &WebShell::editText)
       .function("chooseItem", &WebShell::chooseItem)
       .function("keyDown", &WebShell::keyDown)

@@ -69,6 +69,10 @@ void WebShell::releasePicture(const std::string& id) {
   events_.release(controlOf(id));
 }
 
+void WebShell::swipeOnPicture(const std::string& id, double dx, double dy) {
+  events_.swipe(controlOf(id), dx, dy);
+}
+
 void WebShell::editText(const std::string& id, const std::string& text) {
   events_.editText(controlOf(id), text);
 }

@@ -34,6 +34,8 @@ class WebShell {
   void pressPicture(const std::string& id, int browserButton, double x, double y);
   void dragOnPicture(const std::string& id, int browserButtons, double x, double y);
   void releasePicture(const std::string& id);
+  // A finger slid (dx, dy) of the picture's own pixels since it came down on it.
+  void swipeOnPicture(const std::string& id, double dx, double dy);
   void editText(const std::string& id, const std::string& text);
   void chooseItem(const std::string& id, int index);
   // A key in the portable text of the command table ("Left", "Ctrl+Z"). Returns whether the key

@@ -1,9 +1,12 @@
 #include "game/control_events.h"
 
+#include <cmath>
 #include <optional>
 
+#include "core/direction.h"
 #include "core/history_step.h"
 #include "game/main_window_controls.h"
+#include "layout/layout_table.h"
 #include "platform/mouse_buttons.h"
 
 namespace vantoki {
@@ -89,9 +92,18 @@ void GameEvents::drag(std::string_view control, int buttons, double x, double y)
 
 void GameEvents::release(std::string_view control) {
   // A release lets go even of a button a panel has come to cover since the press.
-  if (directionOf(control)) {
+  if (directionOf(control) || control == controls::kBoard) {
     game_.releaseDirection();
   }
+}
+
+void GameEvents::swipe(std::string_view control, double dx, double dy) {
+  if (control != controls::kBoard || !game_.reachable(control) || (dx == 0 && dy == 0)) {
+    return;
+  }
+  const Direction way = std::abs(dx) >= std::abs(dy) ? (dx < 0 ? Direction::Left : Direction::Right)
+                                                     : (dy < 0 ? Direction::Up : Direction::Down);
+  press(arrayName(controls::kDirectionButtons, static_cast<int>(way)), kLeftMouseButton, 0, 0);
 }
 
 void GameEvents::editText(std::string_view control, const std::string& text) {

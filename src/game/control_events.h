@@ -27,6 +27,9 @@ class GameEvents : public ControlEvents {
   void press(std::string_view control, int button, double x, double y) override;
   void drag(std::string_view control, int buttons, double x, double y) override;
   void release(std::string_view control) override;
+  // A swipe on the board presses the direction button of its way, held until the finger lifts,
+  // so a finger left down walks on as one held on the button does.
+  void swipe(std::string_view control, double dx, double dy) override;
   void editText(std::string_view control, const std::string& text) override;
   void chooseItem(std::string_view control, int index) override;
 

@@ -63,6 +63,9 @@ struct ControlPlace {
   bool hiddenAtStart = false;
   ControlStyle style{};
   std::string_view tooltip{};
+  // The label whose caption names this control for assistive technology, where its own caption
+  // does not (a text box, a list); a picture that acts as a button is named by its caption.
+  std::string_view labelledBy{};
 };
 
 std::span<const ControlPlace> mainWindowLayout();

@@ -19,6 +19,9 @@ class ControlEvents {
   virtual void press(std::string_view /*control*/, int /*button*/, double /*x*/, double /*y*/) {}
   virtual void drag(std::string_view /*control*/, int /*buttons*/, double /*x*/, double /*y*/) {}
   virtual void release(std::string_view /*control*/) {}
+  // A finger that slid (dx, dy) of a picture's own pixels across it since it came down, and may
+  // stay down; it lets go with the picture's release.
+  virtual void swipe(std::string_view /*control*/, double /*dx*/, double /*dy*/) {}
   // The whole text of a text box after the player edited it.
   virtual void editText(std::string_view /*control*/, const std::string& /*text*/) {}
   // An item of a list chosen (-1: none), and one opened (a double click, Return on it).

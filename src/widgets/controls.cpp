@@ -134,6 +134,8 @@ void LayoutBuilder::build(const ControlPlace& place) {
       break;
     case ControlKind::Picture:
       control = add<PictureBox>(place.name);
+      // A picture shows no caption; one that acts as a button is named by it.
+      control->setAccessibleName(caption);
       break;
     case ControlKind::Icon: {
       auto* icon = add<PictureBox>(place.name);
@@ -150,6 +152,11 @@ void LayoutBuilder::build(const ControlPlace& place) {
   }
   applyStyle(control, place.style);
   control->setToolTip(fromView(place.tooltip));
+  if (!place.labelledBy.empty()) {
+    if (auto* label = qobject_cast<QLabel*>(namedControl(place.labelledBy))) {
+      label->setBuddy(control);
+    }
+  }
   if (place.hiddenAtStart) {
     control->hide();
   }

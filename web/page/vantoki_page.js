@@ -159,15 +159,35 @@
     }
     place(node, control);
     style(node, control);
+    name(node, control);
     return node;
   }
 
+  // What assistive technology hears of the control: its role, where its element's own is not
+  // the control's, and its caption, or the label beside it, as its name.
+  function name(node, control) {
+    if (control.labelledBy) node.setAttribute('aria-labelledby', control.labelledBy);
+    if (control.kind === 'option') {
+      node.setAttribute('role', 'radio');
+      node.setAttribute('aria-checked', 'false');
+    } else if (control.kind === 'picture' && control.caption) {
+      node.setAttribute('role', 'button');
+      node.setAttribute('aria-label', control.caption);
+    } else if ((control.kind === 'frame' || control.kind === 'panel') && control.caption) {
+      node.setAttribute('role', 'group');
+      node.setAttribute('aria-label', control.caption);
+    }
+  }
+
   // The window's controls under `root`, each in its parent.
+  // A frame of stage options is one choice among them.
   function buildWindow(window, root, onEvent) {
     const controls = Module.pageControls(window);
     for (let index = 0; index < controls.size(); ++index) {
       const control = controls.get(index);
-      (control.parentId ? element(control.parentId) : root).appendChild(makeControl(control, onEvent));
+      const parent = control.parentId ? element(control.parentId) : root;
+      parent.appendChild(makeControl(control, onEvent));
+      if (control.kind === 'option') parent.setAttribute('role', 'radiogroup');
     }
     controls.delete();
     return element(window);
@@ -293,19 +313,60 @@
     });
   }
 
-  // The window as one picture, scaled to the largest size the screen holds with its proportions
-  // and centred on whole pixels, its controls where the layout table puts them. A dialog takes the
-  // window's scale, or at least its own size, and less only where the screen is too small for it.
-  function fitToScreen() {
+  // The window as the table lays it out, as one picture scaled to the largest size the screen
+  // holds with its proportions and centred on whole pixels, where its text is drawn at its size
+  // or larger and, on a touch screen, its smallest control is large enough for a finger; on any
+  // other screen, the compact arrangement (compact_screen.js). A dialog takes the window's scale,
+  // or at least its own size, and less only where the screen is too small for it; on a compact
+  // screen it runs down the screen at its own size.
+  const kLeastTextScale = 1;  // the window's text is 12 pixels at its own size
+  const kFingerSide = 44;
+  let tableWindow = null;  // the main window's own entry of the layout table
+  let smallestTarget = 0;  // the shortest side of a control a finger uses, in the table
+  let arrangeRequested = false;
+
+  function arrange() {
+    arrangeRequested = false;
     const screen = document.documentElement;
-    const fit = (node) => Math.min(screen.clientWidth / node.offsetWidth, screen.clientHeight / node.offsetHeight);
-    const main = element(Module.mainWindow());
-    const scale = fit(main);
-    const [left, top] = [screen.clientWidth - main.offsetWidth * scale, screen.clientHeight - main.offsetHeight * scale]
+    const fit = (width, height) => Math.min(screen.clientWidth / width, screen.clientHeight / height);
+    const main = element(tableWindow.id);
+    const scale = fit(tableWindow.width, tableWindow.height);
+    const touch = matchMedia('(any-pointer: coarse)').matches;
+    const compact = scale < kLeastTextScale || (touch && scale * smallestTarget < kFingerSide);
+    screen.classList.toggle('compact', compact);
+    if (compact) {
+      compactScreen.arrange();
+      return;
+    }
+    compactScreen.openSheet(false);
+    const [left, top] = [screen.clientWidth - tableWindow.width * scale, screen.clientHeight - tableWindow.height * scale]
         .map((room) => Math.round(room / 2 * devicePixelRatio) / devicePixelRatio);
     main.style.transform = `translate(${left}px, ${top}px) scale(${scale})`;
     for (const box of document.querySelectorAll('.overlay:not([hidden]) > .dialog')) {
-      box.style.transform = `scale(${Math.min(Math.max(scale, 1), fit(box))})`;
+      box.style.transform = `scale(${Math.min(Math.max(scale, 1), fit(box.offsetWidth, box.offsetHeight))})`;
+    }
+  }
+
+  // The facts of the table that decide between its arrangement and the compact one.
+  function learnTable() {
+    const controls = Module.pageControls(Module.mainWindow());
+    const fingered = new Set(['button', 'option', 'text', 'list', 'radio']);
+    smallestTarget = Infinity;
+    for (let index = 0; index < controls.size(); ++index) {
+      const control = controls.get(index);
+      if (index === 0) tableWindow = {id: control.id, width: control.width, height: control.height};
+      if (fingered.has(control.kind) || control.repeatsWhileHeld) {
+        smallestTarget = Math.min(smallestTarget, control.width, control.height);
+      }
+    }
+    controls.delete();
+  }
+
+  // Once the game's changes of this event are all in.
+  function arrangeSoon() {
+    if (!arrangeRequested) {
+      arrangeRequested = true;
+      requestAnimationFrame(arrange);
     }
   }
 
@@ -328,7 +389,7 @@
       box.append(heading, body);
       overlay.appendChild(box);
       document.body.appendChild(overlay);
-      fitToScreen();
+      arrange();
       build(body, (answer) => {
         overlay.remove();
         focused?.focus();
@@ -457,12 +518,16 @@
     apply(id, what, on, text, index) {
       const node = element(id);
       switch (what) {
-        case 'shown': node.hidden = !on; break;
+        case 'shown':
+          node.hidden = !on;
+          if (document.documentElement.classList.contains('compact')) arrangeSoon();
+          break;
         case 'covered': node.inert = on; break;
         case 'locked': node.readOnly = on; break;
         case 'checked':
           if (node.classList.contains('radio')) node.querySelector('input').checked = on;
           else node.classList.toggle('checked', on);
+          if (node.getAttribute('role') === 'radio') node.setAttribute('aria-checked', String(on));
           break;
         case 'caption': showCaption(node, text); break;
         case 'selected': node.selectedIndex = index; break;
@@ -566,7 +631,7 @@
     openDialog(window) {
       focusedBeforeDialog = document.activeElement;
       buildDialog(window);
-      fitToScreen();
+      arrange();
     },
     closeDialog(window) {
       element(`${window}-overlay`).remove();
@@ -652,8 +717,10 @@
     const main = buildWindow(Module.mainWindow(), element('game'), (id) => callGame(() => shell.click(id)));
     document.title = main.dataset.caption;
     wireMainWindow(main);
-    fitToScreen();
-    window.addEventListener('resize', fitToScreen);
+    learnTable();
+    compactScreen.build(main, Module.compactArrangement());
+    arrange();
+    window.addEventListener('resize', arrange);
     const [[sprites, spriteMask, bursts, burstMask]] = await Promise.all([loaded, playerFiles]);
     shell = new Module.WebShell({sprites, spriteMask, bursts, burstMask});
     shellAddress = shell.address();
