@@ -24,15 +24,16 @@ const compactScreen = (() => {
   const isUnit = (node) => node.classList.contains('frame');
 
   // A slot the size a finger needs of its control's kind, or the control's own where it is a
-  // picture or a frame that stands whole; a label's slot holds its text, so it is as wide.
+  // picture or a frame that stands whole; a label's or a button's slot holds its caption, so it
+  // is as wide as its text.
   function slotFor(node) {
     const slot = document.createElement('div');
     slot.className = 'slot';
     if (node instanceof HTMLCanvasElement && !node.classList.contains('repeats') || isUnit(node)) {
       slot.style.width = node.style.width;
       slot.style.height = node.style.height;
-    } else if (node.classList.contains('label')) {
-      slot.dataset.kind = 'label';
+    } else if (node.classList.contains('label') || node.classList.contains('button')) {
+      slot.dataset.kind = node.classList.contains('label') ? 'label' : 'button';
       slot.textContent = node.textContent;
     } else {
       slot.dataset.kind = node.localName === 'canvas' ? 'direction' : node.localName === 'button' ?

@@ -16,6 +16,8 @@
   // A finger held this long without moving this far is the right button.
   const kTouchHoldMilliseconds = 500;
   const kTouchSlop = 8;
+  // A finger that slides this far across a picture has swiped it.
+  const kSwipeDistance = 24;
   const kKeyNames = {ArrowLeft: 'Left', ArrowUp: 'Up', ArrowRight: 'Right', ArrowDown: 'Down'};
 
   let shell = null;
@@ -203,9 +205,11 @@
 
   // A mouse's buttons go to the game as they are. A finger is the main button, except that one
   // held still on a picture for a moment is the other button, as a press and hold is on a touch
-  // screen of the desktop's system: so the editor paints and picks with either tile. On a
-  // picture whose press repeats while held (a direction button), a finger presses at once and
-  // lets go when lifted, cancelled or slid off it.
+  // screen of the desktop's system: so the editor paints and picks with either tile. A finger
+  // that slides far enough has also swiped the picture, once, which the game may take as a move
+  // (on the board in play, where painting does nothing). On a picture whose press repeats while
+  // held (a direction button), a finger presses at once and lets go when lifted, cancelled or slid
+  // off it.
   function wirePicture(canvas) {
     const repeatsWhileHeld = canvas.classList.contains('repeats');
     let touch = null;  // the finger on the picture: {pointerId, start, pressed, buttons, timer}
@@ -243,13 +247,18 @@
         if (!point.inside) letGo();
         return;
       }
+      const slid = Math.hypot(event.clientX - touch.screenX, event.clientY - touch.screenY);
       if (!touch.pressed) {
         // A finger that moves before the moment is up is the main button from where it began.
-        if (Math.hypot(event.clientX - touch.screenX, event.clientY - touch.screenY) < kTouchSlop) return;
+        if (slid < kTouchSlop) return;
         clearTimeout(touch.timer);
         press(kMainButton, touch.start);
       }
       callGame(() => shell.dragOnPicture(canvas.id, touch.buttons, point.x, point.y));
+      if (!touch.swiped && slid >= kSwipeDistance) {
+        touch.swiped = true;
+        callGame(() => shell.swipeOnPicture(canvas.id, point.x - touch.start.x, point.y - touch.start.y));
+      }
     });
     canvas.addEventListener('pointerup', (event) => {
       if (event.pointerType !== 'touch') {
