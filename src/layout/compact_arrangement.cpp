@@ -65,7 +65,7 @@ CompactArrangement makeMainWindowArrangement() {
       band(CompactPlace::Pad, holdingMenu(group(Row, {"Command1"}))),
       // What a player needs now and then: the names, the files, the editor and the About box.
       band(CompactPlace::Sheet,
-           parts(Column, {group(Column, {"Label4", "Text2"}), group(Column, {"Label1", "Text1"}),
+           parts(Column, {group(Row, {"Label4", "Text2"}), group(Row, {"Label1", "Text1"}),
                           grid(2, {"Command2", "Command4", "Command6", "Command3", "Command9",
                                    "Command7"})})),
       band(CompactPlace::OverBoard, group(Row, {"Frame7"})),

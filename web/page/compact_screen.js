@@ -192,7 +192,9 @@ const compactScreen = (() => {
     pad.style.width = '';
     setRect(pad, padRect);
     pad.inert = overPad.some(shownByGame);
-    // The sheet rises from the pad's foot as high as it needs, at most to the screen's top.
+    // The sheet rises from the pad's foot as high as it needs at the pad's width, at most to the
+    // screen's top.
+    setRect(sheet, padRect);
     sheet.classList.add('measured');
     const sheetHeight = Math.min(screen.height, Math.max(padRect.height, sheet.offsetHeight));
     sheet.classList.remove('measured');

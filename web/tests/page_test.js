@@ -64,7 +64,11 @@ async function nameSave(page, commandId, name) {
 async function onTouchScreen(page, width, height) {
   await page.setViewport({width, height, hasTouch: true, isMobile: true});
   await page.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
+  await nextFrames(page);
 }
+
+// Once the page has drawn twice: it has heard of a new screen and arranged itself for it.
+const nextFrames = (page) => page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
 
 // A point of a picture, in its own pixels, where it lies on the screen however it is scaled.
 async function onPicture(page, id, x, y) {
@@ -84,6 +88,47 @@ const outsideTheScreen = (page, selector) => page.evaluate((selector, screen) =>
 }, selector, page.viewport());
 
 const downloadCount = (page) => page.evaluate(() => window.vantoki.page.downloads.length);
+
+// Taps the control `id` as a player on a phone reaches it: through the menu when it waits in the
+// sheet.
+async function tapControl(page, id) {
+  if (!(await visible(page, id)) && await page.$eval(`#${id}`, (node) => node.classList.contains('in-sheet'))) {
+    await page.tap('.pad .sheet-toggle');
+  }
+  await page.tap(`#${id}`);
+}
+
+// A finger that comes down in the middle of the board, slides (dx, dy) screen pixels in five
+// steps, and stays down `holdMilliseconds` before it lifts.
+async function swipe(page, dx, dy, holdMilliseconds = 0) {
+  const touch = await page.createCDPSession();
+  const box = await (await page.$('#MapPic')).boundingBox();
+  const [x, y] = [box.x + box.width / 2, box.y + box.height / 2];
+  await touch.send('Input.dispatchTouchEvent', {type: 'touchStart', touchPoints: [{x, y}]});
+  for (let step = 1; step <= 5; ++step) {
+    await touch.send('Input.dispatchTouchEvent', {type: 'touchMove', touchPoints: [{x: x + dx * step / 5, y: y + dy * step / 5}]});
+  }
+  await sleep(holdMilliseconds);
+  await touch.send('Input.dispatchTouchEvent', {type: 'touchEnd', touchPoints: []});
+  await touch.detach();
+}
+
+// What a finger and an eye meet on the screen now, in CSS pixels as drawn: the board; each
+// control a finger uses (every button, option, list, name box and direction button shown, the
+// page's own buttons too) by id or caption; and each text shown with its size as drawn.
+const screenFacts = (page) => page.evaluate(() => {
+  const main = document.querySelector('#game > .window');
+  const scale = main.getBoundingClientRect().width / main.offsetWidth;
+  const shown = (node) => node.checkVisibility({visibilityProperty: true}) && node.getClientRects().length > 0;
+  const rect = (node) => node.getBoundingClientRect().toJSON();
+  const board = rect(main.querySelector('canvas'));
+  const fingered = [...document.querySelectorAll('#game :is(button, select, input, canvas.repeats)')]
+      .filter(shown).map((node) => ({name: node.id || node.textContent, rect: rect(node)}));
+  const texts = [...document.querySelectorAll('#game *')]
+      .filter((node) => shown(node) && [...node.childNodes].some((child) => child.nodeType === Node.TEXT_NODE && child.textContent.trim()))
+      .map((node) => ({name: node.id || node.textContent, size: parseFloat(getComputedStyle(node).fontSize) * scale}));
+  return {board, fingered, texts};
+});
 
 async function saveAs(page, commandId, name) {
   const before = await downloadCount(page);
@@ -170,34 +215,106 @@ const tests = {
     }
   },
 
-  // Upright and turned, as a phone is held, and a narrow window; each as large as it fits.
-  async 'on a small screen the whole window is shown, scaled to fit, and follows a turn'(page) {
-    for (const [width, height] of [[360, 640], [640, 360], [700, 500], [320, 480]]) {
+  // Upright and turned, as phones are held, one after another in the same page, each with the pad
+  // and with the sheet open; then a large screen with a mouse, where the table's arrangement
+  // stays, scaled to fit.
+  async 'on a phone the board fills the screen, beside a pad a finger can use and read, and follows a turn'(page) {
+    for (const [width, height] of [[360, 640], [390, 844], [320, 480], [640, 360]]) {
       await onTouchScreen(page, width, height);
       const where = `${width} × ${height}`;
-      const windowBox = () => page.$eval('#Form1', (node) => node.getBoundingClientRect().toJSON());
-      // The page hears of the new size at the browser's next frame.
-      await waitFor(page, async () => {
-        const box = await windowBox();
-        return Math.abs(box.width - width) < 1 || Math.abs(box.height - height) < 1;
-      }, `${where}: the window as large as fits`);
-      const window = await windowBox();
-      assert.deepEqual(await outsideTheScreen(page, '#Form1'), [], `${where}: controls outside the screen`);
-      assert.ok(Math.abs(window.width / window.height - 833 / 613) < 0.01, `${where}: proportions kept`);
-      assert.ok(Math.abs(window.left + window.right - width) < 1 && Math.abs(window.top + window.bottom - height) < 1,
-                `${where}: centred`);
+      for (const sheet of ['closed', 'open']) {
+        if (sheet === 'open') await page.tap('.pad .sheet-toggle');
+        const {board, fingered, texts} = await screenFacts(page);
+        const what = `${where}, the sheet ${sheet}`;
+        if (sheet === 'closed') {
+          assert.ok(height > width ? board.width >= 0.9 * width : board.height >= 0.85 * height, `${what}: the board is ${board.width} wide`);
+        }
+        const [small, outside] = [fingered.filter(({rect}) => rect.width < 44 || rect.height < 44),
+                                  fingered.filter(({rect}) => rect.left < 0 || rect.top < 0 || rect.right > width + 0.5 || rect.bottom > height + 0.5)];
+        assert.deepEqual(small.map(({name}) => name), [], `${what}: smaller than a finger`);
+        assert.deepEqual(outside.map(({name}) => name), [], `${what}: outside the screen`);
+        assert.deepEqual(texts.filter(({size}) => size < 12).map(({name}) => name), [], `${what}: text below 12 pixels`);
+        assert.ok(fingered.length >= (sheet === 'open' ? 6 : 8), `${what}: ${fingered.length} controls`);
+      }
+      await page.tap('.sheet .sheet-toggle');
+    }
+    await page.setViewport({width: 1666, height: 1226});
+    await nextFrames(page);
+    assert.ok(Math.abs((await screenFacts(page)).board.width - 1200) < 1, 'the table, twice its size');
+    const window = await page.$eval('#Form1', (node) => node.getBoundingClientRect().toJSON());
+    assert.ok(Math.abs(window.width / window.height - 833 / 613) < 0.01, 'proportions kept');
+    assert.ok(Math.abs(window.left + window.right - 1666) < 1 && Math.abs(window.top + window.bottom - 1226) < 1, 'centred');
+  },
+
+  // Each of the page's dialogs on the narrowest phone: across the screen, its text at 14 pixels
+  // or more, its buttons, options and choices at least 44 pixels high; a long message wraps.
+  async 'on a phone every dialog fits the screen, reads at 14 pixels and answers taps'(page) {
+    await onTouchScreen(page, 320, 480);
+    const long = '原因不明のエラーで、とても長い名前のステージデータファイル.vkstをデータロードできませんでした';
+    const tapButton = async (caption) => (await page.$(`xpath/.//div[contains(@class,"overlay")]//button[text()="${caption}"]`)).tap();
+    const dialogs = [
+      ['Form2', async () => { await tapControl(page, 'Command3'); await tapControl(page, 'Command9'); },
+       async () => { await page.tap('#Form2-Command2'); await tapControl(page, 'Command3'); }],
+      ['frmAbout', () => tapControl(page, 'Command7'), () => page.tap('#frmAbout-Command1')],
+      ['the open dialog', () => tapControl(page, 'Command2'), () => tapButton('キャンセル')],
+      ['the save dialog', () => tapControl(page, 'Command4'), () => tapButton('キャンセル')],
+      ['a long message', () => { page.evaluate((text) => { window.vantoki.page.showMessage(text, 'エラー', 'OK'); }, long); },
+       () => tapButton('OK')],
+    ];
+    for (const [dialog, open, close] of dialogs) {
+      await open();
+      await page.waitForSelector('.overlay .dialog');
+      const facts = await page.evaluate(() => {
+        const shown = [...document.querySelectorAll('.overlay .dialog *')].filter((node) => node.getClientRects().length > 0);
+        const ownText = (node) => [...node.childNodes].some((child) => child.nodeType === Node.TEXT_NODE && child.textContent.trim());
+        const message = document.querySelector('.overlay .message');
+        return {
+          across: shown.filter((node) => { const box = node.getBoundingClientRect(); return box.left < 0 || box.right > innerWidth + 0.5; })
+              .map((node) => node.id || node.className),
+          small: shown.filter((node) => ownText(node) && parseFloat(getComputedStyle(node).fontSize) < 14).map((node) => node.id || node.textContent),
+          low: shown.filter((node) => node.matches('button, .radio')).filter((node) => node.getBoundingClientRect().height < 44)
+              .map((node) => node.id || node.textContent),
+          messageLines: message ? Math.round(message.getBoundingClientRect().height / parseFloat(getComputedStyle(message).lineHeight)) : 0,
+        };
+      });
+      assert.deepEqual(facts.across, [], `${dialog}: runs off the screen`);
+      assert.deepEqual(facts.small, [], `${dialog}: text below 14 pixels`);
+      assert.deepEqual(facts.low, [], `${dialog}: lower than a finger`);
+      if (dialog === 'a long message') assert.ok(facts.messageLines >= 2, `the message is ${facts.messageLines} line`);
+      await close();
+      await waitFor(page, async () => (await page.$('.overlay')) === null, `${dialog} to close`);
     }
   },
 
-  async 'on a phone the dialogs fit the screen and answer taps'(page) {
-    await onTouchScreen(page, 360, 640);
-    await page.tap('#Command3');
-    for (const [opener, dialog, closer] of [['Command9', 'Form2', 'Form2-Command2'], ['Command7', 'frmAbout', 'frmAbout-Command1']]) {
-      await page.tap(`#${opener}`);
-      assert.ok(await visible(page, dialog), `${dialog} is shown`);
-      assert.deepEqual(await outsideTheScreen(page, `#${dialog}-overlay .dialog`), [], `${dialog}: outside the screen`);
-      await page.tap(`#${closer}`);
-      assert.equal(await visible(page, dialog), false, `${dialog} is closed`);
+  // As a screen reader hears the window: on a desktop's screen, and on a phone's with its pad and
+  // then its sheet.
+  async 'each control is heard with its role and its caption, or the label beside it, as its name'(page) {
+    const heard = async () => {
+      const nodes = [];
+      const visit = (node) => { nodes.push(node); (node.children ?? []).forEach(visit); };
+      visit(await page.accessibility.snapshot({interestingOnly: false}));
+      return (role) => nodes.filter((node) => node.role === role);
+    };
+    const names = (nodes) => nodes.map((node) => node.name);
+    for (const [width, height, phone] of [[900, 700, false], [360, 640, true]]) {
+      if (phone) await onTouchScreen(page, width, height);
+      let heardAs = await heard();
+      const where = `${width} × ${height}`;
+      assert.deepEqual(names(heardAs('button').filter((node) => ['左', '上', '右', '下'].includes(node.name))).sort(),
+                       ['上', '下', '右', '左'], `${where}: the directions`);
+      assert.deepEqual(names(heardAs('combobox')), ['ゲームスピード'], `${where}: the speed list`);
+      const [stages] = heardAs('radiogroup');
+      assert.equal(stages?.name, 'ステージ選択', `${where}: the stages`);
+      const options = [];
+      const visit = (node) => { if (node.role === 'radio') options.push(node); (node.children ?? []).forEach(visit); };
+      visit(stages);
+      assert.deepEqual(names(options), ['01', '02', '03', '04', '05', '06', '07', '08', '09', '10'], `${where}: the stage options`);
+      assert.deepEqual(options.filter((node) => node.checked).map((node) => node.name), ['01'], `${where}: the chosen stage`);
+      if (phone) {
+        await page.tap('.pad .sheet-toggle');
+        heardAs = await heard();
+      }
+      assert.deepEqual(names(heardAs('textbox')), ['データ名', 'ステージ名'], `${where}: the name boxes`);
     }
   },
 
@@ -212,29 +329,61 @@ const tests = {
     assert.equal(await textOf(page, 'Label5'), '001', 'one tap, one move');
   },
 
-  async 'a finger held on a direction button repeats, and stops when lifted, cancelled or slid off'(page) {
+  // On the right button, and left down at the end of a swipe to the right across the board.
+  async 'a finger held on a direction button or after a swipe repeats, and stops when lifted, cancelled or slid off'(page) {
     await onTouchScreen(page, 360, 640);
     const touch = await page.createCDPSession();
-    const button = await page.$('#Picture4-2');
-    const box = await button.boundingBox();
-    const [x, y] = [box.x + box.width / 2, box.y + box.height / 2];
-    const stops = {
-      lifted: {type: 'touchEnd', touchPoints: []},
-      cancelled: {type: 'touchCancel', touchPoints: []},
-      'slid off': {type: 'touchMove', touchPoints: [{x, y: box.y + box.height + 30}]},
+    const centre = async (id) => {
+      const box = await (await page.$(`#${id}`)).boundingBox();
+      return {x: box.x + box.width / 2, y: box.y + box.height / 2, below: box.y + box.height + 30};
     };
-    for (const [how, stop] of Object.entries(stops)) {
-      await page.tap('#Option1-0');
-      await page.select('#Combo1', '超速い');
-      await touch.send('Input.dispatchTouchEvent', {type: 'touchStart', touchPoints: [{x, y}]});
-      await waitFor(page, async () => Number(await textOf(page, 'Label5')) >= 3, `${how}: the third move`);
-      await touch.send('Input.dispatchTouchEvent', stop);
-      const stopped = Number(await textOf(page, 'Label5'));
-      await sleep(600);
-      // A move under way when the finger goes ends; none follows it.
-      assert.ok(Number(await textOf(page, 'Label5')) <= stopped + 1, `${how}: the robot walks on`);
-      if (how === 'slid off') await touch.send('Input.dispatchTouchEvent', stops.lifted);
+    const [button, board] = [await centre('Picture4-2'), await centre('MapPic')];
+    const lifted = {type: 'touchEnd', touchPoints: []};
+    const stops = {
+      lifted,
+      cancelled: {type: 'touchCancel', touchPoints: []},
+      'slid off': {type: 'touchMove', touchPoints: [{x: button.x, y: button.below}]},
+    };
+    const fingers = [
+      ['on the button', [button], Object.keys(stops)],
+      ['after a swipe', [board, {x: board.x + 20, y: board.y}, {x: board.x + 60, y: board.y}], ['lifted']],
+    ];
+    for (const [where, [down, ...slide], ways] of fingers) {
+      for (const how of ways) {
+        await page.tap('#Option1-0');
+        await page.select('#Combo1', '超速い');
+        await touch.send('Input.dispatchTouchEvent', {type: 'touchStart', touchPoints: [down]});
+        for (const point of slide) await touch.send('Input.dispatchTouchEvent', {type: 'touchMove', touchPoints: [point]});
+        await waitFor(page, async () => Number(await textOf(page, 'Label5')) >= 3, `${where}, ${how}: the third move`);
+        await touch.send('Input.dispatchTouchEvent', stops[how]);
+        const stopped = Number(await textOf(page, 'Label5'));
+        await sleep(600);
+        // A move under way when the finger goes ends; none follows it.
+        assert.ok(Number(await textOf(page, 'Label5')) <= stopped + 1, `${where}, ${how}: the robot walks on`);
+        if (how === 'slid off') await touch.send('Input.dispatchTouchEvent', lifted);
+      }
     }
+  },
+
+  async 'stage 1 is cleared by swipes on the board alone, and a tap there does nothing'(page) {
+    await onTouchScreen(page, 360, 640);
+    await page.tap('#Option1-0');
+    await page.select('#Combo1', '超速い');
+    const before = await boardPixels(page);
+    const board = await (await page.$('#MapPic')).boundingBox();
+    await page.touchscreen.tap(board.x + board.width / 2, board.y + board.height / 2);
+    await sleep(300);
+    assert.deepEqual(await boardPixels(page), before, 'a tap moves nothing');
+    const line = execFileSync(cli, ['solve', stageFile, '1']).toString().match(/: (\d+)/)[1];
+    const ways = [[-60, 0], [0, -60], [60, 0], [0, 60]];
+    for (const [turn, direction] of [...line].entries()) {
+      await swipe(page, ...ways[direction]);
+      await waitFor(page, async () => Number(await textOf(page, 'Label5')) === turn + 1, `turn ${turn + 1}`);
+    }
+    assert.ok(await visible(page, 'Frame7'), 'STAGE CLEAR!! is shown');
+    const [panel, boardNow] = await Promise.all(['Frame7', 'MapPic'].map(async (id) => (await page.$(`#${id}`)).boundingBox()));
+    assert.ok(panel.x >= boardNow.x && panel.x + panel.width <= boardNow.x + boardNow.width &&
+              panel.y >= boardNow.y && panel.y + panel.height <= boardNow.y + boardNow.height, 'over the board');
   },
 
   async 'stage 1 played by the direction buttons clears and saves the shipped replay'(page) {
@@ -374,7 +523,7 @@ const tests = {
       await touch.send('Input.dispatchTouchEvent', {type: 'touchEnd', touchPoints: []});
     };
     await page.tap('#Option1-0');
-    await page.tap('#Command3');
+    await tapControl(page, 'Command3');
     const tap = async (point) => page.touchscreen.tap(point.x, point.y);
     await tap(await onPicture(page, 'Picture1', 180, 60));
     await hold(await onPicture(page, 'Picture1', 20, 100));
@@ -446,6 +595,7 @@ const tests = {
 
   async 'a save in one tab of the page keeps what another tab saved since it started'(page) {
     const other = await page.browserContext().newPage();
+    await other.setViewport(page.viewport());
     await other.goto(page.url());
     await other.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
     await other.click('#Command3');
