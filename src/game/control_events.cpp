@@ -6,7 +6,6 @@
 #include "core/direction.h"
 #include "core/history_step.h"
 #include "game/main_window_controls.h"
-#include "layout/layout_table.h"
 #include "platform/mouse_buttons.h"
 
 namespace vantoki {
@@ -92,8 +91,9 @@ void GameEvents::drag(std::string_view control, int buttons, double x, double y)
 
 void GameEvents::release(std::string_view control) {
   // A release lets go even of a button a panel has come to cover since the press.
-  if (directionOf(control) || control == controls::kBoard) {
+  if (directionOf(control) || (control == controls::kBoard && swipeHeld_)) {
     game_.releaseDirection();
+    swipeHeld_ = false;
   }
 }
 
@@ -103,7 +103,7 @@ void GameEvents::swipe(std::string_view control, double dx, double dy) {
   }
   const Direction way = std::abs(dx) >= std::abs(dy) ? (dx < 0 ? Direction::Left : Direction::Right)
                                                      : (dy < 0 ? Direction::Up : Direction::Down);
-  press(arrayName(controls::kDirectionButtons, static_cast<int>(way)), kLeftMouseButton, 0, 0);
+  swipeHeld_ = game_.pressDirection(static_cast<int>(way));
 }
 
 void GameEvents::editText(std::string_view control, const std::string& text) {

@@ -27,8 +27,8 @@ class GameEvents : public ControlEvents {
   void press(std::string_view control, int button, double x, double y) override;
   void drag(std::string_view control, int buttons, double x, double y) override;
   void release(std::string_view control) override;
-  // A swipe on the board presses the direction button of its way, held until the finger lifts,
-  // so a finger left down walks on as one held on the button does.
+  // A swipe on the board presses the direction button of its way, held until the finger lifts
+  // from the board, so a finger left down walks on as one held on the button does.
   void swipe(std::string_view control, double dx, double dy) override;
   void editText(std::string_view control, const std::string& text) override;
   void chooseItem(std::string_view control, int index) override;
@@ -44,6 +44,7 @@ class GameEvents : public ControlEvents {
   bool takeCommandKey(const Command& command, bool press, bool autoRepeat);
 
   Game& game_;
+  bool swipeHeld_ = false;  // the direction held is a swipe's, let go with the board
 };
 
 }  // namespace vantoki

@@ -86,6 +86,29 @@ TEST_F(ControlEventsTest, DirectionMovesWithTheLeftButtonAndAnyOtherOnlyHolds) {
   EXPECT_EQ(game.play().heldButton(), 0);
 }
 
+// The longer way of a swipe is its direction, across when both are as long; held until the
+// finger lifts from the board, and only from the board.
+TEST_F(ControlEventsTest, ASwipeOnTheBoardPressesTheDirectionOfItsWayUntilTheFingerLifts) {
+  struct Case {
+    double dx;
+    double dy;
+    int heldButton;  // the direction + 1; 0 for none
+  };
+  for (const Case swipe : {Case{-90, 30, 1}, {20, -21, 2}, {40, 40, 3}, {-3, 80, 4}, {0, 0, 0}}) {
+    SCOPED_TRACE(::testing::Message() << swipe.dx << ", " << swipe.dy);
+    events.swipe("MapPic", swipe.dx, swipe.dy);
+    EXPECT_EQ(game.play().moveInProgress(), swipe.heldButton != 0);
+    EXPECT_EQ(game.play().heldButton(), swipe.heldButton);
+    events.release("Picture4(0)");
+    events.release("MapPic");
+    EXPECT_EQ(game.play().heldButton(), 0);
+    finishTheMove();
+  }
+  events.swipe("Picture1", 60, 0);
+  events.swipe("Picture4(2)", 60, 0);
+  EXPECT_FALSE(game.play().moveInProgress()) << "a swipe elsewhere moves nothing";
+}
+
 TEST_F(ControlEventsTest, InTheEditorThePalettePicksTheBoardPaintsAndTheNameBoxesRename) {
   events.click("Command3");
   events.press("Picture1", kLeftMouseButton, 121, 41);
@@ -170,6 +193,12 @@ TEST(ControlEventsReachTest, EventsOutOfReachDoNothing) {
        [](auto& events) { events.press("Picture4(0)", 1, 20, 20); }, false},
       {"history under the clear panel", cleared, [](auto& events) { events.click("Command5(0)"); },
        true},
+      {"swipe in play", inPlay, [](auto& events) { events.swipe("MapPic", 60, 0); }, true},
+      {"swipe in the editor", editing, [](auto& events) { events.swipe("MapPic", 60, 0); }, false},
+      {"swipe under the clear panel", cleared, [](auto& events) { events.swipe("MapPic", 0, 60); },
+       false},
+      {"swipe during a playback", playing, [](auto& events) { events.swipe("MapPic", 60, 0); },
+       false},
   };
   for (const Case& test : cases) {
     SCOPED_TRACE(test.name);
