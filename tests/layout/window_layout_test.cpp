@@ -34,8 +34,12 @@ class WindowLayoutTest : public QObject {
   Q_OBJECT
 
  private:
-  // What a control shows as its caption; the speed list and pictures show none.
+  // What a control shows as its caption, and a picture's, which it shows none of, as it is
+  // named for assistive technology; the speed list shows none.
   static QString captionOf(const QWidget* control) {
+    if (qobject_cast<const PictureBox*>(control) != nullptr) {
+      return control->accessibleName();
+    }
     if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
       return button->text();
     }
@@ -68,6 +72,11 @@ class WindowLayoutTest : public QObject {
         QVERIFY2(geometry.width() == place.width, qPrintable(name));
       }
       QCOMPARE(captionOf(control), fromView(place.caption));
+      if (!place.labelledBy.empty()) {
+        const auto* label =
+            qobject_cast<const QLabel*>(testing::findControl(window, fromView(place.labelledBy)));
+        QVERIFY2(label != nullptr && label->buddy() == control, qPrintable(name));
+      }
       checkStyle(control, place);
       QVERIFY2(control->isHidden() == place.hiddenAtStart, qPrintable(name));
       if (const auto* frame = qobject_cast<const QGroupBox*>(control->parentWidget())) {
