@@ -333,6 +333,7 @@
   let tableWindow = null;  // the main window's own entry of the layout table
   let smallestTarget = 0;  // the shortest side of a control a finger uses, in the table
   let arrangeRequested = false;
+  const coarsePointer = matchMedia('(pointer: coarse)');  // a finger, not a mouse, points first
 
   function arrange() {
     arrangeRequested = false;
@@ -340,7 +341,7 @@
     const fit = (width, height) => Math.min(screen.clientWidth / width, screen.clientHeight / height);
     const main = element(tableWindow.id);
     const scale = fit(tableWindow.width, tableWindow.height);
-    const touch = matchMedia('(any-pointer: coarse)').matches;
+    const touch = coarsePointer.matches;
     const compact = scale < kLeastTextScale || (touch && scale * smallestTarget < kFingerSide);
     screen.classList.toggle('compact', compact);
     if (compact) {
@@ -730,6 +731,7 @@
     compactScreen.build(main, Module.compactArrangement());
     arrange();
     window.addEventListener('resize', arrange);
+    coarsePointer.addEventListener('change', arrange);
     const [[sprites, spriteMask, bursts, burstMask]] = await Promise.all([loaded, playerFiles]);
     shell = new Module.WebShell({sprites, spriteMask, bursts, burstMask});
     shellAddress = shell.address();

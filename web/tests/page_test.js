@@ -113,21 +113,21 @@ async function swipe(page, dx, dy, holdMilliseconds = 0) {
   await touch.detach();
 }
 
-// What a finger and an eye meet on the screen now, in CSS pixels as drawn: the board; each
-// control a finger uses (every button, option, list, name box and direction button shown, the
+// What a finger and an eye meet on the screen now, in CSS pixels as drawn: the board and the
+// side of a tile of the palette (the window's first two pictures); each control a finger uses (every button, option, list, name box and direction button shown, the
 // page's own buttons too) by id or caption; and each text shown with its size as drawn.
 const screenFacts = (page) => page.evaluate(() => {
   const main = document.querySelector('#game > .window');
   const scale = main.getBoundingClientRect().width / main.offsetWidth;
   const shown = (node) => node.checkVisibility({visibilityProperty: true}) && node.getClientRects().length > 0;
   const rect = (node) => node.getBoundingClientRect().toJSON();
-  const board = rect(main.querySelector('canvas'));
+  const [board, palette] = [...main.querySelectorAll('canvas:not(.repeats)')].map(rect);
   const fingered = [...document.querySelectorAll('#game :is(button, select, input, canvas.repeats)')]
       .filter(shown).map((node) => ({name: node.id || node.textContent, rect: rect(node)}));
   const texts = [...document.querySelectorAll('#game *')]
       .filter((node) => shown(node) && [...node.childNodes].some((child) => child.nodeType === Node.TEXT_NODE && child.textContent.trim()))
       .map((node) => ({name: node.id || node.textContent, size: parseFloat(getComputedStyle(node).fontSize) * scale}));
-  return {board, fingered, texts};
+  return {board, fingered, texts, paletteTile: palette.width / 5};
 });
 
 async function saveAs(page, commandId, name) {
@@ -215,17 +215,18 @@ const tests = {
     }
   },
 
-  // Upright and turned, as phones are held, one after another in the same page, each with the pad
-  // and with the sheet open; then a large screen with a mouse, where the table's arrangement
-  // stays, scaled to fit.
+  // Upright and turned, as phones are held, one after another in the same page, each in play and
+  // in the editor, with the pad and with the sheet open; then a large screen with a mouse, where
+  // the table's arrangement stays, scaled to fit.
   async 'on a phone the board fills the screen, beside a pad a finger can use and read, and follows a turn'(page) {
     for (const [width, height] of [[360, 640], [390, 844], [320, 480], [640, 360]]) {
       await onTouchScreen(page, width, height);
-      const where = `${width} × ${height}`;
-      for (const sheet of ['closed', 'open']) {
+      for (const [mode, sheet] of [['play', 'closed'], ['play', 'open'], ['the editor', 'closed'], ['the editor', 'open']]) {
         if (sheet === 'open') await page.tap('.pad .sheet-toggle');
-        const {board, fingered, texts} = await screenFacts(page);
-        const what = `${where}, the sheet ${sheet}`;
+        await nextFrames(page);
+        const {board, fingered, texts, paletteTile} = await screenFacts(page);
+        const what = `${width} × ${height}, ${mode}, the sheet ${sheet}`;
+        if (mode === 'the editor' && sheet === 'closed') assert.ok(paletteTile >= 40, `${what}: palette tiles of ${paletteTile}`);
         if (sheet === 'closed') {
           assert.ok(height > width ? board.width >= 0.9 * width : board.height >= 0.85 * height, `${what}: the board is ${board.width} wide`);
         }
@@ -234,9 +235,11 @@ const tests = {
         assert.deepEqual(small.map(({name}) => name), [], `${what}: smaller than a finger`);
         assert.deepEqual(outside.map(({name}) => name), [], `${what}: outside the screen`);
         assert.deepEqual(texts.filter(({size}) => size < 12).map(({name}) => name), [], `${what}: text below 12 pixels`);
-        assert.ok(fingered.length >= (sheet === 'open' ? 6 : 8), `${what}: ${fingered.length} controls`);
+        assert.ok(fingered.length >= (sheet === 'open' ? 6 : 2), `${what}: ${fingered.length} controls`);
+        // The editor's button in the sheet closes it, as any button there does.
+        if (sheet === 'open') await page.tap(mode === 'play' ? '#Command3' : '.sheet .sheet-toggle');
       }
-      await page.tap('.sheet .sheet-toggle');
+      await tapControl(page, 'Command3');
     }
     await page.setViewport({width: 1666, height: 1226});
     await nextFrames(page);
