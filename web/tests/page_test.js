@@ -90,12 +90,13 @@ const outsideTheScreen = (page, selector) => page.evaluate((selector, screen) =>
 const downloadCount = (page) => page.evaluate(() => window.vantoki.page.downloads.length);
 
 // Taps the control `id` as a player on a phone reaches it: through the menu when it waits in the
-// sheet.
+// sheet; then lets the page arrange what the tap changed.
 async function tapControl(page, id) {
   if (!(await visible(page, id)) && await page.$eval(`#${id}`, (node) => node.classList.contains('in-sheet'))) {
     await page.tap('.pad .sheet-toggle');
   }
   await page.tap(`#${id}`);
+  await nextFrames(page);
 }
 
 // A finger that comes down in the middle of the board, slides (dx, dy) screen pixels in five
