@@ -8,7 +8,7 @@
 'use strict';
 
 const compactScreen = (() => {
-  let window = null;  // the main window's element
+  let mainWindow = null;  // the main window's element
   let board = null;
   let arrangement = null;
   let layer = null;  // the slots, the pad, the sheet and their buttons
@@ -36,8 +36,8 @@ const compactScreen = (() => {
       slot.dataset.kind = node.classList.contains('label') ? 'label' : 'button';
       slot.textContent = node.textContent;
     } else {
-      slot.dataset.kind = node.localName === 'canvas' ? 'direction' : node.localName === 'button' ?
-                          node.className.split(' ')[0] : node.localName;
+      slot.dataset.kind = node.localName === 'canvas' ? 'direction' : node.classList.contains('option') ?
+                          'option' : node.localName;
     }
     slot.control = node;
     slots.set(node, slot);
@@ -73,8 +73,8 @@ const compactScreen = (() => {
     if (open) sheet.querySelector('.sheet-toggle').focus();
   }
 
-  function build(windowNode, compactArrangement) {
-    window = windowNode;
+  function build(windowElement, compactArrangement) {
+    mainWindow = windowElement;
     arrangement = compactArrangement;
     board = document.getElementById(arrangement.board);
     layer = document.createElement('div');
@@ -109,9 +109,9 @@ const compactScreen = (() => {
     }
     board.classList.add('placed');
     layer.append(pad, sheet);
-    window.appendChild(layer);
+    mainWindow.appendChild(layer);
     // A command or a stage taken from the sheet is what the player opened it for.
-    window.addEventListener('click', (event) => {
+    mainWindow.addEventListener('click', (event) => {
       if (event.target.closest('.in-sheet')?.localName === 'button') openSheet(false);
     });
     sheet.addEventListener('scroll', placeControls);
@@ -119,7 +119,7 @@ const compactScreen = (() => {
 
   // Shown as the game says: neither it nor a frame it stands in is hidden.
   function shownByGame(node) {
-    for (let each = node; each !== window; each = each.parentElement) {
+    for (let each = node; each !== mainWindow; each = each.parentElement) {
       if (each.hidden) return false;
     }
     return true;
@@ -148,7 +148,7 @@ const compactScreen = (() => {
   }
 
   function placeControls() {
-    const origin = window.getBoundingClientRect();
+    const origin = mainWindow.getBoundingClientRect();
     for (const [node, slot] of slots) {
       const box = slot.getBoundingClientRect();
       setRect(node, {left: box.left - origin.left, top: box.top - origin.top, width: box.width,
@@ -180,9 +180,10 @@ const compactScreen = (() => {
       sheetBands.prepend(yielding.pop().element);
     }
     boardSide = Math.max(0, Math.floor(boardSide));
-    const boardRect = upright
-        ? {left: screen.left + (screen.width - boardSide) / 2, top: screen.top, width: boardSide, height: boardSide}
-        : {left: screen.left, top: screen.top + (screen.height - boardSide) / 2, width: boardSide, height: boardSide};
+    // The board at the top, centred across, or at the left, centred down; the pad takes the rest.
+    const [acrossRoom, downRoom] = upright ? [screen.width - boardSide, 0] : [0, screen.height - boardSide];
+    const boardRect = {left: screen.left + acrossRoom / 2, top: screen.top + downRoom / 2,
+                       width: boardSide, height: boardSide};
     const padRect = upright
         ? {left: screen.left, top: screen.top + boardSide, width: screen.width, height: screen.height - boardSide}
         : {left: screen.left + boardSide, top: screen.top, width: screen.width - boardSide, height: screen.height};
