@@ -4,81 +4,33 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <span>
 
 namespace vantoki {
 namespace {
 
-// The rules look at most two cells away from a piece. The resolver works on copies of the board
-// framed by two rings of Wall, so a neighbour off the board is a wall by construction and no
-// rule needs a bounds test.
-constexpr int kFrame = 2;
-constexpr int kSpan = kBoardSize + 2 * kFrame;
-constexpr int kFramedCount = kSpan * kSpan;
-
-constexpr int framedIndex(int x, int y) {
-  return (y + kFrame) * kSpan + x + kFrame;
-}
-constexpr int framedIndex(int boardIndex) {
-  return framedIndex(boardIndex % kBoardSize, boardIndex / kBoardSize);
-}
-constexpr int boardIndex(int framed) {
-  return (framed / kSpan - kFrame) * kBoardSize + framed % kSpan - kFrame;
-}
-
-// One byte per board cell, 1 where a pass has work to do. Most cells are floor and walls; the
-// flags are set in one branch-free sweep and then visited in scan order, skipping the rest.
-using CellFlags = std::array<std::uint8_t, kCellCount>;
-
-template <typename Visit>
-void forEachFlagged(const CellFlags& flags, Visit visit) {
-  const std::uint8_t* const begin = flags.data();
-  const std::uint8_t* const end = begin + flags.size();
-  for (const std::uint8_t* next = begin;
-       (next = static_cast<const std::uint8_t*>(std::memchr(next, 1, end - next))) != nullptr;
-       ++next) {
-    visit(framedIndex(static_cast<int>(next - begin)));
-  }
-}
 constexpr int offsetOf(Step step) {
-  return step.dx + step.dy * kSpan;
+  return step.dx + step.dy * kFramedSpan;
 }
 
-constexpr int kBelow = kSpan;
+constexpr int kBelow = kFramedSpan;
 
 // The rules below are an if / else-if chain per piece: once a rule's outer test holds, the piece
 // is done for this move even when the rule's inner test fails.
 class MoveResolver {
  public:
-  MoveResolver(const Board& before, int direction)
-      : direction_(direction),
+  // Builds into `work`, which must not be `before`. The pieces and blocks are among `candidates`.
+  MoveResolver(const FramedCells& before, int direction, FramedCells& work,
+               std::span<const PieceCell> candidates)
+      : held_(before),
+        work_(work),
+        candidates_(candidates),
+        direction_(direction),
         ahead_(offsetOf(stepOf(direction))),
         side_(stepOf(direction).dx),
         pressedMotion_(motionCodeOf(direction)) {
-    frame(before, held_);
-    frame(before, work_);
+    work_ = held_;
     motion_.fill(kStill);
-    for (int index = 0; index < kCellCount; ++index) {
-      const TileCode value = before.cells()[index];
-      piecesToResolve_[index] = isActivePiece(value);
-      blocksToCount_[index] = countsDown(value);
-    }
-  }
-
-  // Row by row, not a fill and then a copy of the whole framed board: a copy of a few hundred
-  // bytes of known size compiles to string instructions whose start-up cost is a large part of
-  // a move on a sparse board, and the solver resolves millions of moves.
-  static void frame(const Board& before, std::array<TileCode, kFramedCount>& framed) {
-    for (int framedRow = 0; framedRow < kSpan; ++framedRow) {
-      const auto row = framed.begin() + framedRow * kSpan;
-      const int y = framedRow - kFrame;
-      if (y < 0 || y >= kBoardSize) {
-        std::fill_n(row, kSpan, code(Tile::Wall));
-        continue;
-      }
-      std::fill_n(row, kFrame, code(Tile::Wall));
-      std::copy_n(before.cells().begin() + y * kBoardSize, kBoardSize, row + kFrame);
-      std::fill_n(row + kFrame + kBoardSize, kFrame, code(Tile::Wall));
-    }
   }
 
   void run() {
@@ -86,10 +38,8 @@ class MoveResolver {
     countdownPass();
   }
 
-  void store(Board& work, MotionGrid& motion) const {
+  void storeMotion(MotionGrid& motion) const {
     for (int y = 0; y < kBoardSize; ++y) {
-      std::copy_n(work_.begin() + framedIndex(0, y), kBoardSize,
-                  work.cells().begin() + y * kBoardSize);
       std::copy_n(motion_.begin() + framedIndex(0, y), kBoardSize,
                   motion.cells().begin() + y * kBoardSize);
     }
@@ -107,13 +57,8 @@ class MoveResolver {
   void put(int cell, Tile tile) { work_[cell] = code(tile); }
   void move(int cell, MotionCode motion) { motion_[cell] = motion; }
 
-  static bool isActivePiece(TileCode value) {
-    return static_cast<int>(static_cast<std::uint16_t>(value - code(Tile::Player)) <= 2) |
-           static_cast<int>(value == code(Tile::PlayerOnLadder));
-  }
-
   void objectPass() {
-    forEachFlagged(piecesToResolve_, [this](int cell) {
+    for (const PieceCell cell : candidates_) {
       switch (static_cast<Tile>(held_[cell])) {
         case Tile::Player:
           resolvePlayer(cell);
@@ -121,11 +66,14 @@ class MoveResolver {
         case Tile::PlayerOnLadder:
           resolvePlayerOnLadder(cell);
           break;
-        default:  // Bomb or Star, the only other pieces flagged
+        case Tile::Bomb:
+        case Tile::Star:
           resolveLoosePiece(cell);
           break;
+        default:
+          break;
       }
-    });
+    }
   }
 
   void resolvePlayer(int cell) {
@@ -177,7 +125,9 @@ class MoveResolver {
     move(ball, pressedMotion_);
     put(ball, Tile::Empty);
     put(landing, newArrowBlock((direction_ + 2) % kDirectionCount));
-    blocksToCount_[boardIndex(landing)] = 1;
+    // A kick lands beyond the kicker, and kickers are visited in scan order, so the kicked
+    // blocks come in scan order too.
+    kicked_[kickedCount_++] = static_cast<PieceCell>(landing);
   }
 
   // Pushes the bomb or star in `piece` one cell on, or makes it explode with its partner there.
@@ -214,8 +164,21 @@ class MoveResolver {
   // moves a block before this pass, nor writes a block into a cell this pass has yet to visit,
   // so the blocks at the start of the move and the kicked ones are all there is to count.
   void countdownPass() {
-    forEachFlagged(blocksToCount_,
-                   [this](int cell) { countDown(cell, static_cast<TileCode>(work_[cell] - 1)); });
+    const PieceCell* kicked = kicked_.data();
+    const PieceCell* const kickedEnd = kicked + kickedCount_;
+    const auto count = [this](int cell) { countDown(cell, static_cast<TileCode>(work_[cell] - 1)); };
+    for (const PieceCell cell : candidates_) {
+      if (!countsDown(held_[cell])) {
+        continue;
+      }
+      for (; kicked != kickedEnd && *kicked < cell; ++kicked) {
+        count(*kicked);
+      }
+      count(cell);
+    }
+    for (; kicked != kickedEnd; ++kicked) {
+      count(*kicked);
+    }
   }
 
   void countDown(int cell, TileCode lowered) {
@@ -257,11 +220,13 @@ class MoveResolver {
     }
   }
 
-  std::array<TileCode, kFramedCount> held_;
-  std::array<TileCode, kFramedCount> work_;
-  std::array<MotionCode, kFramedCount> motion_;
-  CellFlags piecesToResolve_;
-  CellFlags blocksToCount_;
+  const FramedCells& held_;
+  FramedCells& work_;
+  FramedMotion motion_;
+  std::span<const PieceCell> candidates_;
+  // A cell holds one piece, so no move kicks more balls than there are cells.
+  std::array<PieceCell, kCellCount> kicked_;
+  int kickedCount_ = 0;
   const int direction_;
   const int ahead_;
   const int side_;
@@ -271,9 +236,27 @@ class MoveResolver {
 }  // namespace
 
 void resolveMove(const Board& before, int direction, Board& work, MotionGrid& motion) {
-  MoveResolver resolver(before, direction);
+  FramedCells framedBefore;
+  FramedCells framedWork;
+  frameBoard(before, framedBefore);
+  std::array<PieceCell, kCellCount> pieces;
+  int pieceCount = 0;
+  for (int cell = 0; cell < kCellCount; ++cell) {
+    if (isPieceCode(before.cells()[cell])) {
+      pieces[pieceCount++] = static_cast<PieceCell>(framedIndex(cell));
+    }
+  }
+  MoveResolver resolver(framedBefore, direction, framedWork,
+                        std::span(pieces).first(pieceCount));
   resolver.run();
-  resolver.store(work, motion);
+  unframeBoard(framedWork, work);
+  resolver.storeMotion(motion);
+}
+
+void resolveFramedMove(const FramedCells& before, int direction, FramedCells& work,
+                       std::span<const PieceCell> pieces) {
+  MoveResolver resolver(before, direction, work, pieces);
+  resolver.run();
 }
 
 }  // namespace vantoki

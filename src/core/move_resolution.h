@@ -10,12 +10,21 @@
 // read or written outside the 15 × 15 array, whatever the board holds.
 #pragma once
 
+#include <span>
+
 #include "core/board.h"
+#include "core/framed_board.h"
 
 namespace vantoki {
 
 // `direction` is a direction index; any other value moves no player but still lets pieces fall
 // and arrow blocks count down. Reads only `before`; overwrites `work` and `motion` entirely.
 void resolveMove(const Board& before, int direction, Board& work, MotionGrid& motion);
+
+// The same move on framed boards, for a search that keeps its boards framed and knows where their
+// pieces are, and needs no motion: `pieces` lists, in scan order, framed cells among which are
+// all that hold a piece (isPieceCode). `work` must not be `before`; its frame is left as Wall.
+void resolveFramedMove(const FramedCells& before, int direction, FramedCells& work,
+                       std::span<const PieceCell> pieces);
 
 }  // namespace vantoki

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <new>
 
-#include "core/turn_commit.h"
+#include "core/move_resolution.h"
 
 namespace vantoki {
 namespace {
@@ -14,10 +14,6 @@ constexpr std::size_t kPathBytes = sizeof(std::uint32_t) + sizeof(std::uint8_t);
 constexpr std::size_t kFirstCapacity = 4096;
 // A few milliseconds of search between looks at the clock and the stop request.
 constexpr std::size_t kExpansionsBetweenStopChecks = 4096;
-
-bool canNeverClear(const Board& board) {
-  return countTiles(board, Tile::Bomb) == 0 && countTiles(board, Tile::Star) > 0;
-}
 
 // A search stores one board past the limit before it gives up, and the set's indexes are 32-bit.
 SearchLimits withStoredBoardsBounded(SearchLimits limits) {
@@ -29,17 +25,18 @@ SearchLimits withStoredBoardsBounded(SearchLimits limits) {
 
 ReachedBoards ReachedBoards::explore(const Board& stage, const SearchLimits& limits,
                                      Exploration exploration) {
-  ReachedBoards boards(limits, exploration, keyWidthFor(stage));
+  ReachedBoards boards(limits, exploration, stage);
   boards.end_ = boards.search(stage);
   return boards;
 }
 
-ReachedBoards::ReachedBoards(const SearchLimits& limits, Exploration exploration, KeyWidth width)
+ReachedBoards::ReachedBoards(const SearchLimits& limits, Exploration exploration,
+                             const Board& stage)
     : limits_(withStoredBoardsBounded(limits)),
       exploration_(exploration),
-      width_(width),
-      boards_(keyBytes(width)),
-      successorKeys_(kDirectionCount * keyBytes(width)) {}
+      codec_(stage),
+      boards_(codec_.keyBytes()),
+      successorKeys_(kDirectionCount * codec_.keyBytes()) {}
 
 std::size_t ReachedBoards::boardsStored() const {
   return std::min(boards_.size(), limits_.maxStates);
@@ -76,9 +73,10 @@ ReachedBoards::End ReachedBoards::search(const Board& stage) {
 
 ReachedBoards::End ReachedBoards::searchTurns(const Board& stage) {
   const std::span<std::uint8_t> stageKey = successorKey(0);
-  encodeBoardKey(stage, width_, stageKey);
+  frameBoard(stage, held_);
+  const BoardCodec::Facts facts = codec_.encode(held_, false, stageKey);
   if (const std::optional<End> end =
-          store(stageKey, hashKeyBytes(stageKey), kNoParent, 0, !canNeverClear(stage))) {
+          store(stageKey, hashKeyBytes(stageKey), kNoParent, 0, !facts.canNeverClear)) {
     return *end;
   }
   std::uint32_t turnBegin = 0;
@@ -110,11 +108,13 @@ std::optional<ReachedBoards::End> ReachedBoards::expand(std::uint32_t index, boo
     return End::Stopped;
   }
   ++boardsExpanded_;
-  const Board board = decodeBoardKey(boards_.key(index), width_);
+  const std::span<const PieceCell> pieces = codec_.decode(boards_.key(index), held_, pieces_);
   int successorCount = 0;
   for (int direction = 0; direction < kDirectionCount; ++direction) {
-    commitMove(board, direction, next_, motion_);
-    if (isStageCleared(next_)) {
+    resolveFramedMove(held_, direction, work_, pieces);
+    const std::span<std::uint8_t> key = successorKey(successorCount);
+    const BoardCodec::Facts facts = codec_.encode(work_, true, key);
+    if (facts.cleared) {
       if (!firstClearing_) {
         firstClearing_ = Clearing{index, direction};
       }
@@ -126,16 +126,11 @@ std::optional<ReachedBoards::End> ReachedBoards::expand(std::uint32_t index, boo
       }
       continue;
     }
-    if (!storeSuccessors) {
-      continue;
-    }
-    const std::span<std::uint8_t> key = successorKey(successorCount);
-    encodeBoardKey(next_, width_, key);
-    if (sameAsEarlierSuccessor(successorCount)) {
+    if (!storeSuccessors || sameAsEarlierSuccessor(successorCount)) {
       continue;
     }
     ++successorCount;
-    const bool explorable = !canNeverClear(next_);
+    const bool explorable = !facts.canNeverClear;
     if (!explorable && exploration_ == Exploration::UntilCleared) {
       continue;
     }

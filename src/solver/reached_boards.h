@@ -3,7 +3,7 @@
 // knows no rule of its own and a line of moves it returns plays back in the game exactly as it
 // was searched.
 //
-// Boards are stored as keys of one width (board_key.h) in the order they are first reached, so
+// Boards are stored as keys of one width (board_codec.h) in the order they are first reached, so
 // board 0 is the stage, the boards first reached in one turn are one run of indexes, and the way
 // back from a board (the board it was first reached from and the direction that led there) is a
 // shortest line of moves to it. The whole state of a play is its board, so a board reached again
@@ -18,8 +18,8 @@
 // bomb survives.) A search until cleared drops such a board as it reaches it; a search of every
 // board stores it, as reachable and dead, and never explores it.
 //
-// The keys are of the width the stage alone decides (keyWidthFor), which holds every board the
-// rules reach from it.
+// A board is kept as the key its stage's codec gives it (board_codec.h), which holds every board
+// the rules reach from the stage, and is moved framed, as the rules work on it.
 #pragma once
 
 #include <cstddef>
@@ -29,7 +29,8 @@
 #include <vector>
 
 #include "core/board.h"
-#include "solver/board_key.h"
+#include "core/framed_board.h"
+#include "solver/board_codec.h"
 #include "solver/board_key_set.h"
 #include "solver/search_limits.h"
 
@@ -91,7 +92,7 @@ class ReachedBoards {
     int direction = 0;
   };
 
-  ReachedBoards(const SearchLimits& limits, Exploration exploration, KeyWidth width);
+  ReachedBoards(const SearchLimits& limits, Exploration exploration, const Board& stage);
 
   End search(const Board& stage);
   End searchTurns(const Board& stage);
@@ -110,7 +111,7 @@ class ReachedBoards {
 
   SearchLimits limits_;
   Exploration exploration_;
-  KeyWidth width_;
+  BoardCodec codec_;
   BoardKeySet boards_;
   // The way back, by board index.
   std::vector<std::uint32_t> parents_;
@@ -124,8 +125,9 @@ class ReachedBoards {
   int turnsSearched_ = 0;
   End end_ = End::Exhausted;
   std::vector<std::uint8_t> successorKeys_;  // one key per direction of the board expanded
-  Board next_;                               // the board a move leads to, as the play commits it
-  MotionGrid motion_;
+  FramedCells held_;                         // the board expanded
+  BoardCodec::PieceCells pieces_;            // where its pieces stand
+  FramedCells work_;                         // the board a move builds from it
 };
 
 }  // namespace vantoki

@@ -19,14 +19,14 @@ namespace {
 constexpr std::size_t kMebibyte = std::size_t{1} << 20;
 constexpr std::size_t kNoBoardCap = 1'000'000'000;
 
-// The pit's handful of boards take the search's first allocations, about 0.6 MiB: a chunk of
+// The pit's handful of boards take the search's first allocations, about 0.1 MiB: a chunk of
 // 4096 keys, the first table, the way back and the moves.
 TEST(BatchEvaluationTest, EachThreadHasItsShareOfTheMemory) {
   const std::vector<Board> pit = {testing::boardFromRows(kPit)};
   for (const auto& [threads, accepted] : {std::pair{1, true}, std::pair{4, false}}) {
     SCOPED_TRACE(threads);
     const std::vector<Evaluation> evaluations =
-        evaluateBatch(pit, threads, kNoBoardCap, 2 * kMebibyte);
+        evaluateBatch(pit, threads, kNoBoardCap, kMebibyte / 4);
     EXPECT_EQ(evaluations[0].accepted, accepted);
     EXPECT_EQ(evaluations[0].analysis.complete, accepted);
   }

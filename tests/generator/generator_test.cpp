@@ -73,7 +73,8 @@ TEST(GeneratorTest, AStopKeepsTheStagesFoundAndSaysItStopped) {
 // Memory too little for any analysis refuses every candidate, and the count says why.
 TEST(GeneratorTest, CandidatesRefusedForMemoryAreCounted) {
   GenerationSettings settings = shortRun(5, 2);
-  settings.search.maxMemoryBytes = std::size_t{1} << 20;
+  // Less than the keys of a search's first boards take.
+  settings.search.maxMemoryBytes = std::size_t{1} << 16;
   const GeneratedSet generated = generate(settings);
   EXPECT_TRUE(generated.stages.empty());
   EXPECT_EQ(generated.candidatesOutOfMemory, generated.candidatesTried);

@@ -157,31 +157,37 @@ TEST(ShortestSolutionLimitsTest, TooFewStatesGiveUp) {
   EXPECT_TRUE(outcome.moves.empty());
 }
 
-// Eight arrow blocks in flight, as many as a packed key lists: seven sealed in cells of their own
-// and one that, in the 16th move, pushes the bomb into the star; no player, so every direction
-// gives the same board. Each of the first 15 moves leaves the eight codes at 31 or more: the
-// search stores the stage and one board per move, and Left 16 times is its first clear.
+// Eight arrow blocks in flight: seven sealed in cells of their own and one that, in the 16th move,
+// pushes the bomb into the star; no player, so every direction gives the same board. The search
+// stores the stage and one board per move, and Left 16 times is its first clear. A ninth block,
+// or rows of balls sealed in, add pieces to every board.
 constexpr std::array<std::string_view, kBoardSize> kEightBlocksInFlight = {
     "###############", "#^#>#v#^#>#v#^#", "###############", "###############", "###############",
     "###############", "###############", "###############", "###############", "###############",
     "###############", "###############", "###############", "#>B*###########", "###############",
 };
 
-struct PackedLimitCase {
+struct KeyCase {
   const char* name;
-  std::string_view ninthBlockRow;   // row 3: walls, or a ninth block sealed in
+  bool ninthBlock;
+  int ballRows;                     // rows of seven balls from row 4 on
   std::size_t bytesPerStoredBoard;  // the key, two table slots of 8 bytes, 5 bytes of the way back
 };
 
-void PrintTo(const PackedLimitCase& limitCase, std::ostream* out) {
-  *out << limitCase.name;
+void PrintTo(const KeyCase& keyCase, std::ostream* out) {
+  *out << keyCase.name;
 }
 
-class PackedLimitTest : public ::testing::TestWithParam<PackedLimitCase> {};
+class KeyWidthOfSearchTest : public ::testing::TestWithParam<KeyCase> {};
 
-TEST_P(PackedLimitTest, BlocksInFlightUpToThePackedListAreSearchedWithPackedKeys) {
+TEST_P(KeyWidthOfSearchTest, PiecesAreKeyedUntilABoardKeyIsSmaller) {
   std::array<std::string_view, kBoardSize> rows = kEightBlocksInFlight;
-  rows[3] = GetParam().ninthBlockRow;
+  if (GetParam().ninthBlock) {
+    rows[3] = "#v#############";
+  }
+  for (int row = 4; row < 4 + GetParam().ballRows; ++row) {
+    rows[row] = "#o#o#o#o#o#o#o#";
+  }
   const SearchOutcome outcome = findShortestSolution(boardFromRows(rows), SearchLimits{});
   EXPECT_EQ(outcome.result, SearchResult::Solved);
   EXPECT_EQ(outcome.moves, std::vector<int>(16, 0));
@@ -189,10 +195,13 @@ TEST_P(PackedLimitTest, BlocksInFlightUpToThePackedListAreSearchedWithPackedKeys
   EXPECT_EQ(outcome.bytesPerStoredBoard, GetParam().bytesPerStoredBoard);
 }
 
+// Ten pieces take two bytes each; 66 are more than a packed board key is worth, and more than
+// eight balls and blocks need a narrow one.
 INSTANTIATE_TEST_SUITE_P(
-    Keys, PackedLimitTest,
-    ::testing::Values(PackedLimitCase{"eight_blocks_packed", "###############", 121 + 21},
-                      PackedLimitCase{"nine_blocks_narrow", "#v#############", 225 + 21}),
+    Keys, KeyWidthOfSearchTest,
+    ::testing::Values(KeyCase{"ten_pieces", false, 0, 2 * 10 + 21},
+                      KeyCase{"eleven_pieces", true, 0, 2 * 11 + 21},
+                      KeyCase{"sixty_six_pieces_narrow", false, 8, 225 + 21}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A search stopped from outside ends as stopped, never as a "no solution" it did not prove: the

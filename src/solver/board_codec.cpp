@@ -1,0 +1,128 @@
+#include "solver/board_codec.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace vantoki {
+namespace {
+
+constexpr std::uint8_t kNoPiece = 0xFF;
+// Past this many pieces a board key is no larger than a piece key.
+constexpr std::size_t kMostPieces = keyBytes(KeyWidth::Packed) / 2;
+
+// What stays of a cell when its piece leaves: a player on a ladder leaves the ladder.
+TileCode fixedCellUnder(TileCode value) {
+  if (value == code(Tile::PlayerOnLadder)) {
+    return code(Tile::Ladder);
+  }
+  return isPieceCode(value) ? code(Tile::Empty) : value;
+}
+
+}  // namespace
+
+BoardCodec::BoardCodec(const Board& stage) {
+  frameBoard(stage, fixed_);
+  bool narrowCodes = true;
+  for (TileCode& cell : fixed_) {
+    if (isPieceCode(cell)) {
+      ++pieceCount_;
+      narrowCodes = narrowCodes && cell < kNoPiece;
+      cell = fixedCellUnder(cell);
+    }
+  }
+  if (pieceCount_ > kMostPieces || !narrowCodes) {
+    boardKeys_ = true;
+    pieceCount_ = 0;
+    width_ = keyWidthFor(stage);
+    keyBytes_ = vantoki::keyBytes(width_);
+  } else {
+    // Even a stage without pieces has a key of a byte.
+    keyBytes_ = std::max<std::size_t>(2 * pieceCount_, 1);
+  }
+}
+
+BoardCodec::Facts BoardCodec::encode(const FramedCells& board, bool committed,
+                                     std::span<std::uint8_t> key) const {
+  return boardKeys_ ? encodeBoard(board, committed, key) : encodePieces(board, committed, key);
+}
+
+// The cells are compared with the fixed ones four at a time, so the floor and the walls between
+// the pieces cost little; the frame matches by construction.
+BoardCodec::Facts BoardCodec::encodePieces(const FramedCells& board, bool committed,
+                                           std::span<std::uint8_t> key) const {
+  constexpr int kRun = sizeof(std::uint64_t) / sizeof(TileCode);
+  constexpr int kFirst = framedIndex(0, 0);
+  constexpr int kEnd = framedIndex(kBoardSize - 1, kBoardSize - 1) + 1;
+  static_assert(kEnd + kRun <= kFramedCount);
+  int stars = 0;
+  int bombs = 0;
+  std::size_t written = 0;
+  for (int run = kFirst; run < kEnd; run += kRun) {
+    std::uint64_t cells = 0;
+    std::uint64_t fixed = 0;
+    std::memcpy(&cells, board.data() + run, sizeof cells);
+    std::memcpy(&fixed, fixed_.data() + run, sizeof fixed);
+    if (cells == fixed) {
+      continue;
+    }
+    for (int cell = run; cell < run + kRun; ++cell) {
+      TileCode value = board[cell];
+      if (committed && value == code(Tile::Explosion)) {
+        value = code(Tile::Empty);
+      }
+      if (value == fixed_[cell]) {
+        continue;
+      }
+      stars += value == code(Tile::Star) ? 1 : 0;
+      bombs += value == code(Tile::Bomb) ? 1 : 0;
+      // Never past the key's end, even for a board that breaks the stage's promise.
+      if (written + 2 <= key.size()) {
+        key[written++] = static_cast<std::uint8_t>(boardIndexOfFramed(cell));
+        key[written++] = static_cast<std::uint8_t>(value);
+      }
+    }
+  }
+  std::fill(key.begin() + static_cast<std::ptrdiff_t>(written), key.end(), kNoPiece);
+  return {stars == 0, stars > 0 && bombs == 0};
+}
+
+BoardCodec::Facts BoardCodec::encodeBoard(const FramedCells& board, bool committed,
+                                          std::span<std::uint8_t> key) const {
+  Board plain;
+  unframeBoard(board, plain);
+  int stars = 0;
+  int bombs = 0;
+  for (TileCode& value : plain.cells()) {
+    if (committed && value == code(Tile::Explosion)) {
+      value = code(Tile::Empty);
+    }
+    stars += value == code(Tile::Star) ? 1 : 0;
+    bombs += value == code(Tile::Bomb) ? 1 : 0;
+  }
+  encodeBoardKey(plain, width_, key);
+  return {stars == 0, stars > 0 && bombs == 0};
+}
+
+std::span<const PieceCell> BoardCodec::decode(std::span<const std::uint8_t> key, FramedCells& board,
+                                              PieceCells& pieces) const {
+  std::size_t count = 0;
+  if (boardKeys_) {
+    const Board plain = decodeBoardKey(key, width_);
+    frameBoard(plain, board);
+    for (int cell = 0; cell < kCellCount; ++cell) {
+      if (isPieceCode(plain.cells()[cell])) {
+        pieces[count++] = static_cast<PieceCell>(framedIndex(cell));
+      }
+    }
+    return std::span(pieces).first(count);
+  }
+  board = fixed_;
+  for (std::size_t read = 0; read + 1 < key.size() && key[read] < kCellCount; read += 2) {
+    const auto cell = static_cast<PieceCell>(framedIndex(key[read]));
+    board[cell] = key[read + 1];
+    pieces[count++] = cell;
+  }
+  return std::span(pieces).first(count);
+}
+
+}  // namespace vantoki
