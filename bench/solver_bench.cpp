@@ -13,7 +13,7 @@ namespace vantoki {
 namespace {
 
 // Searches of a shipped stage from one of its sets, counted in boards expanded per second and in
-// bytes per stored board.
+// bytes per stored board; with the threads of the second argument, 1 when there is none.
 void solveShippedStage(benchmark::State& state, const char* stageFile) {
   const Result<StageSet> stages = readStageDataFile(stageFile);
   if (!stages.ok()) {
@@ -21,9 +21,11 @@ void solveShippedStage(benchmark::State& state, const char* stageFile) {
     return;
   }
   const Board& stage = stages.value().stageCells[state.range(0) - 1];
+  SearchLimits limits;
+  limits.threads = state.range(1);
   double expanded = 0;
   for (auto _ : state) {
-    const SearchOutcome outcome = findShortestSolution(stage, SearchLimits{});
+    const SearchOutcome outcome = findShortestSolution(stage, limits);
     expanded += static_cast<double>(outcome.boardsExpanded);
     state.counters["bytes_per_board"] = static_cast<double>(outcome.bytesPerStoredBoard);
     benchmark::DoNotOptimize(outcome.moves.data());
@@ -35,21 +37,21 @@ void BM_SolveShippedStage(benchmark::State& state) {
   solveShippedStage(state, VANTOKI_STAGE_FILE);
 }
 BENCHMARK(BM_SolveShippedStage)
-    ->ArgName("stage")
-    ->Arg(7)
-    ->Arg(9)
-    ->Arg(10)
+    ->ArgNames({"stage", "threads"})
+    ->Args({7, 1})
+    ->Args({9, 1})
+    ->Args({10, 1})
     ->Unit(benchmark::kMillisecond);
 
 // Stage 7 of the advanced set is the largest shipped search: 256 046 boards stored. Searches named
 // Large take minutes in the sanitizer build, whose smoke run of the benchmarks leaves them out.
+// Each with one thread, and with the machine's.
 void BM_LargeSolveAdvancedStage(benchmark::State& state) {
   solveShippedStage(state, VANTOKI_ADVANCED_STAGE_FILE);
 }
 BENCHMARK(BM_LargeSolveAdvancedStage)
-    ->ArgName("stage")
-    ->Arg(7)
-    ->Arg(10)
+    ->ArgNames({"stage", "threads"})
+    ->ArgsProduct({{4, 7, 10}, {1, searchThreads()}})
     ->Unit(benchmark::kMillisecond);
 
 // Past a million boards the set no longer fits any cache, so each look-up waits for memory.

@@ -32,8 +32,7 @@ using PieceCell = std::int16_t;
 // What moves or changes by the rules of a move: players, bombs, stars, balls, explosions (which
 // the commit clears) and every code that counts down. Every other code stays where it is.
 constexpr bool isPieceCode(TileCode value) {
-  return (value >= code(Tile::Player) && value <= code(Tile::PlayerOnLadder)) ||
-         countsDown(value);
+  return (value >= code(Tile::Player) && value <= code(Tile::PlayerOnLadder)) || countsDown(value);
 }
 
 // Row by row, not a fill and then a copy of the whole framed board: a copy of a few hundred

@@ -19,30 +19,26 @@ constexpr int kBelow = kFramedSpan;
 // is done for this move even when the rule's inner test fails.
 class MoveResolver {
  public:
-  // Builds into `work`, which must not be `before`. The pieces and blocks are among `candidates`.
-  MoveResolver(const FramedCells& before, int direction, FramedCells& work,
-               std::span<const PieceCell> candidates)
-      : held_(before),
+  // Builds the move from `held`, whose pieces and blocks are among `candidates`, into `work` and
+  // `motion`, which hold `held` and stillness everywhere but where `written` says; each cell the
+  // move writes is added there.
+  MoveResolver(const FramedCells& held, int direction, std::span<const PieceCell> candidates,
+               FramedCells& work, FramedMotion& motion, FramedMoves::Written& written,
+               std::size_t& writtenCount)
+      : held_(held),
         work_(work),
+        motion_(motion),
+        written_(written),
+        writtenCount_(writtenCount),
         candidates_(candidates),
         direction_(direction),
         ahead_(offsetOf(stepOf(direction))),
         side_(stepOf(direction).dx),
-        pressedMotion_(motionCodeOf(direction)) {
-    work_ = held_;
-    motion_.fill(kStill);
-  }
+        pressedMotion_(motionCodeOf(direction)) {}
 
   void run() {
     objectPass();
     countdownPass();
-  }
-
-  void storeMotion(MotionGrid& motion) const {
-    for (int y = 0; y < kBoardSize; ++y) {
-      std::copy_n(motion_.begin() + framedIndex(0, y), kBoardSize,
-                  motion.cells().begin() + y * kBoardSize);
-    }
   }
 
  private:
@@ -53,9 +49,15 @@ class MoveResolver {
   bool isStill(int cell) const { return motion_[cell] == kStill; }
   // What a player pushes: a bomb or a star.
   bool isPushable(int cell) const { return holds(cell, Tile::Bomb) || holds(cell, Tile::Star); }
-  void put(int cell, TileCode value) { work_[cell] = value; }
-  void put(int cell, Tile tile) { work_[cell] = code(tile); }
-  void move(int cell, MotionCode motion) { motion_[cell] = motion; }
+  void put(int cell, TileCode value) {
+    work_[cell] = value;
+    written_[writtenCount_++] = static_cast<PieceCell>(cell);
+  }
+  void put(int cell, Tile tile) { put(cell, code(tile)); }
+  void move(int cell, MotionCode motion) {
+    motion_[cell] = motion;
+    written_[writtenCount_++] = static_cast<PieceCell>(cell);
+  }
 
   void objectPass() {
     for (const PieceCell cell : candidates_) {
@@ -166,7 +168,9 @@ class MoveResolver {
   void countdownPass() {
     const PieceCell* kicked = kicked_.data();
     const PieceCell* const kickedEnd = kicked + kickedCount_;
-    const auto count = [this](int cell) { countDown(cell, static_cast<TileCode>(work_[cell] - 1)); };
+    const auto count = [this](int cell) {
+      countDown(cell, static_cast<TileCode>(work_[cell] - 1));
+    };
     for (const PieceCell cell : candidates_) {
       if (!countsDown(held_[cell])) {
         continue;
@@ -222,7 +226,9 @@ class MoveResolver {
 
   const FramedCells& held_;
   FramedCells& work_;
-  FramedMotion motion_;
+  FramedMotion& motion_;
+  FramedMoves::Written& written_;
+  std::size_t& writtenCount_;
   std::span<const PieceCell> candidates_;
   // A cell holds one piece, so no move kicks more balls than there are cells.
   std::array<PieceCell, kCellCount> kicked_;
@@ -235,28 +241,38 @@ class MoveResolver {
 
 }  // namespace
 
+FramedMoves::FramedMoves(const FramedCells& before, std::span<const PieceCell> pieces)
+    : before_(before), pieces_(pieces), work_(before) {
+  motion_.fill(kStill);
+}
+
+void FramedMoves::resolve(int direction) {
+  // Only what the last move wrote differs from the board before it.
+  for (const PieceCell cell : written()) {
+    work_[cell] = before_[cell];
+    motion_[cell] = kStill;
+  }
+  writtenCount_ = 0;
+  MoveResolver(before_, direction, pieces_, work_, motion_, written_, writtenCount_).run();
+}
+
 void resolveMove(const Board& before, int direction, Board& work, MotionGrid& motion) {
-  FramedCells framedBefore;
-  FramedCells framedWork;
-  frameBoard(before, framedBefore);
+  FramedCells framed;
+  frameBoard(before, framed);
   std::array<PieceCell, kCellCount> pieces;
-  int pieceCount = 0;
+  std::size_t pieceCount = 0;
   for (int cell = 0; cell < kCellCount; ++cell) {
     if (isPieceCode(before.cells()[cell])) {
       pieces[pieceCount++] = static_cast<PieceCell>(framedIndex(cell));
     }
   }
-  MoveResolver resolver(framedBefore, direction, framedWork,
-                        std::span(pieces).first(pieceCount));
-  resolver.run();
-  unframeBoard(framedWork, work);
-  resolver.storeMotion(motion);
-}
-
-void resolveFramedMove(const FramedCells& before, int direction, FramedCells& work,
-                       std::span<const PieceCell> pieces) {
-  MoveResolver resolver(before, direction, work, pieces);
-  resolver.run();
+  FramedMoves moves(framed, std::span(pieces).first(pieceCount));
+  moves.resolve(direction);
+  unframeBoard(moves.work(), work);
+  for (int y = 0; y < kBoardSize; ++y) {
+    std::copy_n(moves.motion().begin() + framedIndex(0, y), kBoardSize,
+                motion.cells().begin() + y * kBoardSize);
+  }
 }
 
 }  // namespace vantoki

@@ -10,6 +10,8 @@
 // read or written outside the 15 × 15 array, whatever the board holds.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <span>
 
 #include "core/board.h"
@@ -21,10 +23,35 @@ namespace vantoki {
 // and arrow blocks count down. Reads only `before`; overwrites `work` and `motion` entirely.
 void resolveMove(const Board& before, int direction, Board& work, MotionGrid& motion);
 
-// The same move on framed boards, for a search that keeps its boards framed and knows where their
-// pieces are, and needs no motion: `pieces` lists, in scan order, framed cells among which are
-// all that hold a piece (isPieceCode). `work` must not be `before`; its frame is left as Wall.
-void resolveFramedMove(const FramedCells& before, int direction, FramedCells& work,
-                       std::span<const PieceCell> pieces);
+// The four moves from one framed board, one after another, for a search that keeps its boards
+// framed and knows where their pieces are: each move undoes only the cells the one before it
+// wrote, so a move costs what its pieces do rather than a copy of the board.
+class FramedMoves {
+ public:
+  // Each piece writes a few cells a move (a block that pushes a piece writes three cells and
+  // moves two), so no move writes more than this.
+  static constexpr std::size_t kMostWrites = 8 * kCellCount;
+  using Written = std::array<PieceCell, kMostWrites>;
+
+  // `pieces` lists, in scan order, framed cells among which are all that hold a piece
+  // (isPieceCode); it and `before` must outlive the moves.
+  FramedMoves(const FramedCells& before, std::span<const PieceCell> pieces);
+
+  // The move in `direction` from the board before, into work() and motion().
+  void resolve(int direction);
+  const FramedCells& work() const { return work_; }
+  const FramedMotion& motion() const { return motion_; }
+  // The cells the last move wrote, each one or more times: every cell where work() differs from
+  // the board before is among them.
+  std::span<const PieceCell> written() const { return std::span(written_).first(writtenCount_); }
+
+ private:
+  const FramedCells& before_;
+  std::span<const PieceCell> pieces_;
+  FramedCells work_;
+  FramedMotion motion_;
+  Written written_;
+  std::size_t writtenCount_ = 0;
+};
 
 }  // namespace vantoki

@@ -18,6 +18,7 @@
 #include "platform/mouse_buttons.h"
 #include "replay/stage_of_replay.h"
 #include "solver/memory_budget.h"
+#include "solver/search_limits.h"
 #include "view/game_speed.h"
 #include "view/move_drawing.h"
 
@@ -213,6 +214,7 @@ bool Game::requestHint() {
   }
   HintBudget budget = kHintBudget;
   budget.maxMemoryBytes = std::min(budget.maxMemoryBytes, memoryBudgetBytes());
+  budget.threads = searchThreads();
   hintSearch_.start(std::move(boards), budget, [this](const Hint& hint) { showHint(hint); });
   return true;
 }

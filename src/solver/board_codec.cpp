@@ -1,7 +1,6 @@
 #include "solver/board_codec.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace vantoki {
 namespace {
@@ -41,45 +40,65 @@ BoardCodec::BoardCodec(const Board& stage) {
   }
 }
 
-BoardCodec::Facts BoardCodec::encode(const FramedCells& board, bool committed,
-                                     std::span<std::uint8_t> key) const {
-  return boardKeys_ ? encodeBoard(board, committed, key) : encodePieces(board, committed, key);
+BoardCodec::Facts BoardCodec::encodeStage(const FramedCells& stage,
+                                          std::span<std::uint8_t> key) const {
+  if (boardKeys_) {
+    return encodeBoard(stage, false, key);
+  }
+  std::array<PieceCell, kCellCount> cells;
+  std::size_t count = 0;
+  for (int cell = 0; cell < kCellCount; ++cell) {
+    cells[count++] = static_cast<PieceCell>(framedIndex(cell));
+  }
+  return encodePieces(stage, std::span(cells).first(count), false, key);
 }
 
-// The cells are compared with the fixed ones four at a time, so the floor and the walls between
-// the pieces cost little; the frame matches by construction.
-BoardCodec::Facts BoardCodec::encodePieces(const FramedCells& board, bool committed,
+// The cells that may hold a piece after the move are those that held one before and those the
+// move wrote: a few dozen at most, sorted into scan order.
+BoardCodec::Facts BoardCodec::encodeMove(const FramedMoves& move, std::span<const PieceCell> pieces,
+                                         std::span<std::uint8_t> key) const {
+  if (boardKeys_) {
+    return encodeBoard(move.work(), true, key);
+  }
+  // The cells written, in scan order by an insertion sort (there are a handful), merged with
+  // the pieces, which are in scan order already.
+  std::array<PieceCell, FramedMoves::kMostWrites> written;
+  std::size_t writtenCount = 0;
+  for (const PieceCell cell : move.written()) {
+    std::size_t place = writtenCount++;
+    for (; place > 0 && written[place - 1] > cell; --place) {
+      written[place] = written[place - 1];
+    }
+    written[place] = cell;
+  }
+  std::array<PieceCell, kCellCount + FramedMoves::kMostWrites> cells;
+  const auto end =
+      std::set_union(pieces.begin(), pieces.end(), written.begin(),
+                     written.begin() + static_cast<std::ptrdiff_t>(writtenCount), cells.begin());
+  return encodePieces(move.work(), std::span(cells.begin(), std::unique(cells.begin(), end)), true,
+                      key);
+}
+
+BoardCodec::Facts BoardCodec::encodePieces(const FramedCells& board,
+                                           std::span<const PieceCell> cells, bool committed,
                                            std::span<std::uint8_t> key) const {
-  constexpr int kRun = sizeof(std::uint64_t) / sizeof(TileCode);
-  constexpr int kFirst = framedIndex(0, 0);
-  constexpr int kEnd = framedIndex(kBoardSize - 1, kBoardSize - 1) + 1;
-  static_assert(kEnd + kRun <= kFramedCount);
   int stars = 0;
   int bombs = 0;
   std::size_t written = 0;
-  for (int run = kFirst; run < kEnd; run += kRun) {
-    std::uint64_t cells = 0;
-    std::uint64_t fixed = 0;
-    std::memcpy(&cells, board.data() + run, sizeof cells);
-    std::memcpy(&fixed, fixed_.data() + run, sizeof fixed);
-    if (cells == fixed) {
+  for (const PieceCell cell : cells) {
+    TileCode value = board[cell];
+    if (committed && value == code(Tile::Explosion)) {
+      value = code(Tile::Empty);
+    }
+    if (value == fixed_[cell]) {
       continue;
     }
-    for (int cell = run; cell < run + kRun; ++cell) {
-      TileCode value = board[cell];
-      if (committed && value == code(Tile::Explosion)) {
-        value = code(Tile::Empty);
-      }
-      if (value == fixed_[cell]) {
-        continue;
-      }
-      stars += value == code(Tile::Star) ? 1 : 0;
-      bombs += value == code(Tile::Bomb) ? 1 : 0;
-      // Never past the key's end, even for a board that breaks the stage's promise.
-      if (written + 2 <= key.size()) {
-        key[written++] = static_cast<std::uint8_t>(boardIndexOfFramed(cell));
-        key[written++] = static_cast<std::uint8_t>(value);
-      }
+    stars += value == code(Tile::Star) ? 1 : 0;
+    bombs += value == code(Tile::Bomb) ? 1 : 0;
+    // Never past the key's end, even for a board that breaks the stage's promise.
+    if (written + 2 <= key.size()) {
+      key[written++] = static_cast<std::uint8_t>(boardIndexOfFramed(cell));
+      key[written++] = static_cast<std::uint8_t>(value);
     }
   }
   std::fill(key.begin() + static_cast<std::ptrdiff_t>(written), key.end(), kNoPiece);

@@ -20,6 +20,7 @@
 
 #include "core/board.h"
 #include "core/framed_board.h"
+#include "core/move_resolution.h"
 #include "solver/board_key.h"
 
 namespace vantoki {
@@ -37,9 +38,12 @@ class BoardCodec {
     bool canNeverClear = false;  // a star but no bomb, which nothing can ever bring
   };
 
-  // Writes the key of `board` into `key`, keyBytes() long: of the board a move built, as the
-  // play commits it (explosions over) when `committed`, or of the stage as it stands.
-  Facts encode(const FramedCells& board, bool committed, std::span<std::uint8_t> key) const;
+  // Writes the key of the stage into `key`, keyBytes() long, and of the board a move built from
+  // a board whose pieces stood in `pieces`, as the play commits it (explosions over): only the
+  // cells the move wrote can differ.
+  Facts encodeStage(const FramedCells& stage, std::span<std::uint8_t> key) const;
+  Facts encodeMove(const FramedMoves& move, std::span<const PieceCell> pieces,
+                   std::span<std::uint8_t> key) const;
   using PieceCells = std::array<PieceCell, kCellCount>;
   // The board whose key is `key`, frame and all, and where its pieces stand, in scan order, in
   // `pieces`.
@@ -47,7 +51,9 @@ class BoardCodec {
                                     PieceCells& pieces) const;
 
  private:
-  Facts encodePieces(const FramedCells& board, bool committed, std::span<std::uint8_t> key) const;
+  // The key of `board` from its cells that may differ from the fixed ones, in scan order.
+  Facts encodePieces(const FramedCells& board, std::span<const PieceCell> cells, bool committed,
+                     std::span<std::uint8_t> key) const;
   Facts encodeBoard(const FramedCells& board, bool committed, std::span<std::uint8_t> key) const;
 
   FramedCells fixed_;  // the stage without its pieces

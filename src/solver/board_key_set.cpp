@@ -89,6 +89,21 @@ std::span<const std::uint8_t> BoardKeySet::key(std::uint32_t index) const {
   return {keyStorage(index), keyBytes_};
 }
 
+BoardKeySet::StoredKeys BoardKeySet::storedKeys() const {
+  StoredKeys keys;
+  keys.keyBytes_ = keyBytes_;
+  keys.chunks_.reserve(chunks_.size());
+  for (const std::unique_ptr<std::uint8_t[]>& chunk : chunks_) {
+    keys.chunks_.push_back(chunk.get());
+  }
+  return keys;
+}
+
+std::span<const std::uint8_t> BoardKeySet::StoredKeys::key(std::uint32_t index) const {
+  return {chunks_[index >> kKeysPerChunkBits] + (index & (kKeysPerChunk - 1)) * keyBytes_,
+          keyBytes_};
+}
+
 std::size_t BoardKeySet::memoryBytes() const {
   return chunks_.size() * kKeysPerChunk * keyBytes_ + table_.size() * sizeof(Slot);
 }

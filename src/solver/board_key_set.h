@@ -45,6 +45,19 @@ class BoardKeySet {
   // The key stored under `index`, which must be below size().
   std::span<const std::uint8_t> key(std::uint32_t index) const;
 
+  // The keys stored so far, for threads that read them while another stores more: the set's
+  // keys never move, but its list of where they lie may, so this holds a copy of the list.
+  class StoredKeys {
+   public:
+    std::span<const std::uint8_t> key(std::uint32_t index) const;
+
+   private:
+    friend class BoardKeySet;
+    std::vector<const std::uint8_t*> chunks_;
+    std::size_t keyBytes_ = 0;
+  };
+  StoredKeys storedKeys() const;
+
   std::size_t size() const { return size_; }
   std::size_t keyBytes() const { return keyBytes_; }
 

@@ -24,6 +24,7 @@ class BudgetedSearches {
   BudgetedSearches(const HintBudget& budget, StopToken stop)
       : boardsLeft_(budget.maxBoards),
         maxMemoryBytes_(budget.maxMemoryBytes),
+        threads_(budget.threads),
         deadline_(std::chrono::steady_clock::now() + budget.maxTime),
         stop_(std::move(stop)) {}
 
@@ -41,6 +42,7 @@ class BudgetedSearches {
     limits.maxMemoryBytes = maxMemoryBytes_;
     limits.deadline = deadline_;
     limits.stopToken = stop_;
+    limits.threads = threads_;
     SearchOutcome outcome = findShortestSolution(board, limits);
     boardsLeft_ -= std::min(boardsLeft_, outcome.boardsStored);
     switch (outcome.result) {
@@ -57,6 +59,7 @@ class BudgetedSearches {
  private:
   std::size_t boardsLeft_;
   const std::size_t maxMemoryBytes_;
+  const int threads_;
   const std::chrono::steady_clock::time_point deadline_;
   const StopToken stop_;
 };

@@ -21,6 +21,7 @@ struct HintBudget {
   std::size_t maxBoards = 0;             // stored by all the searches of one hint together
   std::chrono::milliseconds maxTime{0};  // for the whole hint, from its start
   std::size_t maxMemoryBytes = 0;        // held by any one search
+  int threads = 1;                       // that work out a search's moves (search_limits.h)
 };
 
 enum class HintKind {

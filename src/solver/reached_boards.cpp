@@ -1,8 +1,11 @@
 #include "solver/reached_boards.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
+#include <memory>
 #include <new>
+#include <thread>
 
 #include "core/move_resolution.h"
 
@@ -14,6 +17,28 @@ constexpr std::size_t kPathBytes = sizeof(std::uint32_t) + sizeof(std::uint8_t);
 constexpr std::size_t kFirstCapacity = 4096;
 // A few milliseconds of search between looks at the clock and the stop request.
 constexpr std::size_t kExpansionsBetweenStopChecks = 4096;
+// The boards a thread works out at a time, and how many such runs the threads of a search may
+// work out ahead of the boards taken into the set: a few hundred kilobytes of keys in waiting.
+constexpr std::uint32_t kRunBoards = 64;
+constexpr std::uint32_t kRunsAhead = 64;
+// A thread costs tens of microseconds to start: a turn of fewer boards is worked out alone.
+constexpr std::uint32_t kLeastBoardsShared = 8 * kRunBoards;
+
+// One turn's runs of boards as the threads share them: a thread takes the next run to work out
+// while it lies within kRunsAhead of the first run not yet taken into the set.
+struct SharedTurn {
+  explicit SharedTurn(std::uint32_t runs) : runs(runs), workedOut(new std::atomic<bool>[runs]) {
+    for (std::uint32_t run = 0; run < runs; ++run) {
+      workedOut[run].store(false, std::memory_order_relaxed);
+    }
+  }
+
+  const std::uint32_t runs;
+  std::atomic<std::uint32_t> nextRun{0};
+  std::atomic<std::uint32_t> runsTaken{0};
+  std::atomic<bool> halt{false};
+  std::unique_ptr<std::atomic<bool>[]> workedOut;
+};
 
 // A search stores one board past the limit before it gives up, and the set's indexes are 32-bit.
 SearchLimits withStoredBoardsBounded(SearchLimits limits) {
@@ -36,7 +61,9 @@ ReachedBoards::ReachedBoards(const SearchLimits& limits, Exploration exploration
       exploration_(exploration),
       codec_(stage),
       boards_(codec_.keyBytes()),
-      successorKeys_(kDirectionCount * codec_.keyBytes()) {}
+      runsAhead_(limits_.threads > 1 ? kRunsAhead : 1),
+      successors_(kRunBoards * runsAhead_),
+      successorKeys_(successors_.size() * kDirectionCount * codec_.keyBytes()) {}
 
 std::size_t ReachedBoards::boardsStored() const {
   return std::min(boards_.size(), limits_.maxStates);
@@ -53,7 +80,8 @@ std::vector<int> ReachedBoards::firstClearingLine() const {
 
 std::size_t ReachedBoards::memoryBytes() const {
   return boards_.memoryBytes() + parents_.capacity() * sizeof(std::uint32_t) +
-         directions_.capacity() + explorable_.capacity() + moves_.capacity() * sizeof(Move);
+         directions_.capacity() + explorable_.capacity() + moves_.capacity() * sizeof(Move) +
+         successors_.size() * sizeof(Successors) + successorKeys_.size();
 }
 
 std::size_t ReachedBoards::bytesPerStoredBoard() const {
@@ -72,9 +100,10 @@ ReachedBoards::End ReachedBoards::search(const Board& stage) {
 }
 
 ReachedBoards::End ReachedBoards::searchTurns(const Board& stage) {
-  const std::span<std::uint8_t> stageKey = successorKey(0);
-  frameBoard(stage, held_);
-  const BoardCodec::Facts facts = codec_.encode(held_, false, stageKey);
+  Scratch scratch;
+  const std::span<std::uint8_t> stageKey = successorKeys(0);
+  frameBoard(stage, scratch.board);
+  const BoardCodec::Facts facts = codec_.encodeStage(scratch.board, stageKey);
   if (const std::optional<End> end =
           store(stageKey, hashKeyBytes(stageKey), kNoParent, 0, !facts.canNeverClear)) {
     return *end;
@@ -87,10 +116,8 @@ ReachedBoards::End ReachedBoards::searchTurns(const Board& stage) {
     }
     // The boards after the last turn allowed are only tested, never stored.
     const bool storeSuccessors = turn + 1 < limits_.maxTurns;
-    for (std::uint32_t index = turnBegin; index < turnEnd; ++index) {
-      if (const std::optional<End> end = expand(index, storeSuccessors)) {
-        return *end;
-      }
+    if (const std::optional<End> end = expandTurn(turnBegin, turnEnd, storeSuccessors, scratch)) {
+      return *end;
     }
     turnBegin = turnEnd;
     turnsSearched_ = turn + 1;
@@ -98,25 +125,128 @@ ReachedBoards::End ReachedBoards::searchTurns(const Board& stage) {
   return End::TurnLimit;
 }
 
-std::optional<ReachedBoards::End> ReachedBoards::expand(std::uint32_t index, bool storeSuccessors) {
+bool ReachedBoards::expands(std::uint32_t index) const {
   // A search until cleared stores no board that can never clear but the stage, which it
   // explores whatever it holds: its successors, all dropped, end the search.
-  if (exploration_ == Exploration::EveryBoard && !explorable_[index]) {
+  return exploration_ == Exploration::UntilCleared || explorable_[index] != 0;
+}
+
+// The boards of a turn are worked out in runs by as many threads as the limits allow, this one
+// among them, and taken into the set here, in the order of the boards, so that the search goes
+// exactly as one thread would take it. The set is only read by the other threads, through the
+// keys stored when the turn began.
+std::optional<ReachedBoards::End> ReachedBoards::expandTurn(std::uint32_t begin, std::uint32_t end,
+                                                            bool storeSuccessors,
+                                                            Scratch& scratch) {
+  const BoardKeySet::StoredKeys keys = boards_.storedKeys();
+  SharedTurn turn((end - begin + kRunBoards - 1) / kRunBoards);
+  const auto workOutRun = [&](std::uint32_t run, Scratch& own) {
+    const std::uint32_t first = begin + run * kRunBoards;
+    for (std::uint32_t index = first; index < std::min(end, first + kRunBoards); ++index) {
+      workOut(keys.key(index), slotOf(index - begin), own);
+    }
+    turn.workedOut[run].store(true, std::memory_order_release);
+  };
+  const HelperThreads::Work help = [&] {
+    thread_local Scratch own;
+    for (std::uint32_t run; !turn.halt.load() && (run = turn.nextRun.fetch_add(1)) < turn.runs;) {
+      while (run >= turn.runsTaken.load(std::memory_order_acquire) + runsAhead_) {
+        if (turn.halt.load()) {
+          return;
+        }
+        std::this_thread::yield();
+      }
+      workOutRun(run, own);
+    }
+  };
+  const bool shared = limits_.threads > 1 && end - begin >= kLeastBoardsShared;
+  if (shared) {
+    if (!helpers_) {
+      helpers_ = std::make_unique<HelperThreads>(limits_.threads - 1);
+    }
+    helpers_->beginRound(help);
+  }
+  // However the turn ends, the other threads are out of it before it returns.
+  struct Halt {
+    SharedTurn& turn;
+    HelperThreads* helpers;
+    ~Halt() {
+      turn.halt.store(true);
+      if (helpers != nullptr) {
+        helpers->endRound();
+      }
+    }
+  } halt{turn, shared ? helpers_.get() : nullptr};
+  for (std::uint32_t run = 0; run < turn.runs; ++run) {
+    // Waiting for a run, this thread works out the next one it may.
+    while (!turn.workedOut[run].load(std::memory_order_acquire)) {
+      std::uint32_t next = turn.nextRun.load();
+      if (next < turn.runs && next < run + runsAhead_ &&
+          turn.nextRun.compare_exchange_weak(next, next + 1)) {
+        workOutRun(next, scratch);
+      } else {
+        std::this_thread::yield();
+      }
+    }
+    const std::uint32_t first = begin + run * kRunBoards;
+    for (std::uint32_t index = first; index < std::min(end, first + kRunBoards); ++index) {
+      if (const std::optional<End> ended = take(index, slotOf(index - begin), storeSuccessors)) {
+        return ended;
+      }
+    }
+    turn.runsTaken.store(run + 1, std::memory_order_release);
+  }
+  return std::nullopt;
+}
+
+std::uint32_t ReachedBoards::slotOf(std::uint32_t boardOfTurn) const {
+  return boardOfTurn % (kRunBoards * runsAhead_);
+}
+
+// The moves of one board, worked out apart from the set: whether each clears, and the key, hash
+// and fate of each board it leads to, directions that give the same board being one successor.
+void ReachedBoards::workOut(std::span<const std::uint8_t> board, std::uint32_t slot,
+                            Scratch& scratch) const {
+  Successors& successors = successors_[slot];
+  successors.count = 0;
+  const std::span<const PieceCell> pieces = codec_.decode(board, scratch.board, scratch.pieces);
+  FramedMoves moves(scratch.board, pieces);
+  int keyed = 0;
+  for (int direction = 0; direction < kDirectionCount; ++direction) {
+    moves.resolve(direction);
+    const std::span<std::uint8_t> key = successorKey(slot, keyed);
+    const BoardCodec::Facts facts = codec_.encodeMove(moves, pieces, key);
+    Successor& successor = successors.each[successors.count];
+    successor.direction = direction;
+    successor.cleared = facts.cleared;
+    if (!facts.cleared) {
+      if (sameAsEarlierSuccessor(slot, keyed)) {
+        continue;
+      }
+      successor.key = keyed++;
+      successor.hash = hashKeyBytes(key);
+      successor.explorable = !facts.canNeverClear;
+    }
+    ++successors.count;
+  }
+}
+
+// A board's successors as worked out, taken into the set in the order of the boards.
+std::optional<ReachedBoards::End> ReachedBoards::take(std::uint32_t index, std::uint32_t slot,
+                                                      bool storeSuccessors) {
+  if (!expands(index)) {
     return std::nullopt;
   }
   if (boardsExpanded_ % kExpansionsBetweenStopChecks == 0 && stopRequested()) {
     return End::Stopped;
   }
   ++boardsExpanded_;
-  const std::span<const PieceCell> pieces = codec_.decode(boards_.key(index), held_, pieces_);
-  int successorCount = 0;
-  for (int direction = 0; direction < kDirectionCount; ++direction) {
-    resolveFramedMove(held_, direction, work_, pieces);
-    const std::span<std::uint8_t> key = successorKey(successorCount);
-    const BoardCodec::Facts facts = codec_.encode(work_, true, key);
-    if (facts.cleared) {
+  const Successors& successors = successors_[slot];
+  for (int each = 0; each < successors.count; ++each) {
+    const Successor& successor = successors.each[each];
+    if (successor.cleared) {
       if (!firstClearing_) {
-        firstClearing_ = Clearing{index, direction};
+        firstClearing_ = Clearing{index, successor.direction};
       }
       if (exploration_ == Exploration::UntilCleared) {
         return End::Cleared;
@@ -126,16 +256,11 @@ std::optional<ReachedBoards::End> ReachedBoards::expand(std::uint32_t index, boo
       }
       continue;
     }
-    if (!storeSuccessors || sameAsEarlierSuccessor(successorCount)) {
+    if (!storeSuccessors || (!successor.explorable && exploration_ == Exploration::UntilCleared)) {
       continue;
     }
-    ++successorCount;
-    const bool explorable = !facts.canNeverClear;
-    if (!explorable && exploration_ == Exploration::UntilCleared) {
-      continue;
-    }
-    if (const std::optional<End> end =
-            store(key, hashKeyBytes(key), index, direction, explorable)) {
+    if (const std::optional<End> end = store(successorKey(slot, successor.key), successor.hash,
+                                             index, successor.direction, successor.explorable)) {
       return end;
     }
   }
@@ -183,18 +308,22 @@ bool ReachedBoards::stopRequested() const {
   return limits_.stopToken.stop_requested() || std::chrono::steady_clock::now() >= limits_.deadline;
 }
 
-std::span<std::uint8_t> ReachedBoards::successorKey(int successor) {
+std::span<std::uint8_t> ReachedBoards::successorKey(std::uint32_t slot, int successor) const {
   const std::size_t bytes = boards_.keyBytes();
-  return {successorKeys_.data() + successor * bytes, bytes};
+  return {successorKeys_.data() + (slot * kDirectionCount + successor) * bytes, bytes};
+}
+
+std::span<std::uint8_t> ReachedBoards::successorKeys(std::uint32_t slot) {
+  return successorKey(slot, 0);
 }
 
 // Directions that give the same board are one successor: only the first is looked up. Decided
 // on the keys' bytes alone: comparing hashes first would spare comparing at most three keys, and
 // two different boards may share a hash.
-bool ReachedBoards::sameAsEarlierSuccessor(int successor) {
-  const std::span<const std::uint8_t> key = successorKey(successor);
+bool ReachedBoards::sameAsEarlierSuccessor(std::uint32_t slot, int successor) const {
+  const std::span<const std::uint8_t> key = successorKey(slot, successor);
   for (int earlier = 0; earlier < successor; ++earlier) {
-    if (std::memcmp(successorKey(earlier).data(), key.data(), key.size()) == 0) {
+    if (std::memcmp(successorKey(slot, earlier).data(), key.data(), key.size()) == 0) {
       return true;
     }
   }

@@ -22,8 +22,10 @@
 // the rules reach from the stage, and is moved framed, as the rules work on it.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <vector>
@@ -32,6 +34,7 @@
 #include "core/framed_board.h"
 #include "solver/board_codec.h"
 #include "solver/board_key_set.h"
+#include "solver/helper_threads.h"
 #include "solver/search_limits.h"
 
 namespace vantoki {
@@ -94,14 +97,39 @@ class ReachedBoards {
 
   ReachedBoards(const SearchLimits& limits, Exploration exploration, const Board& stage);
 
+  // One board's moves, worked out apart from the set: up to one successor a direction, each a
+  // clearing move or a board to store, keyed in its board's slot of the keys.
+  struct Successor {
+    int direction = 0;
+    bool cleared = false;
+    bool explorable = false;
+    int key = 0;
+    std::uint32_t hash = 0;
+  };
+  struct Successors {
+    int count = 0;
+    std::array<Successor, kDirectionCount> each;
+  };
+  // What one thread works with.
+  struct Scratch {
+    FramedCells board;
+    BoardCodec::PieceCells pieces;
+  };
+
   End search(const Board& stage);
   End searchTurns(const Board& stage);
-  std::optional<End> expand(std::uint32_t index, bool storeSuccessors);
+  bool expands(std::uint32_t index) const;
+  std::optional<End> expandTurn(std::uint32_t begin, std::uint32_t end, bool storeSuccessors,
+                                Scratch& scratch);
+  std::uint32_t slotOf(std::uint32_t boardOfTurn) const;
+  void workOut(std::span<const std::uint8_t> board, std::uint32_t slot, Scratch& scratch) const;
+  std::optional<End> take(std::uint32_t index, std::uint32_t slot, bool storeSuccessors);
   std::optional<End> store(std::span<const std::uint8_t> key, std::uint32_t hash,
                            std::uint32_t parent, int direction, bool explorable);
   bool stopRequested() const;
-  std::span<std::uint8_t> successorKey(int successor);
-  bool sameAsEarlierSuccessor(int successor);
+  std::span<std::uint8_t> successorKey(std::uint32_t slot, int successor) const;
+  std::span<std::uint8_t> successorKeys(std::uint32_t slot);
+  bool sameAsEarlierSuccessor(std::uint32_t slot, int successor) const;
   static std::size_t nextCapacity(std::size_t capacity);
   std::size_t pathBytes() const;
   bool roomForOneMoreBoard() const;
@@ -124,10 +152,13 @@ class ReachedBoards {
   std::size_t boardsExpanded_ = 0;
   int turnsSearched_ = 0;
   End end_ = End::Exhausted;
-  std::vector<std::uint8_t> successorKeys_;  // one key per direction of the board expanded
-  FramedCells held_;                         // the board expanded
-  BoardCodec::PieceCells pieces_;            // where its pieces stand
-  FramedCells work_;                         // the board a move builds from it
+  // The boards worked out ahead of the set, each with its successors and a key per direction;
+  // written by the threads that work a turn out, each in the slots of its own boards.
+  std::uint32_t runsAhead_;
+  mutable std::vector<Successors> successors_;
+  mutable std::vector<std::uint8_t> successorKeys_;
+  // Started at the first turn large enough to share, when the limits allow more threads.
+  std::unique_ptr<HelperThreads> helpers_;
 };
 
 }  // namespace vantoki

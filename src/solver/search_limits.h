@@ -33,6 +33,13 @@ struct SearchLimits {
   // take effect within milliseconds.
   std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
   StopToken stopToken{};
+  // How many threads may work out the moves of a turn's boards (searchThreads() gives what the
+  // machine has); the answers are the same with any number.
+  int threads = 1;
 };
+
+// The threads this machine gives a search: its cores, or one where threads cannot be started
+// (the page's WebAssembly).
+int searchThreads();
 
 }  // namespace vantoki

@@ -197,12 +197,11 @@ TEST_P(KeyWidthOfSearchTest, PiecesAreKeyedUntilABoardKeyIsSmaller) {
 
 // Ten pieces take two bytes each; 66 are more than a packed board key is worth, and more than
 // eight balls and blocks need a narrow one.
-INSTANTIATE_TEST_SUITE_P(
-    Keys, KeyWidthOfSearchTest,
-    ::testing::Values(KeyCase{"ten_pieces", false, 0, 2 * 10 + 21},
-                      KeyCase{"eleven_pieces", true, 0, 2 * 11 + 21},
-                      KeyCase{"sixty_six_pieces_narrow", false, 8, 225 + 21}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, KeyWidthOfSearchTest,
+                         ::testing::Values(KeyCase{"ten_pieces", false, 0, 2 * 10 + 21},
+                                           KeyCase{"eleven_pieces", true, 0, 2 * 11 + 21},
+                                           KeyCase{"sixty_six_pieces_narrow", false, 8, 225 + 21}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A search stopped from outside ends as stopped, never as a "no solution" it did not prove: the
 // walled-off room would be proved unclearable after two boards, the shelves never.

@@ -133,6 +133,7 @@ Command addSolve(CLI::App& program) {
   const long long most = budgetMebibytes();
   SearchLimits& limits = arguments->limits;
   limits.maxMemoryBytes = static_cast<std::size_t>(most) * kMebibyte;
+  limits.threads = searchThreads();
   commandLine->add_option("STAGEFILE", arguments->stageFile)->required();
   addStageArgument(*commandLine, arguments->stage);
   addCountOption(*commandLine, "--max-turns", 1, kTurnLimit,
