@@ -44,5 +44,24 @@ INSTANTIATE_TEST_SUITE_P(Stages, ShippedShortestTest,
                                             ::testing::Range(0, kStageCount)),
                          testing::kShippedStageTestName);
 
+// The threads that work out a turn's moves change nothing of the search: the same boards in the
+// same order, so the same line, and the same counts, however many there are.
+TEST(ShippedShortestTest, AnyNumberOfThreadsSearchesAlike) {
+  const Result<StageSet> stages = readStageDataFile(testing::shippedStageFile(kShippedSets[1]));
+  ASSERT_TRUE(stages.ok()) << stages.error().message;
+  const Board& stage = stages.value().stageCells[3];
+  const SearchOutcome alone = findShortestSolution(stage, SearchLimits{});
+  for (const int threads : {2, 5}) {
+    SCOPED_TRACE(threads);
+    SearchLimits limits;
+    limits.threads = threads;
+    const SearchOutcome shared = findShortestSolution(stage, limits);
+    EXPECT_EQ(shared.moves, alone.moves);
+    EXPECT_EQ(shared.boardsStored, alone.boardsStored);
+    EXPECT_EQ(shared.boardsExpanded, alone.boardsExpanded);
+    EXPECT_EQ(shared.turnsSearched, alone.turnsSearched);
+  }
+}
+
 }  // namespace
 }  // namespace vantoki
