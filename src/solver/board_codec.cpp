@@ -6,6 +6,23 @@ namespace vantoki {
 namespace {
 
 constexpr std::uint8_t kNoPiece = 0xFF;
+
+// The two ways between a cell's index on the board and in the frame, looked up rather than
+// divided for each piece of each key.
+constexpr std::array<std::uint8_t, kFramedCount> kBoardIndexOfFramed = [] {
+  std::array<std::uint8_t, kFramedCount> table{};
+  for (int cell = 0; cell < kCellCount; ++cell) {
+    table[framedIndex(cell)] = static_cast<std::uint8_t>(cell);
+  }
+  return table;
+}();
+constexpr std::array<PieceCell, kCellCount> kFramedIndexOfBoard = [] {
+  std::array<PieceCell, kCellCount> table{};
+  for (int cell = 0; cell < kCellCount; ++cell) {
+    table[cell] = static_cast<PieceCell>(framedIndex(cell));
+  }
+  return table;
+}();
 // Past this many pieces a board key is no larger than a piece key.
 constexpr std::size_t kMostPieces = keyBytes(KeyWidth::Packed) / 2;
 
@@ -53,15 +70,16 @@ BoardCodec::Facts BoardCodec::encodeStage(const FramedCells& stage,
   return encodePieces(stage, std::span(cells).first(count), false, key);
 }
 
-// The cells that may hold a piece after the move are those that held one before and those the
-// move wrote: a few dozen at most, sorted into scan order.
-BoardCodec::Facts BoardCodec::encodeMove(const FramedMoves& move, std::span<const PieceCell> pieces,
+// The board a move built differs from the one before it only where the move wrote, so its key is
+// the key before with those cells read again: the written cells, put in scan order by an
+// insertion sort (there are a handful), are merged with the pieces before, which are in it.
+BoardCodec::Facts BoardCodec::encodeMove(const FramedMoves& move,
+                                         std::span<const std::uint8_t> before,
+                                         std::span<const PieceCell> pieces,
                                          std::span<std::uint8_t> key) const {
   if (boardKeys_) {
     return encodeBoard(move.work(), true, key);
   }
-  // The cells written, in scan order by an insertion sort (there are a handful), merged with
-  // the pieces, which are in scan order already.
   std::array<PieceCell, FramedMoves::kMostWrites> written;
   std::size_t writtenCount = 0;
   for (const PieceCell cell : move.written()) {
@@ -71,12 +89,43 @@ BoardCodec::Facts BoardCodec::encodeMove(const FramedMoves& move, std::span<cons
     }
     written[place] = cell;
   }
-  std::array<PieceCell, kCellCount + FramedMoves::kMostWrites> cells;
-  const auto end =
-      std::set_union(pieces.begin(), pieces.end(), written.begin(),
-                     written.begin() + static_cast<std::ptrdiff_t>(writtenCount), cells.begin());
-  return encodePieces(move.work(), std::span(cells.begin(), std::unique(cells.begin(), end)), true,
-                      key);
+  int stars = 0;
+  int bombs = 0;
+  std::size_t length = 0;
+  const auto put = [&](std::uint8_t boardIndex, TileCode value) {
+    stars += value == code(Tile::Star) ? 1 : 0;
+    bombs += value == code(Tile::Bomb) ? 1 : 0;
+    // Never past the key's end, even for a board that breaks the stage's promise.
+    if (length + 2 <= key.size()) {
+      key[length++] = boardIndex;
+      key[length++] = static_cast<std::uint8_t>(value);
+    }
+  };
+  std::size_t piece = 0;
+  for (std::size_t next = 0; next < writtenCount; ++next) {
+    const PieceCell cell = written[next];
+    if (next > 0 && written[next - 1] == cell) {
+      continue;
+    }
+    for (; piece < pieces.size() && pieces[piece] < cell; ++piece) {
+      put(before[2 * piece], before[2 * piece + 1]);
+    }
+    if (piece < pieces.size() && pieces[piece] == cell) {
+      ++piece;
+    }
+    TileCode value = move.work()[cell];
+    if (value == code(Tile::Explosion)) {
+      value = code(Tile::Empty);
+    }
+    if (value != fixed_[cell]) {
+      put(kBoardIndexOfFramed[cell], value);
+    }
+  }
+  for (; piece < pieces.size(); ++piece) {
+    put(before[2 * piece], before[2 * piece + 1]);
+  }
+  std::fill(key.begin() + static_cast<std::ptrdiff_t>(length), key.end(), kNoPiece);
+  return {stars == 0, stars > 0 && bombs == 0};
 }
 
 BoardCodec::Facts BoardCodec::encodePieces(const FramedCells& board,
@@ -97,7 +146,7 @@ BoardCodec::Facts BoardCodec::encodePieces(const FramedCells& board,
     bombs += value == code(Tile::Bomb) ? 1 : 0;
     // Never past the key's end, even for a board that breaks the stage's promise.
     if (written + 2 <= key.size()) {
-      key[written++] = static_cast<std::uint8_t>(boardIndexOfFramed(cell));
+      key[written++] = kBoardIndexOfFramed[cell];
       key[written++] = static_cast<std::uint8_t>(value);
     }
   }
@@ -137,7 +186,7 @@ std::span<const PieceCell> BoardCodec::decode(std::span<const std::uint8_t> key,
   }
   board = fixed_;
   for (std::size_t read = 0; read + 1 < key.size() && key[read] < kCellCount; read += 2) {
-    const auto cell = static_cast<PieceCell>(framedIndex(key[read]));
+    const PieceCell cell = kFramedIndexOfBoard[key[read]];
     board[cell] = key[read + 1];
     pieces[count++] = cell;
   }

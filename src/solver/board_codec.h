@@ -39,11 +39,11 @@ class BoardCodec {
   };
 
   // Writes the key of the stage into `key`, keyBytes() long, and of the board a move built from
-  // a board whose pieces stood in `pieces`, as the play commits it (explosions over): only the
-  // cells the move wrote can differ.
+  // the board keyed `before`, whose pieces decode() found in `pieces`, as the play commits it
+  // (explosions over).
   Facts encodeStage(const FramedCells& stage, std::span<std::uint8_t> key) const;
-  Facts encodeMove(const FramedMoves& move, std::span<const PieceCell> pieces,
-                   std::span<std::uint8_t> key) const;
+  Facts encodeMove(const FramedMoves& move, std::span<const std::uint8_t> before,
+                   std::span<const PieceCell> pieces, std::span<std::uint8_t> key) const;
   using PieceCells = std::array<PieceCell, kCellCount>;
   // The board whose key is `key`, frame and all, and where its pieces stand, in scan order, in
   // `pieces`.

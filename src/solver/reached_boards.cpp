@@ -215,7 +215,7 @@ void ReachedBoards::workOut(std::span<const std::uint8_t> board, std::uint32_t s
   for (int direction = 0; direction < kDirectionCount; ++direction) {
     moves.resolve(direction);
     const std::span<std::uint8_t> key = successorKey(slot, keyed);
-    const BoardCodec::Facts facts = codec_.encodeMove(moves, pieces, key);
+    const BoardCodec::Facts facts = codec_.encodeMove(moves, board, pieces, key);
     Successor& successor = successors.each[successors.count];
     successor.direction = direction;
     successor.cleared = facts.cleared;

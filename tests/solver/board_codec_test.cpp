@@ -26,15 +26,15 @@ Board readBack(const BoardCodec& codec, std::span<const std::uint8_t> key) {
 // Every code the game names and some it does not, pieces and fixed cells, in the border's
 // corners and along it: keyed by their pieces, or, past what piece keys hold, by board keys.
 TEST(BoardCodecTest, AStageReadsBackAsItself) {
-  const std::vector<TileCode> codes = {0, 1,  2,  3,  4,  5,  6,  7,   8,   9,
+  const std::vector<TileCode> codes = {0,  1,  2,  3,  4,  5,   6,  7,   8,   9,
                                        10, 26, 49, 89, 90, 150, -3, 254, 255, 1000};
   struct Case {
     const char* name;
-    int extraBalls;   // more pieces than piece keys hold
-    bool wideCode;    // a piece whose code needs two bytes
+    int extraBalls;  // more pieces than piece keys hold
+    bool wideCode;   // a piece whose code needs two bytes
   };
-  for (const Case stageCase : {Case{"pieces", 0, false}, Case{"many pieces", 70, false},
-                               Case{"a wide code", 0, true}}) {
+  for (const Case stageCase :
+       {Case{"pieces", 0, false}, Case{"many pieces", 70, false}, Case{"a wide code", 0, true}}) {
     SCOPED_TRACE(stageCase.name);
     Board stage = walledEmptyBoard();
     int cell = 0;
@@ -84,7 +84,7 @@ TEST(BoardCodecTest, AMoveKeyedIsTheMoveThePlayCommits) {
           Board committed;
           commitMove(board, direction, committed, motion);
           moves.resolve(direction);
-          const BoardCodec::Facts facts = codec.encodeMove(moves, pieces, moved);
+          const BoardCodec::Facts facts = codec.encodeMove(moves, key, pieces, moved);
           ASSERT_EQ(readBack(codec, moved), committed) << "turn " << turn << ", " << direction;
           EXPECT_EQ(facts.cleared, isStageCleared(committed));
           EXPECT_EQ(facts.canNeverClear, countTiles(committed, Tile::Bomb) == 0 &&
