@@ -23,6 +23,9 @@ constexpr std::uint32_t kRunBoards = 64;
 constexpr std::uint32_t kRunsAhead = 64;
 // A thread costs tens of microseconds to start: a turn of fewer boards is worked out alone.
 constexpr std::uint32_t kLeastBoardsShared = 8 * kRunBoards;
+// How many boards ahead of the one taken into the set its successors' places in the table are
+// fetched: about as long as a look-up waits for memory.
+constexpr std::uint32_t kPrefetchAhead = 4;
 
 // One turn's runs of boards as the threads share them: a thread takes the next run to work out
 // while it lies within kRunsAhead of the first run not yet taken into the set.
@@ -189,7 +192,13 @@ std::optional<ReachedBoards::End> ReachedBoards::expandTurn(std::uint32_t begin,
       }
     }
     const std::uint32_t first = begin + run * kRunBoards;
-    for (std::uint32_t index = first; index < std::min(end, first + kRunBoards); ++index) {
+    const std::uint32_t runEnd = std::min(end, first + kRunBoards);
+    for (std::uint32_t index = first; index < runEnd; ++index) {
+      // The table is far larger than the caches: the look-ups of a board a few ahead are
+      // fetched while this one's are made.
+      if (index + kPrefetchAhead < runEnd) {
+        prefetch(slotOf(index + kPrefetchAhead - begin));
+      }
       if (const std::optional<End> ended = take(index, slotOf(index - begin), storeSuccessors)) {
         return ended;
       }
@@ -197,6 +206,13 @@ std::optional<ReachedBoards::End> ReachedBoards::expandTurn(std::uint32_t begin,
     turn.runsTaken.store(run + 1, std::memory_order_release);
   }
   return std::nullopt;
+}
+
+void ReachedBoards::prefetch(std::uint32_t slot) const {
+  const Successors& successors = successors_[slot];
+  for (int each = 0; each < successors.count; ++each) {
+    boards_.prefetch(successors.each[each].hash);
+  }
 }
 
 std::uint32_t ReachedBoards::slotOf(std::uint32_t boardOfTurn) const {

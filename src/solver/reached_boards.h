@@ -122,6 +122,7 @@ class ReachedBoards {
   std::optional<End> expandTurn(std::uint32_t begin, std::uint32_t end, bool storeSuccessors,
                                 Scratch& scratch);
   std::uint32_t slotOf(std::uint32_t boardOfTurn) const;
+  void prefetch(std::uint32_t slot) const;
   void workOut(std::span<const std::uint8_t> board, std::uint32_t slot, Scratch& scratch) const;
   std::optional<End> take(std::uint32_t index, std::uint32_t slot, bool storeSuccessors);
   std::optional<End> store(std::span<const std::uint8_t> key, std::uint32_t hash,
