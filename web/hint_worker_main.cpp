@@ -22,9 +22,10 @@ emscripten::val findHintFor(const emscripten::val& cells, double maxBoards, doub
     std::copy_n(all.begin() + static_cast<std::ptrdiff_t>(board * kCellCount), kCellCount,
                 play[board].cells().begin());
   }
+  // The worker is one thread, whatever the browser could give it.
   const HintBudget budget{static_cast<std::size_t>(maxBoards),
                           std::chrono::milliseconds(static_cast<long long>(maxTime)),
-                          static_cast<std::size_t>(maxMemory)};
+                          static_cast<std::size_t>(maxMemory), 1};
   const Hint hint = findHint(play, budget);
   emscripten::val answer = emscripten::val::object();
   answer.set("kind", static_cast<int>(hint.kind));

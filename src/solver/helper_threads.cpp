@@ -12,7 +12,9 @@ HelperThreads::~HelperThreads() {
   quit_.store(true);
   round_.fetch_add(1);
   round_.notify_all();
-  threads_.clear();
+  for (std::thread& thread : threads_) {
+    thread.join();
+  }
 }
 
 void HelperThreads::beginRound(const Work& work) {

@@ -36,7 +36,7 @@ class HelperThreads {
   std::atomic<const Work*> work_{nullptr};
   std::atomic<int> inRound_{0};
   std::atomic<bool> quit_{false};
-  std::vector<std::jthread> threads_;
+  std::vector<std::thread> threads_;
 };
 
 }  // namespace vantoki

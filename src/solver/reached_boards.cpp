@@ -21,7 +21,8 @@ constexpr std::size_t kExpansionsBetweenStopChecks = 4096;
 // work out ahead of the boards taken into the set: a few hundred kilobytes of keys in waiting.
 constexpr std::uint32_t kRunBoards = 64;
 constexpr std::uint32_t kRunsAhead = 64;
-// A thread costs tens of microseconds to start: a turn of fewer boards is worked out alone.
+// Waking the helpers and handing runs out costs tens of microseconds: a turn of fewer boards is
+// worked out alone.
 constexpr std::uint32_t kLeastBoardsShared = 8 * kRunBoards;
 // How many boards ahead of the one taken into the set its successors' places in the table are
 // fetched: about as long as a look-up waits for memory.
@@ -104,7 +105,7 @@ ReachedBoards::End ReachedBoards::search(const Board& stage) {
 
 ReachedBoards::End ReachedBoards::searchTurns(const Board& stage) {
   Scratch scratch;
-  const std::span<std::uint8_t> stageKey = successorKeys(0);
+  const std::span<std::uint8_t> stageKey = successorKey(0, 0);
   frameBoard(stage, scratch.board);
   const BoardCodec::Facts facts = codec_.encodeStage(scratch.board, stageKey);
   if (const std::optional<End> end =
@@ -327,10 +328,6 @@ bool ReachedBoards::stopRequested() const {
 std::span<std::uint8_t> ReachedBoards::successorKey(std::uint32_t slot, int successor) const {
   const std::size_t bytes = boards_.keyBytes();
   return {successorKeys_.data() + (slot * kDirectionCount + successor) * bytes, bytes};
-}
-
-std::span<std::uint8_t> ReachedBoards::successorKeys(std::uint32_t slot) {
-  return successorKey(slot, 0);
 }
 
 // Directions that give the same board are one successor: only the first is looked up. Decided

@@ -20,6 +20,10 @@
 //
 // A board is kept as the key its stage's codec gives it (board_codec.h), which holds every board
 // the rules reach from the stage, and is moved framed, as the rules work on it.
+//
+// The moves of a turn's boards may be worked out by several threads (SearchLimits::threads);
+// their successors are taken into the set by one, in the order of the boards, so the search,
+// its counts and its answers are the same with any number.
 #pragma once
 
 #include <array>
@@ -129,7 +133,6 @@ class ReachedBoards {
                            std::uint32_t parent, int direction, bool explorable);
   bool stopRequested() const;
   std::span<std::uint8_t> successorKey(std::uint32_t slot, int successor) const;
-  std::span<std::uint8_t> successorKeys(std::uint32_t slot);
   bool sameAsEarlierSuccessor(std::uint32_t slot, int successor) const;
   static std::size_t nextCapacity(std::size_t capacity);
   std::size_t pathBytes() const;

@@ -4,7 +4,8 @@
 // from the service worker's cache, at full speed and slowed; the size of each of the page's
 // files, raw and gzipped; and, in the page, the time of a move (its press and every tick of its
 // animation at the standard speed, without the waits between ticks) and of one tick of a move's
-// animation. Usage: node measure.js PAGE_FOLDER
+// animation; and the time H takes to answer from the start of every shipped stage, with the page
+// and its hint worker both slowed four times. Usage: node measure.js PAGE_FOLDER
 'use strict';
 
 const fs = require('node:fs');
@@ -108,6 +109,56 @@ async function moveAndTickTimes(origin) {
   }
 }
 
+// H from the start of each shipped stage, slowed as the page is. Chromium slows no worker
+// ("only supported for pages"), so the search each H hands the hint worker is run again, the
+// same module on the same boards and budget, on the page's own thread, slowed.
+async function hintTimes(origin) {
+  const browser = await launch();
+  const times = {};
+  try {
+    for (const stageFile of ['vantoki.vkst', 'vantoki_advanced.vkst']) {
+      const page = await browser.newPage();
+      await page.setViewport({width: 900, height: 700});
+      await page.goto(`${origin}/?stages=stagedata/${stageFile}`);
+      await page.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
+      await page.evaluate(async () => {
+        await new Promise((loaded) => {
+          const script = document.createElement('script');
+          script.src = 'hint_worker_module.js';
+          script.onload = loaded;
+          document.head.append(script);
+        });
+        window.hintModule = await createHintWorker();
+        const {page} = window.vantoki;
+        const handOver = page.startHintSearch;
+        page.startHintSearch = (search, cells, budget) => {
+          window.hintAsked = {cells: Array.from(cells), budget};
+          handOver(search, cells, budget);
+        };
+      });
+      const devTools = await page.createCDPSession();
+      for (let stage = 1; stage <= 10; ++stage) {
+        await page.click(`#Option1-${stage - 1}`);
+        await page.keyboard.press('h');
+        await page.waitForSelector('.overlay .message');
+        await page.click('.overlay .dialog-buttons button');
+        await devTools.send('Emulation.setCPUThrottlingRate', {rate: kSlowdown});
+        times[`${stageFile} ${stage}`] = await page.evaluate(() => {
+          const {cells, budget} = window.hintAsked;
+          const started = performance.now();
+          window.hintModule.findHint(cells, budget.maxBoards, budget.maxTime, budget.maxMemory);
+          return performance.now() - started;
+        });
+        await devTools.send('Emulation.setCPUThrottlingRate', {rate: 1});
+      }
+      await page.close();
+    }
+  } finally {
+    await browser.close();
+  }
+  return times;
+}
+
 function launch(profile) {
   return puppeteer.launch({
     executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
@@ -131,6 +182,11 @@ function launch(profile) {
     console.log(`A move at the standard speed (press and ${tickTimes.length / kMoves} ticks): ` +
                 `median ${median(moveTimes).toFixed(1)} ms of ${kMoves}`);
     console.log(`A tick of a move: median ${(median(tickTimes) * 1000).toFixed(0)} µs of ${tickTimes.length}`);
+    const hints = await hintTimes(origin);
+    console.log(`H's search from the start, on the page's thread slowed ${kSlowdown} times: ` +
+                `advanced stage 7 ${hints['vantoki_advanced.vkst 7'].toFixed(0)} ms, ` +
+                `median of the 20 shipped stages ${median(Object.values(hints)).toFixed(0)} ms ` +
+                `(slowest ${Math.max(...Object.values(hints)).toFixed(0)} ms)`);
   } finally {
     server.close();
   }
