@@ -29,6 +29,15 @@ using FramedMotion = std::array<MotionCode, kFramedCount>;
 // A framed cell's index, where a piece may stand.
 using PieceCell = std::int16_t;
 
+// Each board cell's framed index, looked up rather than divided for where many cells are.
+inline constexpr std::array<PieceCell, kCellCount> kFramedIndexOfCell = [] {
+  std::array<PieceCell, kCellCount> table{};
+  for (int cell = 0; cell < kCellCount; ++cell) {
+    table[cell] = static_cast<PieceCell>(framedIndex(cell));
+  }
+  return table;
+}();
+
 // What moves or changes by the rules of a move: players, bombs, stars, balls, explosions (which
 // the commit clears) and every code that counts down. Every other code stays where it is.
 constexpr bool isPieceCode(TileCode value) {

@@ -6,9 +6,11 @@ namespace vantoki {
 namespace {
 
 constexpr std::uint8_t kNoPiece = 0xFF;
+// Past this many pieces a board key is no larger than a piece key.
+constexpr std::size_t kMostPieces = keyBytes(KeyWidth::Packed) / 2;
 
-// The two ways between a cell's index on the board and in the frame, looked up rather than
-// divided for each piece of each key.
+// Each framed cell's index on the board, looked up rather than divided for each piece of each
+// key.
 constexpr std::array<std::uint8_t, kFramedCount> kBoardIndexOfFramed = [] {
   std::array<std::uint8_t, kFramedCount> table{};
   for (int cell = 0; cell < kCellCount; ++cell) {
@@ -16,15 +18,6 @@ constexpr std::array<std::uint8_t, kFramedCount> kBoardIndexOfFramed = [] {
   }
   return table;
 }();
-constexpr std::array<PieceCell, kCellCount> kFramedIndexOfBoard = [] {
-  std::array<PieceCell, kCellCount> table{};
-  for (int cell = 0; cell < kCellCount; ++cell) {
-    table[cell] = static_cast<PieceCell>(framedIndex(cell));
-  }
-  return table;
-}();
-// Past this many pieces a board key is no larger than a piece key.
-constexpr std::size_t kMostPieces = keyBytes(KeyWidth::Packed) / 2;
 
 // What stays of a cell when its piece leaves: a player on a ladder leaves the ladder.
 TileCode fixedCellUnder(TileCode value) {
@@ -186,7 +179,7 @@ std::span<const PieceCell> BoardCodec::decode(std::span<const std::uint8_t> key,
   }
   board = fixed_;
   for (std::size_t read = 0; read + 1 < key.size() && key[read] < kCellCount; read += 2) {
-    const PieceCell cell = kFramedIndexOfBoard[key[read]];
+    const PieceCell cell = kFramedIndexOfCell[key[read]];
     board[cell] = key[read + 1];
     pieces[count++] = cell;
   }
