@@ -20,9 +20,6 @@ constexpr int framedIndex(int x, int y) {
 constexpr int framedIndex(int boardIndex) {
   return framedIndex(boardIndex % kBoardSize, boardIndex / kBoardSize);
 }
-constexpr int boardIndexOfFramed(int framed) {
-  return (framed / kFramedSpan - kFrame) * kBoardSize + framed % kFramedSpan - kFrame;
-}
 
 using FramedCells = std::array<TileCode, kFramedCount>;
 using FramedMotion = std::array<MotionCode, kFramedCount>;

@@ -28,9 +28,10 @@ void resolveMove(const Board& before, int direction, Board& work, MotionGrid& mo
 // wrote, so a move costs what its pieces do rather than a copy of the board.
 class FramedMoves {
  public:
-  // Each piece writes a few cells a move (a block that pushes a piece writes three cells and
-  // moves two), so no move writes more than this.
-  static constexpr std::size_t kMostWrites = 8 * kCellCount;
+  // No piece writes more than six times a move (a block that counts down, flies and pushes a
+  // piece; a player that kicks writes three times, and the block it kicks is its ball's), and a
+  // cell holds one piece, so no move writes more than this.
+  static constexpr std::size_t kMostWrites = 6 * kCellCount;
   using Written = std::array<PieceCell, kMostWrites>;
 
   // `pieces` lists, in scan order, framed cells among which are all that hold a piece
