@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
-#include <vector>
 
 #include "core/board.h"
 #include "core/move_resolution.h"
@@ -68,13 +67,8 @@ void BM_FramedMoveBusyBoard(benchmark::State& state) {
   const Board before = busyBoard();
   FramedCells framed;
   frameBoard(before, framed);
-  std::vector<PieceCell> pieces;
-  for (int cell = 0; cell < kCellCount; ++cell) {
-    if (isPieceCode(before.cells()[cell])) {
-      pieces.push_back(static_cast<PieceCell>(framedIndex(cell)));
-    }
-  }
-  FramedMoves moves(framed, pieces);
+  PieceCells pieces;
+  FramedMoves moves(framed, findPieces(before, pieces));
   int direction = 0;
   for (auto _ : state) {
     moves.resolve(direction);

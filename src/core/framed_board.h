@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 
 #include "core/board.h"
 
@@ -40,6 +41,10 @@ inline constexpr std::array<PieceCell, kCellCount> kFramedIndexOfCell = [] {
 constexpr bool isPieceCode(TileCode value) {
   return (value >= code(Tile::Player) && value <= code(Tile::PlayerOnLadder)) || countsDown(value);
 }
+
+using PieceCells = std::array<PieceCell, kCellCount>;
+// Where the pieces of `board` stand (isPieceCode), framed, in scan order, in `pieces`.
+std::span<const PieceCell> findPieces(const Board& board, PieceCells& pieces);
 
 // Row by row, not a fill and then a copy of the whole framed board: a copy of a few hundred
 // bytes of known size compiles to string instructions whose start-up cost is a large part of a

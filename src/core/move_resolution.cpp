@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdint>
-#include <cstring>
 #include <span>
 
 namespace vantoki {
@@ -260,24 +258,8 @@ void FramedMoves::resolve(int direction) {
 void resolveMove(const Board& before, int direction, Board& work, MotionGrid& motion) {
   FramedCells framed;
   frameBoard(before, framed);
-  // Flagged in one branch-free sweep, then found eight flags at a time, so the floor and the
-  // walls between the pieces cost little.
-  constexpr std::size_t kWordFlags = sizeof(std::uint64_t);
-  std::array<std::uint8_t, (kCellCount + kWordFlags - 1) / kWordFlags * kWordFlags> isPiece{};
-  for (int cell = 0; cell < kCellCount; ++cell) {
-    isPiece[cell] = isPieceCode(before.cells()[cell]) ? 1 : 0;
-  }
-  std::array<PieceCell, kCellCount> pieces;
-  std::size_t pieceCount = 0;
-  for (std::size_t first = 0; first < isPiece.size(); first += kWordFlags) {
-    std::uint64_t word = 0;
-    std::memcpy(&word, isPiece.data() + first, sizeof word);
-    for (; word != 0; word &= word - 1) {
-      const std::size_t cell = first + static_cast<std::size_t>(std::countr_zero(word)) / 8;
-      pieces[pieceCount++] = kFramedIndexOfCell[cell];
-    }
-  }
-  FramedMoves moves(framed, std::span(pieces).first(pieceCount));
+  PieceCells pieces;
+  FramedMoves moves(framed, findPieces(before, pieces));
   moves.resolve(direction);
   unframeBoard(moves.work(), work);
   for (int y = 0; y < kBoardSize; ++y) {

@@ -166,17 +166,12 @@ BoardCodec::Facts BoardCodec::encodeBoard(const FramedCells& board, bool committ
 
 std::span<const PieceCell> BoardCodec::decode(std::span<const std::uint8_t> key, FramedCells& board,
                                               PieceCells& pieces) const {
-  std::size_t count = 0;
   if (boardKeys_) {
     const Board plain = decodeBoardKey(key, width_);
     frameBoard(plain, board);
-    for (int cell = 0; cell < kCellCount; ++cell) {
-      if (isPieceCode(plain.cells()[cell])) {
-        pieces[count++] = static_cast<PieceCell>(framedIndex(cell));
-      }
-    }
-    return std::span(pieces).first(count);
+    return findPieces(plain, pieces);
   }
+  std::size_t count = 0;
   board = fixed_;
   for (std::size_t read = 0; read + 1 < key.size() && key[read] < kCellCount; read += 2) {
     const PieceCell cell = kFramedIndexOfCell[key[read]];

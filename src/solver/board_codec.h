@@ -44,7 +44,6 @@ class BoardCodec {
   Facts encodeStage(const FramedCells& stage, std::span<std::uint8_t> key) const;
   Facts encodeMove(const FramedMoves& move, std::span<const std::uint8_t> before,
                    std::span<const PieceCell> pieces, std::span<std::uint8_t> key) const;
-  using PieceCells = std::array<PieceCell, kCellCount>;
   // The board whose key is `key`, frame and all, and where its pieces stand, in scan order, in
   // `pieces`.
   std::span<const PieceCell> decode(std::span<const std::uint8_t> key, FramedCells& board,

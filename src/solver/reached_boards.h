@@ -117,7 +117,7 @@ class ReachedBoards {
   // What one thread works with.
   struct Scratch {
     FramedCells board;
-    BoardCodec::PieceCells pieces;
+    PieceCells pieces;
   };
 
   End search(const Board& stage);

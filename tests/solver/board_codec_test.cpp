@@ -16,7 +16,7 @@ namespace {
 
 Board readBack(const BoardCodec& codec, std::span<const std::uint8_t> key) {
   FramedCells framed;
-  BoardCodec::PieceCells pieces;
+  PieceCells pieces;
   codec.decode(key, framed, pieces);
   Board board;
   unframeBoard(framed, board);
@@ -76,7 +76,7 @@ TEST(BoardCodecTest, AMoveKeyedIsTheMoveThePlayCommits) {
       Board board = stage;
       MotionGrid motion;
       for (int turn = 0; turn < 60; ++turn) {
-        BoardCodec::PieceCells pieceCells;
+        PieceCells pieceCells;
         const std::span<const PieceCell> pieces = codec.decode(key, framed, pieceCells);
         FramedMoves moves(framed, pieces);
         std::vector<std::uint8_t> moved(codec.keyBytes());
