@@ -78,15 +78,6 @@ async function onPicture(page, id, x, y) {
   return {x: box.x + x * scale, y: box.y + y * scale};
 }
 
-// The ids of the elements shown under `selector` (itself included) that lie partly outside the
-// screen the page was given.
-const outsideTheScreen = (page, selector) => page.evaluate((selector, screen) => {
-  const shown = [...document.querySelectorAll(`${selector}, ${selector} [id]`)].filter((node) => node.getClientRects().length > 0);
-  const out = (rect) => rect.left < -0.5 || rect.top < -0.5 || rect.right > screen.width + 0.5 ||
-                        rect.bottom > screen.height + 0.5;
-  return shown.filter((node) => out(node.getBoundingClientRect())).map((node) => node.id || node.className);
-}, selector, page.viewport());
-
 const downloadCount = (page) => page.evaluate(() => window.vantoki.page.downloads.length);
 
 // Taps the control `id` as a player on a phone reaches it: through the menu when it waits in the
