@@ -1,5 +1,6 @@
 # What `cmake --install` puts where, in the folders of Debian's games: vantoki and vantoki-cli in
-# PREFIX/VANTOKI_INSTALL_BINDIR (games), the help page, the shipped stage sets and their replays
+# PREFIX/VANTOKI_INSTALL_BINDIR (games), vantoki-cli's picture maker in
+# PREFIX/VANTOKI_INSTALL_LIBEXECDIR (libexec/vantoki), the help page, the shipped stage sets and their replays
 # in PREFIX/VANTOKI_INSTALL_DATADIR (share/games/vantoki), where the game finds them by the path
 # from the one folder to the other; the launcher, the icon at the sizes desktops ask for, the
 # types of the game's files, the AppStream metadata and the manual pages where desktops, file
@@ -8,9 +9,10 @@
 include(${CMAKE_CURRENT_LIST_DIR}/release_date.cmake)
 
 install(TARGETS vantoki vantoki-cli RUNTIME DESTINATION ${VANTOKI_INSTALL_BINDIR})
+install(TARGETS vantoki-picture-maker RUNTIME DESTINATION ${VANTOKI_INSTALL_LIBEXECDIR})
 # The programs need only the system's Qt; a search path of their own would only be a place for
 # stray libraries to be picked up from.
-set_target_properties(vantoki vantoki-cli PROPERTIES INSTALL_RPATH "")
+set_target_properties(vantoki vantoki-cli vantoki-picture-maker PROPERTIES INSTALL_RPATH "")
 install(FILES $<TARGET_FILE_DIR:vantoki>/help.html DESTINATION ${VANTOKI_INSTALL_DATADIR})
 # From the sources, not from beside the built program, where a test play may have saved files.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/stagedata ${PROJECT_SOURCE_DIR}/replaydata

@@ -1,12 +1,13 @@
 # `cmake --install` into a fresh prefix with a space in its name installs exactly the Debian games
-# layout and nothing else: the two programs in BINDIR, the help page and the shipped data in
+# layout and nothing else: the two programs in BINDIR, vantoki-cli's picture maker in LIBEXECDIR,
+# the help page and the shipped data in
 # DATADIR, the launcher, the icon at each size of its folder's name, the types of the game's files,
 # the AppStream metadata and the manual pages. The launcher, the metadata and the
 # pages pass their validators where those are installed, and the types the launcher and the
 # metadata name are the installed types of the two extensions; the installed game answers --version and
 # the installed vantoki-cli verifies the installed sets with their replays. Run as:
 #   cmake -DBUILD_DIR=<build> -DBUILT_PROGRAM=<vantoki> -DSOURCE_DIR=<sources>
-#         -DBINDIR=<games> -DDATADIR=<share/games/vantoki> -DDATAROOTDIR=<share>
+#         -DBINDIR=<games> -DLIBEXECDIR=<libexec/vantoki> -DDATADIR=<share/games/vantoki> -DDATAROOTDIR=<share>
 #         -DMANDIR=<share/man> -DWORK_DIR=<dir> -P <this>
 
 set(prefix "${WORK_DIR}/prefix with space")
@@ -22,7 +23,8 @@ set(launcher "${DATAROOTDIR}/applications/vantoki.desktop")
 set(metainfo "${DATAROOTDIR}/metainfo/org.example.vantoki.metainfo.xml")
 set(mime_types "${DATAROOTDIR}/mime/packages/vantoki.xml")
 set(pages "${MANDIR}/man6/vantoki.6" "${MANDIR}/man6/vantoki-cli.6")
-set(expected "${BINDIR}/vantoki" "${BINDIR}/vantoki-cli" "${DATADIR}/help.html" "${launcher}"
+set(expected "${BINDIR}/vantoki" "${BINDIR}/vantoki-cli" "${LIBEXECDIR}/vantoki-picture-maker"
+  "${DATADIR}/help.html" "${launcher}"
   "${metainfo}" "${mime_types}" ${pages})
 foreach(size IN LISTS icon_sizes)
   list(APPEND expected "${DATAROOTDIR}/icons/hicolor/${size}x${size}/apps/vantoki.png")
@@ -72,6 +74,14 @@ foreach(set_and_replays "vantoki.vkst;replaydata" "vantoki_advanced.vkst;replayd
     message(FATAL_ERROR "the installed vantoki-cli does not verify ${replays} (${result}):\n${said}")
   endif()
 endforeach()
+# The installed vantoki-cli finds its picture maker the installed way from itself.
+set(picture "${WORK_DIR}/stage.png")
+execute_process(COMMAND "${prefix}/${BINDIR}/vantoki-cli" render
+                        "${prefix}/${DATADIR}/stagedata/vantoki.vkst" 1 "${picture}"
+  RESULT_VARIABLE result OUTPUT_VARIABLE said ERROR_VARIABLE said)
+if(NOT result EQUAL 0 OR NOT EXISTS "${picture}" OR NOT said MATCHES "^$")
+  message(FATAL_ERROR "the installed vantoki-cli does not render (${result}):\n${said}")
+endif()
 
 # The page the About box opens is the one beside the built program, with every picture filled
 # in, and it names the tiles.

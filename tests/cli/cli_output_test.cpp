@@ -227,6 +227,34 @@ TEST(CliRenderTest, WritesTheFormatThePicturesNameAsks) {
   }
 }
 
+// A copy of vantoki-cli in a folder of its own finds the picture maker beside it, or none. A
+// maker that fails after writing part of a picture leaves nothing saved.
+TEST(CliRenderTest, WithoutAWorkingPictureMakerNothingIsSavedAndTheLineSaysWhy) {
+  for (const auto& [maker, says] :
+       {std::pair<std::string, std::string>{"",
+                                            "cannot start {dir}/vantoki-picture-maker: No "
+                                            "such file or directory"},
+        std::pair<std::string, std::string>{
+            "#!/bin/sh\nprintf '\\211PNG'\nexit 1\n",
+            "{dir}/vantoki-picture-maker failed to make the picture"}}) {
+    const TempDir dir;
+    std::filesystem::copy_file(VANTOKI_CLI_PATH, dir / "vantoki-cli");
+    if (!maker.empty()) {
+      writeBytes(dir / "vantoki-picture-maker", maker);
+      std::filesystem::permissions(dir / "vantoki-picture-maker",
+                                   std::filesystem::perms::owner_all);
+    }
+    const std::filesystem::path out = dir / "stage.png";
+    const RunResult result = runProgramRedirected(
+        quoted(dir / "vantoki-cli"), "render " + kStageFile + " 1 " + quoted(out), "2>&1");
+    std::string expected = "vantoki-cli: " + out.string() + ": " + says + "\n";
+    expected.replace(expected.find("{dir}"), 5, dir.path().string());
+    EXPECT_EQ(result.status, 1) << maker;
+    EXPECT_EQ(result.output, expected);
+    EXPECT_FALSE(std::filesystem::exists(out)) << maker;
+  }
+}
+
 TEST(CliRenderTest, ThePictureTakesTheBytesOfItsPathAsGiven) {
   for (const std::string name : {"caf\xe9.png", "\x83\x65\x83\x58\x83\x67.png"}) {
     const TempDir dir;

@@ -17,8 +17,9 @@ struct RunResult {
 
 // `redirections` tell the shell where standard output and error go; what is left on standard
 // output comes back as the output.
-inline RunResult runCliRedirected(const std::string& arguments, const std::string& redirections) {
-  const std::string command = std::string(VANTOKI_CLI_PATH) + " " + arguments + " " + redirections;
+inline RunResult runProgramRedirected(const std::string& program, const std::string& arguments,
+                                      const std::string& redirections) {
+  const std::string command = program + " " + arguments + " " + redirections;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) {
     return {-1, ""};
@@ -30,6 +31,10 @@ inline RunResult runCliRedirected(const std::string& arguments, const std::strin
   }
   const int status = pclose(pipe);
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+inline RunResult runCliRedirected(const std::string& arguments, const std::string& redirections) {
+  return runProgramRedirected(VANTOKI_CLI_PATH, arguments, redirections);
 }
 
 // Standard output comes back; standard error is discarded.

@@ -1,13 +1,9 @@
 // vantoki-cli render: a picture of a stage as the game shows it when the stage is selected,
 // drawn by the game's own painter from the game's own picture strips. The picture is a PNG or a
-// JPEG file as its name's extension asks, Qt's image writer making either; a name asking for
+// JPEG file as its name's extension asks, vantoki-picture-maker making either; a name asking for
 // anything else is refused rather than given bytes of another format. The file is made in memory
 // and saved through the one atomic writer, so a failed save leaves an older picture whole, and
 // the output path keeps the bytes it was given.
-#include <QBuffer>
-#include <QByteArray>
-#include <QImageWriter>
-
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -20,22 +16,19 @@
 #include "arguments.h"
 #include "commands.h"
 #include "io/atomic_write.h"
-#include "view/board_painter.h"
-#include "view/qimage_bridge.h"
-#include "view/strip_loader.h"
+#include "picture_maker.h"
 
 namespace vantoki::cli {
 
 namespace {
 
-std::optional<PictureFormat> pictureFormatOf(const std::filesystem::path& out) {
+// The format's name as the picture maker takes it.
+std::optional<std::string_view> pictureFormatOf(const std::filesystem::path& out) {
   std::string extension = out.extension().string();
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  constexpr std::array<std::pair<std::string_view, PictureFormat>, 3> kExtensions = {
-      {{".png", PictureFormat::Png},
-       {".jpg", PictureFormat::Jpeg},
-       {".jpeg", PictureFormat::Jpeg}}};
+  constexpr std::array<std::pair<std::string_view, std::string_view>, 3> kExtensions = {
+      {{".png", "PNG"}, {".jpg", "JPEG"}, {".jpeg", "JPEG"}}};
   for (const auto& [known, format] : kExtensions) {
     if (extension == known) {
       return format;
@@ -55,7 +48,7 @@ int runRender(const RenderArguments& arguments) {
   if (isTheStageFile(out, arguments.stageFile)) {
     return kExitFailure;
   }
-  const std::optional<PictureFormat> format = pictureFormatOf(out);
+  const std::optional<std::string_view> format = pictureFormatOf(out);
   if (!format) {
     return failWith("PICTURE must be a .png, .jpg or .jpeg file, not \"" + arguments.out + "\"",
                     kExitUsage);
@@ -64,16 +57,11 @@ int runRender(const RenderArguments& arguments) {
   if (!chosen) {
     return kExitFailure;
   }
-  const PictureStrips strips = loadPictureStrips();
-  Image24 image(kBoardPixels, kBoardPixels);
-  BoardPainter(strips, image).drawStage(chosen->stageSet.stageCells[chosen->stage]);
-  const bool png = format == PictureFormat::Png;
-  const std::optional<QByteArray> picture = encodePicture(image, *format);
-  if (!picture) {
-    return failWith(out.string() + ": cannot encode the picture as " + (png ? "PNG" : "JPEG"));
+  const MadePicture picture = makePicture(chosen->stageSet.stageCells[chosen->stage], *format);
+  if (!picture.problem.empty()) {
+    return failWith(out.string() + ": " + picture.problem);
   }
-  if (const std::optional<FileError> problem =
-          writeFileAtomically(out, std::string_view(picture->constData(), picture->size()))) {
+  if (const std::optional<FileError> problem = writeFileAtomically(out, picture.file)) {
     return failWith(problem->message);
   }
   return kExitOk;
