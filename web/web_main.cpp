@@ -57,8 +57,11 @@ std::unique_ptr<WebShell> makeShell(const emscripten::val& pictures) {
 }
 
 // What the game's file dialog lists of `folder`; a folder that cannot be read lists what could be.
+// The player's folder lists every file, so that whatever name a save kept is found again.
 std::vector<FolderEntry> folderEntriesOf(const std::string& folder, const std::string& pattern) {
-  return listFolder(folder, pattern).entries;
+  const bool kept = folder == kPlayerFolder || folder.starts_with(std::string(kPlayerFolder) + "/");
+  return kept ? listFolder(folder, "*", HiddenNames::Listed).entries
+              : listFolder(folder, pattern).entries;
 }
 
 std::vector<PageControl> pageControlsOf(const std::string& window) {
@@ -88,6 +91,12 @@ int tickMilliseconds() {
 // waits for a dialog, where a call through the bindings would take that wait for its own.
 extern "C" EMSCRIPTEN_KEEPALIVE void tickShell(vantoki::WebShell* shell) {
   shell->tick();
+}
+
+// Asked as the page is left, which may be while a dialog holds the game's stack: through the
+// bindings the answer would then be a promise, which the page would take for edits.
+extern "C" EMSCRIPTEN_KEEPALIVE int shellHasUnsavedEdits(const vantoki::WebShell* shell) {
+  return shell->hasUnsavedEdits() ? 1 : 0;
 }
 
 EMSCRIPTEN_BINDINGS(vantoki_page) {
@@ -145,6 +154,5 @@ EMSCRIPTEN_BINDINGS(vantoki_page) {
       .function("chooseItem", &WebShell::chooseItem)
       .function("keyDown", &WebShell::keyDown)
       .function("keyUp", &WebShell::keyUp)
-      .function("keyboardLost", &WebShell::keyboardLost)
-      .function("hasUnsavedEdits", &WebShell::hasUnsavedEdits);
+      .function("keyboardLost", &WebShell::keyboardLost);
 }

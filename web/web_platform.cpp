@@ -43,15 +43,16 @@ EM_JS(void, pageShowMessageUnawaited, (const char* text, const char* title, cons
       { Module.page.showMessage(UTF8ToString(text), UTF8ToString(title), UTF8ToString(buttons)); });
 
 // The places come as lines of a name, a tab and a folder; the captions of the buttons that open,
-// take a file from the computer and cancel as lines too.
+// take a file from the computer, delete a kept file and cancel as lines too. The answer is what
+// to do, "open" or "delete", a line break and the file's path.
 EM_ASYNC_JS(char*, pageChooseFileToOpen,
             (const char* title, const char* description, const char* pattern, const char* folder,
              const char* places, const char* buttons),
             {
-              const path = await Module.page.chooseFileToOpen(
+              const answer = await Module.page.chooseFileToOpen(
                   UTF8ToString(title), UTF8ToString(description), UTF8ToString(pattern),
                   UTF8ToString(folder), UTF8ToString(places), UTF8ToString(buttons));
-              return path == null ? 0 : Module.page.allocateText(path);
+              return answer == null ? 0 : Module.page.allocateText(answer);
             });
 
 // The captions of the buttons that save and cancel, one a line.
@@ -79,6 +80,15 @@ EM_JS(void, pageDownload, (const char* name, const std::uint8_t* bytes, int size
 // The browser's words for a failure, or nothing once the file is in its storage.
 EM_ASYNC_JS(char*, pageKeepPlayerFile, (const char* path), {
   const failure = await Module.page.keepPlayerFile(UTF8ToString(path));
+  return failure == null ? 0 : Module.page.allocateText(failure);
+});
+
+// The player's folder made to hold what the browser keeps now, before a dialog lists it: the
+// listing calls the game, which it can only while the game's stack runs.
+EM_ASYNC_JS(void, pageMirrorKeptFiles, (), { await Module.page.mirrorKeptFiles(); });
+
+EM_ASYNC_JS(char*, pageForgetPlayerFile, (const char* path), {
+  const failure = await Module.page.forgetPlayerFile(UTF8ToString(path));
   return failure == null ? 0 : Module.page.allocateText(failure);
 });
 
@@ -172,19 +182,45 @@ MessageAnswer WebPlatform::showMessage(const std::string& text, const std::strin
 
 std::optional<std::filesystem::path> WebPlatform::chooseFileToOpen(const FileFilter& filter,
                                                                    const DialogFolders& folders) {
-  const DialogScope scope(*this);
   const std::string buttons =
-      lines({chooseCaption(FileChooserPurpose::Open), kPickFromComputerCaption, cancelCaption()});
-  const std::optional<std::string> path = takeText(awaitPage([&] {
-    return pageChooseFileToOpen(std::string(chooserTitle(FileChooserPurpose::Open)).c_str(),
-                                filter.description.c_str(), filter.pattern.c_str(),
-                                folders.initial.c_str(), placeLines(folders.places).c_str(),
-                                buttons.c_str());
-  }));
-  if (!path) {
-    return std::nullopt;
+      lines({chooseCaption(FileChooserPurpose::Open), kPickFromComputerCaption,
+             kDeleteKeptFileCaption, cancelCaption()});
+  for (;;) {
+    std::optional<std::string> answer;
+    {
+      const DialogScope scope(*this);
+      awaitPage([] {
+        pageMirrorKeptFiles();
+        return 0;
+      });
+      answer = takeText(awaitPage([&] {
+        return pageChooseFileToOpen(std::string(chooserTitle(FileChooserPurpose::Open)).c_str(),
+                                    filter.description.c_str(), filter.pattern.c_str(),
+                                    folders.initial.c_str(), placeLines(folders.places).c_str(),
+                                    buttons.c_str());
+      }));
+    }
+    const std::size_t lineEnd = answer ? answer->find('\n') : std::string::npos;
+    if (lineEnd == std::string::npos) {
+      return std::nullopt;
+    }
+    const std::filesystem::path path = answer->substr(lineEnd + 1);
+    if (answer->compare(0, lineEnd, "delete") != 0) {
+      return path;
+    }
+    deleteKeptFile(path);
   }
-  return std::filesystem::path(*path);
+}
+
+void WebPlatform::deleteKeptFile(const std::filesystem::path& path) {
+  const std::string shown = shownPath(path);
+  if (!confirm(*this, shown + "を削除します。よろしいですか？")) {
+    return;
+  }
+  if (const std::optional<std::string> failure =
+          takeText(awaitPage([&] { return pageForgetPlayerFile(path.c_str()); }))) {
+    reportError(*this, shown + "を削除できませんでした\n" + *failure);
+  }
 }
 
 std::optional<std::filesystem::path> WebPlatform::chooseFileToSave(const FileFilter& filter,
@@ -280,8 +316,8 @@ std::optional<FileError> WebPlatform::fileSaved(const std::filesystem::path& pat
   const std::string bytes = readWholeFile(path);
   pageDownload(path.filename().c_str(), reinterpret_cast<const std::uint8_t*>(bytes.data()),
                static_cast<int>(bytes.size()));
-  // Written back before the save is said to be done, so that a reload right after it finds the
-  // file. The download has happened, so the player has the file even when the browser keeps none.
+  // Kept before the save is said to be done, so that a reload right after it finds the file. The
+  // download has happened, so the player has the file even when the browser keeps none.
   if (const std::optional<std::string> failure =
           takeText(awaitPage([&] { return pageKeepPlayerFile(path.c_str()); }))) {
     return notKeptFailure(path, *failure);

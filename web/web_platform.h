@@ -7,8 +7,9 @@
 //
 // Files live in the module's file system: the shipped stage sets and replays in the data folder,
 // which the page cannot change; a file the player picks on the computer in a folder of its own;
-// and what the player saves in the player's folder, kept in the browser's storage (the page
-// script reads it in before the game starts). A name the page cannot keep is refused in the save
+// and what the player saves in the player's folder, kept in the browser's storage, which the page
+// script reads in before the game starts and again before each open dialog lists the folder (so
+// another tab's saves are found), and from which the open dialog can delete a kept file. A name the page cannot keep is refused in the save
 // dialog, for its cause. The save names the file it finished (fileSaved), which is then handed to
 // the browser as a download, with exactly the bytes written, and written back to the browser's
 // storage before the message that says how the save went. Messages name a file as the open
@@ -70,6 +71,9 @@ class WebPlatform : public Platform {
   // A dialog of the game's own (the About box, stage operations) as a page dialog built from its
   // controller's layout table, until the controller closes it or the player does.
   void runDialog(DialogController& controller);
+  // Asks first, then takes the file out of the browser's storage and the player's folder; says
+  // why when the browser refuses.
+  void deleteKeptFile(const std::filesystem::path& path);
 
   // Counts the page dialogs open while one is waited for.
   class DialogScope {

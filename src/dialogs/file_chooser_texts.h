@@ -2,7 +2,7 @@
 // (layout/layout_table.h, "FileChooser"), which are those of opening a file: saving names the
 // dialog and its button otherwise, the list of file types ends in every file, and a name to open
 // that names nothing is refused in its own words. The page's file dialogs say the same, and have
-// a button of their own that takes a file from the computer.
+// buttons of their own that take a file from the computer and delete a file the page keeps.
 #pragma once
 
 #include <string_view>
@@ -15,6 +15,7 @@ inline constexpr std::string_view kAllFilesType = "すべてのファイル (*)"
 inline constexpr std::string_view kNoSuchFileMessage =
     "ファイルが見つかりません。ファイル名を確かめてください。";
 inline constexpr std::string_view kPickFromComputerCaption = "パソコンのファイル…";
+inline constexpr std::string_view kDeleteKeptFileCaption = "削除";
 
 std::string_view chooserTitle(FileChooserPurpose purpose);
 // The caption of the button that chooses the file.

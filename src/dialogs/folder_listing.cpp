@@ -68,13 +68,14 @@ bool listedBefore(const FolderEntry& left, const FolderEntry& right) {
 
 }  // namespace
 
-FolderListing listFolder(const std::filesystem::path& folder, std::string_view pattern) {
+FolderListing listFolder(const std::filesystem::path& folder, std::string_view pattern,
+                         HiddenNames hidden) {
   FolderListing listing;
   std::error_code error;
   for (std::filesystem::directory_iterator entry(folder, error);
        !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
     const std::string name = entry->path().filename().native();
-    if (name.starts_with('.')) {
+    if (hidden == HiddenNames::Left && name.starts_with('.')) {
       continue;
     }
     // The kind comes from the folder itself or from stat, which never opens the entry.

@@ -58,6 +58,16 @@ TEST_F(FolderListingTest, FoldersFirstThenMatchingFilesByTheirShownNamesEachWith
   EXPECT_EQ(listing.problem, "");
 }
 
+TEST_F(FolderListingTest, HiddenNamesAreListedWhenAskedFor) {
+  std::vector<std::string> listed;
+  for (const FolderEntry& entry : listFolder(dir.path(), "*.vkst", HiddenNames::Listed).entries) {
+    listed.push_back(entry.name);
+  }
+  EXPECT_EQ(listed, (std::vector<std::string>{".git", "sub", ".hidden.vkst", "b.vkst",
+                                              "bad\xff\xfe.vkst", "pipe.vkst", "tab\tname.vkst",
+                                              "UPPER.VKST", "ステージ.vkst", kShiftJisName}));
+}
+
 TEST_F(FolderListingTest, ThePatternChoosesTheFilesButNeverHidesAFolder) {
   const std::vector<std::string> all = {"sub",        "b.vkst",        "bad\xff\xfe.vkst",
                                         "notes.txt",  "pipe.vkst",     "tab\tname.vkst",

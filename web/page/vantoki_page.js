@@ -445,47 +445,6 @@
   // The places the game's open dialog offers, from lines of a name, a tab and a folder.
   const placesOf = (lines) => lines.split('\n').filter((line) => line).map((line) => line.split('\t'));
 
-  // What the player saved before, read from the browser's storage before the game starts. The
-  // folder is not mounted on the storage: there each fsync of a save would write the whole folder
-  // back while the game's stack waits unannounced. Without the storage the game still runs, and
-  // each save says that it could not keep its file.
-  function loadPlayerFiles() {
-    const folder = Module.playerFolder();
-    Module.FS.mkdir(folder);
-    return new Promise((resolve) => Module.FS.filesystems.IDBFS.syncfs({mountpoint: folder}, true, resolve));
-  }
-
-  // Writes the file at `path` and the folders it lies in to the browser's storage, in the form
-  // loadPlayerFiles reads back; resolves with the browser's words for a failure, or null. Only what
-  // was saved: a write-back of the whole folder would take away what another tab of the page saved
-  // since this one started.
-  function keepPlayerFile(path) {
-    const storage = Module.FS.filesystems.IDBFS;
-    const folder = Module.playerFolder();
-    const kept = [];
-    for (let each = path; each.startsWith(`${folder}/`); each = each.slice(0, each.lastIndexOf('/'))) kept.push(each);
-    // The game's stack waits for the answer, so every way out resolves.
-    return new Promise((resolve) => storage.getDB(folder, (error, database) => {
-      if (error || !database) return resolve(String(error ?? 'IndexedDB cannot be opened'));
-      let transaction = null;
-      try {
-        transaction = database.transaction([storage.DB_STORE_NAME], 'readwrite');
-        transaction.oncomplete = () => resolve(null);
-        transaction.onabort = () => resolve(String(transaction.error));
-        const store = transaction.objectStore(storage.DB_STORE_NAME);
-        for (const each of kept) {
-          storage.loadLocalEntry(each, (unreadable, entry) => {
-            if (unreadable) throw unreadable;
-            store.put(entry, each);
-          });
-        }
-      } catch (failure) {
-        resolve(String(failure));
-        transaction?.abort();
-      }
-    }));
-  }
-
   function readPickedFile(file) {
     return file.arrayBuffer().then((bytes) => {
       if (!Module.FS.analyzePath(pickedFolder).exists) Module.FS.mkdir(pickedFolder);
@@ -565,7 +524,9 @@
       page.downloads.push({name, bytes});
     },
     downloads: [],
-    keepPlayerFile,
+    keepPlayerFile: (path) => keptFiles.keep(path),
+    forgetPlayerFile: (path) => keptFiles.remove(path),
+    mirrorKeptFiles: () => keptFiles.mirror(),
     // The buttons' captions come one a line; the answer is the place of the one pressed.
     showMessage(text, title, buttons) {
       return modal(title, 'message-box', (body, done) => {
@@ -576,10 +537,13 @@
         dialogButtons(body, linesOf(buttons).map((caption, place) => [caption, place]), done);
       });
     },
-    // The buttons open, take a file from the computer and cancel, captioned one a line.
-    chooseFileToOpen(title, description, pattern, folder, places, buttons) {
-      const [openCaption, pickCaption, cancelCaption] = linesOf(buttons);
-      return modal(title, 'file-box', (body, done) => {
+    // The buttons open, take a file from the computer, delete a kept file and cancel, captioned
+    // one a line. The answer is "open" or "delete", a line break and the file's path; what the
+    // browser keeps is read afresh before the answer is given (and, by the game, before the
+    // dialog opens).
+    async chooseFileToOpen(title, description, pattern, folder, places, buttons) {
+      const [openCaption, pickCaption, deleteCaption, cancelCaption] = linesOf(buttons);
+      const answer = await modal(title, 'file-box', (body, done) => {
         const list = document.createElement('select');
         list.className = 'file-list';
         list.size = 8;
@@ -594,7 +558,7 @@
         const options = [...list.options];
         const first = options.find((option) => option.value.startsWith(`${folder}/`)) ?? options[0];
         if (first) first.selected = true;
-        list.addEventListener('dblclick', () => list.value && done(list.value));
+        list.addEventListener('dblclick', () => list.value && done(`open\n${list.value}`));
         const filter = document.createElement('div');
         filter.className = 'file-filter';
         filter.textContent = description;
@@ -603,21 +567,29 @@
         picker.accept = pattern.replace(/^\*/, '');
         picker.hidden = true;
         picker.addEventListener('change', () => {
-          if (picker.files.length > 0) readPickedFile(picker.files[0]).then(done);
+          if (picker.files.length > 0) readPickedFile(picker.files[0]).then((path) => done(`open\n${path}`));
         });
         body.append(filter, list, picker);
-        dialogButtons(body, [[openCaption, 'open'], [pickCaption, 'pick'], [cancelCaption, null]],
-                      (answer) => {
-                        if (answer === 'open') list.value && done(list.value);
-                        else if (answer === 'pick') picker.click();
-                        else done(null);
-                      });
+        const [, , remove] = dialogButtons(
+            body, [[openCaption, 'open'], [pickCaption, 'pick'], [deleteCaption, 'delete'], [cancelCaption, null]],
+            (answer) => {
+              if (answer === 'pick') picker.click();
+              else if (answer === null) done(null);
+              else if (list.value) done(`${answer}\n${list.value}`);
+            });
+        // Only a file the page keeps can be deleted; the game's own and a picked one cannot.
+        const keptChosen = () => { remove.disabled = !keptFiles.isKept(list.value); };
+        list.addEventListener('change', keptChosen);
+        keptChosen();
       });
+      if (answer !== null) await keptFiles.mirror();
+      return answer;
     },
-    // The buttons save and cancel, captioned one a line.
-    chooseFileToSave(title, description, buttons) {
+    // The buttons save and cancel, captioned one a line. What the browser keeps is read afresh
+    // before the name is given, so the game asks before replacing what another tab saved.
+    async chooseFileToSave(title, description, buttons) {
       const [saveCaption, cancelCaption] = linesOf(buttons);
-      return modal(title, 'file-box', (body, done) => {
+      const chosen = await modal(title, 'file-box', (body, done) => {
         const filter = document.createElement('div');
         filter.className = 'file-filter';
         filter.textContent = description;
@@ -636,6 +608,8 @@
                       (answer) => done(answer === null ? null : name.value));
         name.focus();
       });
+      if (chosen !== null) await keptFiles.mirror();
+      return chosen;
     },
     // A dialog of the game's own, built afresh from its layout table each time it opens.
     openDialog(window) {
@@ -723,7 +697,7 @@
     Module = await createVantoki({page});
     pickedFolder = Module.pickedFolder();
     // The elements are built while the browser's storage reads the player's files back.
-    const playerFiles = loadPlayerFiles();
+    const playerFiles = keptFiles.start(Module.FS, Module.playerFolder());
     const main = buildWindow(Module.mainWindow(), element('game'), (id) => callGame(() => shell.click(id)));
     document.title = main.dataset.caption;
     wireMainWindow(main);
@@ -741,7 +715,7 @@
     setInterval(tick, Module.tickMilliseconds());
     // The browser's own question before leaving the page while edits are unsaved.
     window.addEventListener('beforeunload', (event) => {
-      if (shell.hasUnsavedEdits()) {
+      if (Module._shellHasUnsavedEdits(shellAddress) !== 0) {
         event.preventDefault();
         event.returnValue = '';
       }

@@ -145,6 +145,23 @@ async function listedUnder(page, commandId, place) {
                      (options) => options.map((option) => option.textContent));
 }
 
+// Another tab of the page's browser, on the same page, once its first board is up; `before` runs
+// in it before any script of the page.
+async function anotherTab(page, before = () => {}) {
+  const tab = await page.browserContext().newPage();
+  await tab.setViewport(page.viewport());
+  await tab.evaluateOnNewDocument(before);
+  await tab.goto(page.url());
+  await tab.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
+  return tab;
+}
+
+// Presses the button of the dialog open now captioned `caption`.
+async function pressDialogButton(page, caption) {
+  const [button] = await page.$$(`xpath/.//div[contains(@class,"dialog-buttons")]/button[text()="${caption}"]`);
+  await button.click();
+}
+
 async function renameStage(page, name) {
   await page.click('#Text1', {clickCount: 3});
   await page.keyboard.type(name);
@@ -539,6 +556,9 @@ const tests = {
       await page.evaluate(() => location.reload());
       await sleep(500);
     };
+    await page.click('#Command7');
+    await leave();
+    assert.deepEqual(questions, [], 'a dialog alone leaves nothing unsaved');
     await page.click('#Command3');
     await page.click('#Text2', {clickCount: 3});
     await page.keyboard.type('編集中');
@@ -587,20 +607,102 @@ const tests = {
     assert.deepEqual(await storedBytes(page, '/player/stagedata/kept.vkst'), saved.bytes);
   },
 
-  async 'a save in one tab of the page keeps what another tab saved since it started'(page) {
-    const other = await page.browserContext().newPage();
-    await other.setViewport(page.viewport());
-    await other.goto(page.url());
-    await other.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
+  // Both tabs open all along: what one saves, the other lists, asks about before replacing it,
+  // and opens, and neither save takes away the other's files.
+  async 'two tabs of the page share what they keep, as it is now'(page) {
+    const other = await anotherTab(page);
     await other.click('#Command3');
-    await saveAs(other, 'Command1', 'other');
-    await other.close();
+    await renameStage(other, '別のタブ');
+    await saveAs(other, 'Command1', 'shared');
     await page.bringToFront();
     await page.click('#Command3');
-    await saveAs(page, 'Command1', 'this');
+    await nameSave(page, 'Command1', 'shared');
+    assert.equal(await answerMessage(page, 'いいえ'), '同名のファイルが存在します。上書きしますか？');
+    await saveAs(page, 'Command1', 'mine');
+    await other.bringToFront();
+    assert.deepEqual(await listedUnder(other, 'Command2', '自分のフォルダー'), ['mine.vkst', 'shared.vkst']);
+    await other.close();
+    await page.bringToFront();
+    await listedUnder(page, 'Command2', '自分のフォルダー');
+    await page.select('.overlay .file-list', '/player/stagedata/shared.vkst');
+    await pressDialogButton(page, '開く');
+    assert.equal(await answerMessage(page), 'データロードが完了しました');
+    assert.equal(await textOf(page, 'Text1'), '別のタブ');
+  },
+
+  // IndexedDB missing, and IndexedDB whose open never answers.
+  async 'without a storage that answers the page starts and plays, and a save says it was only downloaded'(page) {
+    for (const [what, breakStorage] of [
+      ['missing', () => Object.defineProperty(window, 'indexedDB', {value: undefined})],
+      ['silent', () => { IDBFactory.prototype.open = () => ({}); }],
+    ]) {
+      const tab = await anotherTab(page, breakStorage);
+      await tab.keyboard.press('h');
+      assert.match(await answerMessage(tab), /^次の一手：/, what);
+      await tab.click('#Command7');
+      assert.ok(await visible(tab, 'frmAbout'), what);
+      await tab.click('#frmAbout-Command1');
+      await tab.click('#Command3');
+      await nameSave(tab, 'Command1', 'lost');
+      assert.match(await answerMessage(tab), /\nダウンロードはしましたが、ブラウザーに保存できませんでした$/, what);
+      assert.equal(await downloadCount(tab), 1, what);
+      assert.deepEqual(await listedUnder(tab, 'Command2', '自分のフォルダー'), [], what);
+      await tab.close();
+    }
+  },
+
+  // An entry of the page's database outside the player's folder, or leading out of it, is never
+  // taken; the browser is asked to keep the storage once a first file is kept.
+  async 'only the player\'s folder is taken from the storage, and keeping a file asks for it to last'(page) {
+    const shipped = '/vantoki/stagedata/vantoki.vkst';
+    const before = await storedBytes(page, shipped);
+    await page.evaluate(() => new Promise((resolve) => {
+      indexedDB.open('/player', 21).onsuccess = (event) => {
+        const writing = event.target.result.transaction(['FILE_DATA'], 'readwrite');
+        const planted = {timestamp: new Date(), mode: 0o100644, contents: new Uint8Array([1, 2, 3])};
+        for (const key of ['/vantoki/stagedata/vantoki.vkst', '/player/../vantoki/stagedata/vantoki.vkst',
+                           '/player/stagedata/planted.vkst']) writing.objectStore('FILE_DATA').put(planted, key);
+        writing.oncomplete = resolve;
+      };
+    }));
+    const tab = await anotherTab(page, () => {
+      window.persistAsked = 0;
+      navigator.storage.persist = async () => ++window.persistAsked > 0;
+    });
+    assert.deepEqual(await storedBytes(tab, shipped), before);
+    assert.deepEqual(await listedUnder(tab, 'Command2', '自分のフォルダー'), ['planted.vkst']);
+    await pressDialogButton(tab, 'キャンセル');
+    await tab.click('#Command3');
+    assert.equal(await tab.evaluate(() => window.persistAsked), 0);
+    await saveAs(tab, 'Command1', 'first');
+    await saveAs(tab, 'Command1', 'second');
+    assert.equal(await tab.evaluate(() => window.persistAsked), 1);
+    await tab.close();
+  },
+
+  // The game's own files and a file picked on the computer have nothing to delete.
+  async 'a kept file is deleted from the open dialog once the player says はい'(page) {
+    await page.click('#Command3');
+    await saveAs(page, 'Command1', 'gone');
+    await saveAs(page, 'Command1', 'stays');
+    const deleteButton = async (file) => {
+      await page.select('.overlay .file-list', file);
+      const [button] = await page.$$('xpath/.//div[contains(@class,"dialog-buttons")]/button[text()="削除"]');
+      return button;
+    };
+    await listedUnder(page, 'Command2', '自分のフォルダー');
+    assert.ok(await (await deleteButton('/vantoki/stagedata/vantoki.vkst')).evaluate((button) => button.disabled));
+    for (const [answer, left] of [['いいえ', ['gone.vkst', 'stays.vkst']], ['はい', ['stays.vkst']]]) {
+      await (await deleteButton('/player/stagedata/gone.vkst')).click();
+      assert.equal(await answerMessage(page, answer), 'gone.vkstを削除します。よろしいですか？');
+      await page.waitForSelector('.overlay .file-list');
+      assert.deepEqual(await page.$$eval('.overlay .file-list optgroup[label="自分のフォルダー"] option',
+                                         (options) => options.map((option) => option.textContent)), left);
+    }
+    await pressDialogButton(page, 'キャンセル');
     await page.reload();
     await page.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
-    assert.deepEqual(await listedUnder(page, 'Command2', '自分のフォルダー'), ['other.vkst', 'this.vkst']);
+    assert.deepEqual(await listedUnder(page, 'Command2', '自分のフォルダー'), ['stays.vkst']);
   },
 
   async 'saving again under the same name asks first: いいえ keeps the old file, はい replaces it'(page) {
@@ -636,14 +738,22 @@ const tests = {
     assert.deepEqual(await page.evaluate(() => window.vantoki.module.FS.readdir('/player/stagedata')), ['.', '..']);
   },
 
-  async 'a name beginning with a dot is saved and handed over'(page) {
+  // Whatever name the save keeps, the open dialog lists it, a hidden one too, and opens it.
+  async 'every name a save keeps is handed over, listed under 自分のフォルダー and opened again'(page) {
     await page.click('#Command3');
-    for (const [name, file] of [['.hidden', '.hidden.vkst'], ['...', '...']]) {
+    const kept = [];
+    for (const [name, file] of [['.hidden', '.hidden.vkst'], ['...', '...'], ['x.', 'x.'], ['stage.v2', 'stage.v2'],
+                                ['..x', '..x'], ['.vkrp', '.vkrp.vkst']]) {
       const saved = await saveAs(page, 'Command1', name);
       assert.equal(saved.name, file);
       assert.ok(saved.bytes.length > 0);
       assert.deepEqual(await storedBytes(page, `/player/stagedata/${file}`), saved.bytes);
+      kept.push(file);
     }
+    assert.deepEqual((await listedUnder(page, 'Command2', '自分のフォルダー')).sort(), kept.sort());
+    await page.select('.overlay .file-list', '/player/stagedata/..x');
+    await pressDialogButton(page, '開く');
+    assert.equal(await answerMessage(page), 'データロードが完了しました');
   },
 
   async 'the About box opens the help page'(page) {
@@ -689,9 +799,9 @@ const tests = {
     assert.equal(`data set: ${await textOf(page, 'Text2')}`, execFileSync(cli, ['check', advanced]).toString().split('\n')[0]);
   },
 
-  // A copy of the page, served, then changed as a new build changes it: another style sheet and
-  // another name in the service worker.
-  async 'a new build of the page is taken up on the next visit, and the older one is let go'(page) {
+  // A copy of the page, served, then changed as a new build changes it: another style sheet, a
+  // hint worker that never answers and another name in the service worker.
+  async 'an open page runs its own build to the end, and the next visit once it is closed the new one'(page) {
     const folder = fs.mkdtempSync(path.join(scratch, 'build-'));
     fs.cpSync(pageFolder, folder, {recursive: true});
     const server = await serve(folder);
@@ -703,13 +813,20 @@ const tests = {
       const [oldCache] = fs.readFileSync(worker).toString().match(/vantoki-[0-9a-f]+/);
       fs.writeFileSync(worker, fs.readFileSync(worker).toString().replace(oldCache, 'vantoki-newer'));
       fs.appendFileSync(path.join(folder, 'vantoki.css'), '#Label4 { color: rgb(1, 2, 3); }\n');
-      const labelColour = () => page.$eval('#Label4', (label) => getComputedStyle(label).color);
+      fs.writeFileSync(path.join(folder, 'hint_worker.js'), "'use strict';\n");
+      const labelColour = (tab) => tab.$eval('#Label4', (label) => getComputedStyle(label).color);
       await page.reload();
       await page.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
-      await page.waitForFunction(async () => (await caches.keys()).join() === 'vantoki-newer');
-      await page.reload();
-      await page.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
-      assert.equal(await labelColour(), 'rgb(1, 2, 3)');
+      await page.waitForFunction(async () => (await navigator.serviceWorker.getRegistration()).waiting !== null);
+      assert.notEqual(await labelColour(page), 'rgb(1, 2, 3)');
+      await page.keyboard.press('h');
+      assert.match(await answerMessage(page), /^次の一手：/, 'the older build\'s hint worker answers');
+      const next = await page.browserContext().newPage();
+      await page.close();
+      await next.goto(`${origin}/`);
+      await next.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
+      await next.waitForFunction(async () => (await caches.keys()).join() === 'vantoki-newer');
+      assert.equal(await labelColour(next), 'rgb(1, 2, 3)');
     } finally {
       server.closeAllConnections();
       server.close();
