@@ -62,6 +62,11 @@
     node.style.top = `${control.top}px`;
     node.style.width = `${control.width}px`;
     node.style.height = `${control.height}px`;
+    // A link widens to the right until its whole text shows, as the window widens it.
+    if (control.kind === 'link') {
+      node.style.minWidth = node.style.width;
+      node.style.width = 'max-content';
+    }
     if (control.tooltip) {
       node.title = control.tooltip;
     }
@@ -399,12 +404,13 @@
       box.append(heading, body);
       overlay.appendChild(box);
       document.body.appendChild(overlay);
-      arrange();
       build(body, (answer) => {
         overlay.remove();
         focused?.focus();
         resolve(answer);
       });
+      // Fitted to the screen once its text and buttons are in.
+      arrange();
     });
   }
 
