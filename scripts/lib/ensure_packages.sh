@@ -32,8 +32,9 @@ ensure_packages() {
 
 # What every build needs: the compiler, the build tools, Qt and CLI11 for vantoki-cli.
 VANTOKI_BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libcli11-dev)
-# What the tests and benchmarks add.
-VANTOKI_TEST_PACKAGES=(libgtest-dev libbenchmark-dev desktop-file-utils)
+# What the tests and benchmarks add: a window is also closed on an X server of its own (xvfb-run,
+# which needs xauth).
+VANTOKI_TEST_PACKAGES=(libgtest-dev libbenchmark-dev desktop-file-utils xvfb xauth)
 # What the game needs on screen: a Japanese Gothic font for every caption, and the toolkit's
 # own words (file dialogs, a text box's menu) in Japanese.
 VANTOKI_RUN_PACKAGES=(fonts-ipafont-gothic qt6-translations-l10n)
