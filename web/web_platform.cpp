@@ -284,8 +284,9 @@ bool WebPlatform::leftMouseButtonDown() {
   return pageLeftButtonDown() != 0;
 }
 
-bool WebPlatform::openAddress(const std::string& address) {
-  return pageOpenAddress(address.c_str()) != 0;
+void WebPlatform::openAddress(const std::string& address,
+                              std::function<void(bool opened)> answered) {
+  answered(pageOpenAddress(address.c_str()) != 0);
 }
 
 std::filesystem::path WebPlatform::dataFolder() {

@@ -55,7 +55,7 @@ class WebPlatform : public Platform {
   std::string shownPath(const std::filesystem::path& path) override;
   bool modalDialogOpen() override { return dialogsOpen_ > 0; }
   bool leftMouseButtonDown() override;
-  bool openAddress(const std::string& address) override;
+  void openAddress(const std::string& address, std::function<void(bool opened)> answered) override;
   // The built-in stage sets, their replays and the help page: the game's place, which saves never
   // change.
   std::filesystem::path dataFolder() override;

@@ -24,7 +24,6 @@ namespace vantoki {
 namespace {
 
 constexpr int kOpenerStartMilliseconds = 2000;
-constexpr int kOpenerAnswerMilliseconds = 1500;
 
 }  // namespace
 
@@ -82,24 +81,26 @@ bool QtPlatform::leftMouseButtonDown() {
   return (QGuiApplication::mouseButtons() & Qt::LeftButton) != 0;
 }
 
-bool QtPlatform::openAddress(const std::string& address) {
+void QtPlatform::openAddress(const std::string& address,
+                             std::function<void(bool opened)> answered) {
   // The desktop's opener says by its exit status whether any program took the address, where the
-  // toolkit's own way only says whether the opener started. An opener still running after a
-  // while runs the program it chose itself, which has the address; it is left to run on, not
-  // owned, so closing the game never closes that program.
+  // toolkit's own way only says whether the opener started. It exits once the program it chose
+  // has the address, however long finding one takes, so its answer is waited for without holding
+  // up the game; an opener that runs on is the program it chose, with the address. It is not
+  // owned, so closing the game never closes that program, and an answer after the window has
+  // gone is dropped.
   auto* opener = new QProcess;
   opener->start("xdg-open", {QString::fromStdString(address)});
   if (!opener->waitForStarted(kOpenerStartMilliseconds)) {
     delete opener;
-    return QDesktopServices::openUrl(QUrl(QString::fromStdString(address)));
+    answered(QDesktopServices::openUrl(QUrl(QString::fromStdString(address))));
+    return;
   }
-  if (!opener->waitForFinished(kOpenerAnswerMilliseconds)) {
-    QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
-    return true;
-  }
-  const bool opened = opener->exitStatus() == QProcess::NormalExit && opener->exitCode() == 0;
-  delete opener;
-  return opened;
+  QObject::connect(opener, &QProcess::finished, owner_,
+                   [answered = std::move(answered)](int exitCode, QProcess::ExitStatus status) {
+                     answered(status == QProcess::NormalExit && exitCode == 0);
+                   });
+  QObject::connect(opener, &QProcess::finished, opener, &QObject::deleteLater);
 }
 
 std::filesystem::path QtPlatform::dataFolder() {

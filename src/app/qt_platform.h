@@ -31,7 +31,7 @@ class QtPlatform : public Platform {
   std::optional<StageOperationChoice> chooseStageOperation(const StageSet& stageSet) override;
   bool modalDialogOpen() override;
   bool leftMouseButtonDown() override;
-  bool openAddress(const std::string& address) override;
+  void openAddress(const std::string& address, std::function<void(bool opened)> answered) override;
   // Found from the program's folder (commands/game_folders.h).
   std::filesystem::path dataFolder() override;
   std::filesystem::path playerFolder() override;

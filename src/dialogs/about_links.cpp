@@ -16,12 +16,12 @@ std::string makerMailLink() {
   return "mailto:" + std::string(kMakerMailAddress);
 }
 
-bool openInBrowser(Platform& platform, const std::string& address, const std::string& shown) {
-  if (platform.openAddress(address)) {
-    return true;
-  }
-  reportError(platform, shown + " を開けませんでした");
-  return false;
+void openInBrowser(Platform& platform, const std::string& address, const std::string& shown) {
+  platform.openAddress(address, [&platform, shown](bool opened) {
+    if (!opened) {
+      reportError(platform, shown + " を開けませんでした");
+    }
+  });
 }
 
 void openHelpPage(Platform& platform, const std::filesystem::path& page,

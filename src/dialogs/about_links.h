@@ -22,9 +22,9 @@ std::filesystem::path helpPagePath(const std::filesystem::path& dataFolder);
 // "mailto:" and the maker's address, which the desktop hands to the mail program.
 std::string makerMailLink();
 
-// Hands `address` to the desktop; when no program takes it, says so, naming what the player knows
-// it as (`shown`: the help page's path, the mail address). Returns whether it opened.
-bool openInBrowser(Platform& platform, const std::string& address, const std::string& shown);
+// Hands `address` to the desktop; when no program takes it, says so once the desktop knows,
+// naming what the player knows it as (`shown`: the help page's path, the mail address).
+void openInBrowser(Platform& platform, const std::string& address, const std::string& shown);
 
 // Opens the help page at `page` by its file: address, which the shell makes from the path. A
 // missing page is reported before any browser is started, since a browser given a missing file

@@ -79,9 +79,12 @@ class Platform {
   virtual bool modalDialogOpen() = 0;
   // Whether the left mouse button is down at this moment, wherever the pointer is.
   virtual bool leftMouseButtonDown() = 0;
-  // Opens a web or file: address in the browser or a mailto: address in the mail program; false
-  // when the desktop could not hand it to any program.
-  virtual bool openAddress(const std::string& address) = 0;
+  // Opens a web or file: address in the browser or a mailto: address in the mail program, and
+  // tells `answered`, on the user-interface thread, whether the desktop handed it to a program:
+  // at once, or once the desktop knows. A program that keeps running with the address has it;
+  // no answer comes while it runs.
+  virtual void openAddress(const std::string& address,
+                           std::function<void(bool opened)> answered) = 0;
   // The folder of the shipped stage sets (stagedata/), their replays (replaydata/) and the help
   // page, wherever the game is installed.
   virtual std::filesystem::path dataFolder() = 0;

@@ -66,9 +66,9 @@ class FakePlatform : public Platform {
   }
   bool modalDialogOpen() override { return dialogOpen; }
   bool leftMouseButtonDown() override { return leftButtonDown; }
-  bool openAddress(const std::string& address) override {
+  void openAddress(const std::string& address, std::function<void(bool)> answered) override {
     openedAddresses.push_back(address);
-    return addressesOpen;
+    answered(addressesOpen);
   }
   std::filesystem::path dataFolder() override { return data; }
   std::filesystem::path playerFolder() override { return player; }
