@@ -25,7 +25,8 @@ void ReplayPlaybackCommand::start(const std::string& dataSetName, const std::str
 
 void ReplayPlaybackCommand::startFrom(const std::filesystem::path& path,
                                       const std::string& dataSetName, const std::string& stageName,
-                                      const Board& stage) {
+                                      const Board& stage,
+                                      const std::optional<std::filesystem::path>& stageFileTaken) {
   const Result<ReplayRecords> replay = readReplayFile(path);
   if (!replay.ok()) {
     reportLoadFailure(platform_, path, replay.error());
@@ -48,9 +49,14 @@ void ReplayPlaybackCommand::startFrom(const std::filesystem::path& path,
   play_.restartForReplay(stage, moves);
   playback_.emplace();
   setRunning(true);
-  tellDone(platform_,
-           "リプレイデータを読み込みました。ＯＫで再生します。\r\n"
-           "停止する場合は画面右のデッカイボタンを押してください。");
+  std::string started =
+      "リプレイデータを読み込みました。ＯＫで再生します。\r\n"
+      "停止する場合は画面右のデッカイボタンを押してください。";
+  if (stageFileTaken) {
+    started += "\r\n同じステージが入ったステージデータが複数あるため、いちばん新しい " +
+               platform_.shownPath(*stageFileTaken) + " を使います。";
+  }
+  tellDone(platform_, started);
   issueNextMove();
 }
 

@@ -39,9 +39,11 @@ class ReplayPlaybackCommand : private PlayListener {
   // that cannot be read or decoded is reported and changes nothing. A move of the ordinary play
   // still animating is dropped, so its commit never lands in the replayed play.
   void start(const std::string& dataSetName, const std::string& stageName, const Board& stage);
-  // The same for the replay file at `path`, which needs no dialog.
+  // The same for the replay file at `path`, which needs no dialog. The stage data file taken for
+  // it from among several that could be its own, if any, is named in the start message.
   void startFrom(const std::filesystem::path& path, const std::string& dataSetName,
-                 const std::string& stageName, const Board& stage);
+                 const std::string& stageName, const Board& stage,
+                 const std::optional<std::filesystem::path>& stageFileTaken = std::nullopt);
   // Asks a running playback to stop; it ends after the next move has been issued.
   void requestStop();
   bool running() const { return running_; }

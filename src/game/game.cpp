@@ -354,8 +354,10 @@ void Game::playReplayFrom(const std::filesystem::path& path) {
   }
   installStageSet(std::move(found->stageSet));
   selectStage(found->stage);
-  replayPlayback_.startFrom(path, stageSet_.dataSetName, stageSet_.stageNames[currentStage_],
-                            stageSet_.stageCells[currentStage_]);
+  replayPlayback_.startFrom(
+      path, stageSet_.dataSetName, stageSet_.stageNames[currentStage_],
+      stageSet_.stageCells[currentStage_],
+      found->chosenAmongSeveral ? std::optional(found->stageFile) : std::nullopt);
 }
 
 void Game::turnLabelsChanged(int currentTurn, int lastTurn) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -321,26 +322,43 @@ TEST(GameUnsavedEditsTest, LoadAsksFirstAndGoesOnOnlyOnceTheEditsAreSettled) {
 
 // A replay named on the command line plays on the stage it was recorded on, from a stage data
 // file beside it (also when it is named without its folder) or in the game's stage data folder,
-// without a question; found nowhere, it is reported and the stage set stays as it was.
+// without a question; found nowhere, it is reported and the stage set stays as it was. Where a
+// copy of the file could be the replay's as well, the start message names the one taken.
 TEST(GamePlayReplayFromTest, PlaysOnTheStageFoundBesideItOrInTheGameFolder) {
   struct Case {
     const char* stageFolder;
     bool bareName;  // the replay named in the working folder
     bool found;
+    const char* newerCopyFolder = nullptr;
   };
   const Case cases[] = {{"replays", false, true},
                         {"replays", true, true},
                         {"game/stagedata", false, true},
-                        {"elsewhere", false, false}};
+                        {"elsewhere", false, false},
+                        {"replays", false, true, "game/stagedata"}};
   const std::filesystem::path workingFolder = std::filesystem::current_path();
   for (const Case& test : cases) {
-    SCOPED_TRACE(std::string(test.stageFolder) + (test.bareName ? ", bare name" : ""));
+    SCOPED_TRACE(std::string(test.stageFolder) + (test.bareName ? ", bare name" : "") +
+                 (test.newerCopyFolder ? ", a copy" : ""));
     const TempDir dir;
     std::filesystem::create_directories(dir / "replays");
     std::filesystem::create_directories(dir / test.stageFolder);
     const std::filesystem::path data(VANTOKI_TEST_DATA_DIR);
     std::filesystem::copy_file(data / "first_steps.vkrp", dir / "replays" / "steps.vkrp");
     std::filesystem::copy_file(data / "first_steps.vkst", dir / test.stageFolder / "steps.vkst");
+    std::string started =
+        "リプレイデータを読み込みました。ＯＫで再生します。\r\n"
+        "停止する場合は画面右のデッカイボタンを押してください。";
+    if (test.newerCopyFolder) {
+      const std::filesystem::path copy = dir / test.newerCopyFolder / "steps.vkst";
+      std::filesystem::create_directories(copy.parent_path());
+      std::filesystem::copy_file(data / "first_steps.vkst", copy);
+      std::filesystem::last_write_time(
+          copy, std::filesystem::last_write_time(dir / test.stageFolder / "steps.vkst") +
+                    std::chrono::seconds(1));
+      started += "\r\n同じステージが入ったステージデータが複数あるため、いちばん新しい " +
+                 copy.string() + " を使います。";
+    }
     testing::FakePlatform platform;
     platform.data = dir / "game";
     Game game{testing::gameStrips(), platform};
@@ -363,9 +381,7 @@ TEST(GamePlayReplayFromTest, PlaysOnTheStageFoundBesideItOrInTheGameFolder) {
       EXPECT_FALSE(game.replayRunning());
       continue;
     }
-    EXPECT_EQ(platform.messages[0].text,
-              "リプレイデータを読み込みました。ＯＫで再生します。\r\n"
-              "停止する場合は画面右のデッカイボタンを押してください。");
+    EXPECT_EQ(platform.messages[0].text, started);
     EXPECT_EQ(game.stageSet().dataSetName, "テストデータ");
     EXPECT_EQ(game.currentStage(), 1);
     EXPECT_TRUE(game.replayRunning());
