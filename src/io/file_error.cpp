@@ -16,8 +16,11 @@ std::string systemCause(int errorNumber, FileUse use, std::string_view otherwise
     case EFBIG:
       return "ディスクの空きが足りません";
     case ENOENT:
-    case ENOTDIR:
       return reading ? "ファイルが見つかりません" : "保存先のフォルダーが見つかりません";
+    case ENOTDIR:
+      // A file stands where the path needs a folder: nothing is missing that the player could
+      // make, the file is in the way.
+      return reading ? "ファイルが見つかりません" : "保存先のフォルダーの場所にファイルがあります";
     case ENAMETOOLONG:
       return "ファイル名が長すぎます";
     case ELOOP:

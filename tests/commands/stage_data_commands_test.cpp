@@ -148,6 +148,18 @@ TEST_F(StageDataCommandsTest, SaveIntoAPlayersFolderNotMadeSaysWhyItWasNot) {
   EXPECT_TRUE(*told);
 }
 
+// A data home that is a file, not a folder, stands in the way of the player's folder: the save
+// says so, where a missing folder would send the player looking for it.
+TEST_F(StageDataCommandsTest, SaveIntoAPlayersFolderBehindAFileSaysTheFileIsInTheWay) {
+  writeBytes(dir / "data-home", "a file");
+  platform.player = dir / "data-home" / "vantoki";
+  const std::filesystem::path path = platform.player / "stagedata" / "set.vkst";
+  platform.files = {path};
+  EXPECT_FALSE(saveStageData(platform, sampleSet()));
+  EXPECT_EQ(messageTexts(), (std::vector<std::string>{saveFailure(
+                                path, "保存先のフォルダーの場所にファイルがあります")}));
+}
+
 // An overwrite the player agreed to that then runs out of room is reported after the question;
 // what the failed save leaves on the disk is the atomic writer's to test.
 TEST_F(StageDataCommandsTest, FailedOverwriteIsReportedAfterTheQuestion) {
