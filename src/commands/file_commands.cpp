@@ -11,11 +11,13 @@ namespace vantoki {
 namespace {
 
 // The fixed first line names the file as the player knows it; the second says the cause in the
-// player's words.
+// player's words. A name left empty, which a platform's own save dialog refuses, leaves no gap
+// in the line: the cause says what was wrong with it.
 void reportFailure(Platform& platform, const std::filesystem::path& path, const char* what,
                    const FileError& error) {
-  reportError(platform,
-              "原因不明のエラーで、" + platform.shownPath(path) + what + "\r\n" + error.cause);
+  const std::string shown = platform.shownPath(path);
+  reportError(platform, "原因不明のエラーで、" + (shown.empty() ? "" : shown + "を") + what +
+                            "\r\n" + error.cause);
 }
 
 }  // namespace
@@ -93,12 +95,12 @@ std::optional<std::filesystem::path> chooseExistingFile(Platform& platform,
 
 void reportSaveFailure(Platform& platform, const std::filesystem::path& path,
                        const FileError& error) {
-  reportFailure(platform, path, "をデータセーブできませんでした", error);
+  reportFailure(platform, path, "データセーブできませんでした", error);
 }
 
 void reportLoadFailure(Platform& platform, const std::filesystem::path& path,
                        const FileError& error) {
-  reportFailure(platform, path, "をデータロードできませんでした", error);
+  reportFailure(platform, path, "データロードできませんでした", error);
 }
 
 }  // namespace vantoki

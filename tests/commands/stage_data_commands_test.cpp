@@ -12,6 +12,7 @@
 
 #include "board_fixture.h"
 #include "fake_platform.h"
+#include "io/file_name_check.h"
 #include "io/stage_data_file.h"
 #include "io_test_files.h"
 
@@ -146,6 +147,16 @@ TEST_F(StageDataCommandsTest, SaveIntoAPlayersFolderNotMadeSaysWhyItWasNot) {
     GTEST_SKIP() << "run as root, and no child can be made to run as the user nobody";
   }
   EXPECT_TRUE(*told);
+}
+
+// A name left empty, which the page's own save dialog refuses, leaves no gap in the fixed line;
+// the cause says what was wrong.
+TEST_F(StageDataCommandsTest, AnEmptyNameLeavesNoGapInTheFailure) {
+  reportSaveFailure(platform, {}, *checkFileName(""));
+  EXPECT_EQ(
+      messageTexts(),
+      (std::vector<std::string>{
+          "エラー: 原因不明のエラーで、データセーブできませんでした\r\nファイル名がありません"}));
 }
 
 // A data home that is a file, not a folder, stands in the way of the player's folder: the save
