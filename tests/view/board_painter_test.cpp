@@ -183,5 +183,19 @@ TEST_F(BoardPainterTest, BlocksOffTheImageAreClippedAway) {
   EXPECT_EQ(image, floorOnly);
 }
 
+// The layout, not the strips' width, says which cells are pictures: a strip with a cell more than
+// the layout names (as one painted ahead of it would be) never shows that cell, though it lies
+// inside the strip. Every cell of this strip draws opaque black.
+TEST_F(BoardPainterTest, ACellBeyondTheLayoutStaysOutOfAWiderStrip) {
+  constexpr int kWider = (kSpriteCellCount + 1) * kCellPixels;
+  const PictureStrips wider{Image24(kWider, kCellPixels, 0), Image24(kWider, kCellPixels, kWhite),
+                            gameStrips().bursts, gameStrips().burstMask};
+  BoardPainter widerPainter(wider, image);
+  widerPainter.drawMasked(0, 0, kSpriteCellCount - 1);
+  widerPainter.drawMasked(kCellPixels, 0, kSpriteCellCount);
+  EXPECT_EQ(cellPixel(0, 0, 20, 20), 0u) << "the layout's last cell is drawn";
+  EXPECT_EQ(cellPixel(1, 0, 20, 20), 0x123456u);
+}
+
 }  // namespace
 }  // namespace vantoki
