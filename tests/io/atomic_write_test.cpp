@@ -277,38 +277,60 @@ struct Call {
   fs::path flushed;
 };
 
-// Makes every file system look to this process like one without unnamed files: opening with
-// O_TMPFILE fails with EOPNOTSUPP, as it does there. Tells whether that took effect.
-bool hideUnnamedFiles() {
+// Makes this process's system call number `call` fail with `error` where the low word of its
+// argument `arg` passes `test` against `operand` (BPF_JSET: shares a bit with it, BPF_JEQ: equals
+// it), as a file system or a disk that refuses it would; every other call goes through. False
+// where the process may not filter its own system calls.
+bool failSystemCall(std::uint32_t call, std::uint32_t arg, std::uint16_t test,
+                    std::uint32_t operand, int error) {
 #if defined(__x86_64__)
   constexpr std::uint32_t kArch = AUDIT_ARCH_X86_64;
 #elif defined(__aarch64__)
   constexpr std::uint32_t kArch = AUDIT_ARCH_AARCH64;
 #else
-  // Matches no system call: the filter hides nothing and the probe below says so.
+  // Matches no system call: the filter fails nothing, which the callers' probes find.
   constexpr std::uint32_t kArch = 0;
 #endif
-  constexpr std::uint32_t kFlagsLowWord =
-      offsetof(seccomp_data, args[2]) + (__BYTE_ORDER__ == __ORDER_BIG_ENDIAN__ ? 4 : 0);
-  // O_TMPFILE includes O_DIRECTORY, which opening a folder also uses.
-  constexpr std::uint32_t kTmpFileBit = O_TMPFILE & ~O_DIRECTORY;
+  const std::uint32_t argLowWord =
+      static_cast<std::uint32_t>(offsetof(seccomp_data, args) + arg * sizeof(std::uint64_t) +
+                                 (__BYTE_ORDER__ == __ORDER_BIG_ENDIAN__ ? 4 : 0));
   sock_filter filter[] = {
       BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, arch)),
       BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, kArch, 0, 5),
       BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
-      BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, SYS_openat, 0, 3),
-      BPF_STMT(BPF_LD | BPF_W | BPF_ABS, kFlagsLowWord),
-      BPF_JUMP(BPF_JMP | BPF_JSET | BPF_K, kTmpFileBit, 0, 1),
-      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EOPNOTSUPP),
+      BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, call, 0, 3),
+      BPF_STMT(BPF_LD | BPF_W | BPF_ABS, argLowWord),
+      BPF_JUMP(static_cast<std::uint16_t>(BPF_JMP | test | BPF_K), operand, 0, 1),
+      BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | (static_cast<std::uint32_t>(error) & 0xFFFF)),
       BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
   };
   const sock_fprog program{static_cast<unsigned short>(std::size(filter)), filter};
-  if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 ||
-      prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) != 0) {
+  return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
+         prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
+}
+
+// Makes every file system look to this process like one that refuses unnamed files: opening with
+// O_TMPFILE fails with `error`, as it does there (EOPNOTSUPP, or EISDIR or EINVAL from older
+// kernels and some file systems). Tells whether that took effect.
+bool refuseUnnamedFiles(int error) {
+  // O_TMPFILE includes O_DIRECTORY, which opening a folder also uses.
+  constexpr std::uint32_t kTmpFileBit = O_TMPFILE & ~O_DIRECTORY;
+  if (!failSystemCall(SYS_openat, 2, BPF_JSET, kTmpFileBit, error)) {
     return false;
   }
   const UniqueFd probe(openat(AT_FDCWD, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
-  return !probe.valid() && errno == EOPNOTSUPP;
+  return !probe.valid() && errno == error;
+}
+
+bool canFilterSystemCalls() {
+  return succeedsInChild([] { return refuseUnnamedFiles(EOPNOTSUPP); });
+}
+
+// The descriptor the next file this process opens gets: the lowest free one.
+int nextDescriptor() {
+  const int probe = open("/", O_RDONLY | O_CLOEXEC);
+  close(probe);
+  return probe;
 }
 
 // The two ways a save's new file comes to be: unnamed where the file system allows, named from
@@ -322,7 +344,7 @@ void PrintTo(NewFile kind, std::ostream* out) {
 class AtomicWriteNewFileTest : public ::testing::TestWithParam<NewFile> {
  protected:
   void SetUp() override {
-    if (GetParam() == NewFile::NamedFromTheStart && !succeedsInChild(hideUnnamedFiles)) {
+    if (GetParam() == NewFile::NamedFromTheStart && !canFilterSystemCalls()) {
       GTEST_SKIP() << "this system does not let a process filter its own system calls";
     }
   }
@@ -330,7 +352,7 @@ class AtomicWriteNewFileTest : public ::testing::TestWithParam<NewFile> {
   // Runs in the traced child, before the save.
   void stageFileSystem() const {
     if (GetParam() == NewFile::NamedFromTheStart) {
-      hideUnnamedFiles();
+      refuseUnnamedFiles(EOPNOTSUPP);
     }
   }
 };
@@ -461,6 +483,65 @@ TEST_P(AtomicWriteNewFileTest, TemporaryNameTakenByAnotherSaveIsDrawnAgain) {
 INSTANTIATE_TEST_SUITE_P(Table, AtomicWriteNewFileTest,
                          ::testing::Values(NewFile::Unnamed, NewFile::NamedFromTheStart),
                          ::testing::PrintToStringParamName());
+
+// A file system refuses an unnamed file in one of three ways, and in each the new file is named
+// from the start; any other refusal fails the save, whose cause says why.
+TEST(AtomicWriteTest, NamesTheNewFileFromTheStartOnlyWhereUnnamedFilesAreRefused) {
+  if (!canFilterSystemCalls()) {
+    GTEST_SKIP() << "this system does not let a process filter its own system calls";
+  }
+  struct Case {
+    int error;
+    const char* cause;  // none: saved
+  };
+  const Case cases[] = {{EOPNOTSUPP, nullptr},
+                        {EISDIR, nullptr},
+                        {EINVAL, nullptr},
+                        {EACCES, "書き込みが許可されていません"}};
+  for (const Case& row : cases) {
+    SCOPED_TRACE(systemReason(row.error));
+    const TempDir dir;
+    writeBytes(dir / "f.vkst", "old");
+    EXPECT_TRUE(succeedsInChild([&] {
+      const std::optional<FileError> error = refuseUnnamedFiles(row.error)
+                                                 ? writeFileAtomically(dir / "f.vkst", "new")
+                                                 : FileError("no filter", "");
+      return row.cause ? error && error->cause == row.cause : !error;
+    }));
+    EXPECT_EQ(readBytes(dir / "f.vkst"), row.cause ? "old" : "new");
+    EXPECT_EQ(dir.entries(), std::set<std::string>{"f.vkst"});
+  }
+}
+
+// The rename is on the disk once the folder is flushed: where the file system cannot flush a
+// folder at all (EINVAL) the save is done, and any other failure is reported, with the file
+// already replaced. The folder is the first file a save opens.
+TEST(AtomicWriteTest, AFolderThatCannotBeFlushedFailsTheSaveUnlessItNeverCan) {
+  if (!canFilterSystemCalls()) {
+    GTEST_SKIP() << "this system does not let a process filter its own system calls";
+  }
+  for (const int refusal : {EINVAL, EIO}) {
+    SCOPED_TRACE(systemReason(refusal));
+    const TempDir dir;
+    const fs::path path = dir / "f.vkst";
+    writeBytes(path, "old");
+    EXPECT_TRUE(succeedsInChild([&] {
+      if (!failSystemCall(SYS_fsync, 0, BPF_JEQ, static_cast<std::uint32_t>(nextDescriptor()),
+                          refusal)) {
+        return false;
+      }
+      const std::optional<FileError> error = writeFileAtomically(path, "new");
+      return refusal == EINVAL
+                 ? !error
+                 : error == FileError(path.string() +
+                                          ": was replaced, but its folder could not be flushed to "
+                                          "the disk: Input/output error",
+                                      "ファイルは置き換えましたが、ディスクへの書き込みを確かめ"
+                                      "られませんでした");
+    }));
+    EXPECT_EQ(readBytes(path), "new");
+  }
+}
 
 // Temporary files that killed saves left are removed by the next save in the folder; one that a
 // save under way holds, anything that is not a file, and the player's files stay, also those
