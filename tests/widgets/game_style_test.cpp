@@ -1,7 +1,7 @@
 // The game's style on the real main window and stage operations dialog, as the screen shows them:
 // every button's face and every frame's interior is one flat colour of the layout table, with the
-// button's bevel raised, or sunken while pressed and while checked; a button shows a focus frame
-// once the keyboard has moved the focus to it.
+// button's bevel raised, or sunken while pressed and while checked; a frame's caption breaks its
+// border; a button shows a focus frame once the keyboard has moved the focus to it.
 #include <QApplication>
 #include <QDialog>
 #include <QGroupBox>
@@ -131,6 +131,29 @@ class GameStyleTest : public QObject {
                            testing::framePart(control, QStyle::SC_GroupBoxLabel)) == 0,
                qPrintable(window->objectName() + " " + frame));
     }
+  }
+
+  // A frame's caption is painted in a part of its own that breaks the border; a frame without a
+  // caption has no such part at all.
+  void onlyACaptionedFrameHasACaptionPart() {
+    int captioned = 0;
+    int bare = 0;
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{mainWindow.get(), stageOperations.get()}) {
+      for (QGroupBox* frame : window->findChildren<QGroupBox*>()) {
+        const QString name = window->objectName() + " " + frame->objectName();
+        const QRect caption = testing::framePart(frame, QStyle::SC_GroupBoxLabel);
+        if (frame->title().isEmpty()) {
+          ++bare;
+          QVERIFY2(caption.isNull(), qPrintable(name));
+        } else {
+          ++captioned;
+          QVERIFY2(strayPixels(ownPainting(frame), caption, frame->palette().window().color()) > 0,
+                   qPrintable(name + ": no caption painted in its part"));
+        }
+      }
+    }
+    QVERIFY(captioned > 0 && bare > 0);
   }
 
   void keyboardFocusShowsAFrame() {
