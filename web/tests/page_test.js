@@ -486,10 +486,12 @@ const tests = {
 
   async 'the open dialog lists a stage file named in capitals, and opens it'(page) {
     const advanced = fs.readFileSync(path.join(sources, 'stagedata', 'vantoki_advanced.vkst'));
+    // Kept as a save keeps it: the folder lists only what the browser keeps.
     await page.evaluate((bytes) => {
       const {FS} = window.vantoki.module;
       FS.mkdir('/player/stagedata');
       FS.writeFile('/player/stagedata/ADVANCED.VKST', new Uint8Array(bytes));
+      return window.vantoki.page.keepPlayerFile('/player/stagedata/ADVANCED.VKST');
     }, Array.from(advanced));
     await page.click('#Command2');
     await page.waitForSelector('.overlay .file-list');
@@ -825,8 +827,20 @@ const tests = {
       assert.notEqual(await labelColour(page), 'rgb(1, 2, 3)');
       await page.keyboard.press('h');
       assert.match(await answerMessage(page), /^次の一手：/, 'the older build\'s hint worker answers');
+      // The next visit once the new worker has taken over, which the browser says through the
+      // worker's versions: the one installed and waiting is activated once the page is gone.
       const next = await page.browserContext().newPage();
+      const workers = await next.createCDPSession();
+      const waiting = new Set();
+      const takenOver = new Promise((resolve) => workers.on('ServiceWorker.workerVersionUpdated', ({versions}) => {
+        for (const {versionId, status} of versions) {
+          if (status === 'installed') waiting.add(versionId);
+          if (status === 'activated' && waiting.has(versionId)) resolve();
+        }
+      }));
+      await workers.send('ServiceWorker.enable');
       await page.close();
+      await takenOver;
       await next.goto(`${origin}/`);
       await next.waitForFunction(() => window.vantoki && window.vantoki.page.firstBoardAt > 0);
       await next.waitForFunction(async () => (await caches.keys()).join() === 'vantoki-newer');
