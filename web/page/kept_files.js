@@ -123,19 +123,29 @@ const keptFiles = (() => {
     const kept = new Set();
     for (const [path, entry] of stored) {
       const time = entry?.timestamp instanceof Date ? entry.timestamp : new Date(0);
-      if (entry?.contents instanceof Uint8Array) {
-        kept.add(path);
-        const now = stat(path);
-        if (now && now.mtime.getTime() === time.getTime() && now.size === entry.contents.length) continue;
-        FS.mkdirTree(path.slice(0, path.lastIndexOf('/')));
-        FS.writeFile(path, entry.contents);
-        FS.utime(path, time.getTime(), time.getTime());
-      } else if (!stat(path)) {
-        FS.mkdirTree(path);
+      // An entry the folder cannot take (a file where another entry needs a folder) is skipped.
+      try {
+        if (entry?.contents instanceof Uint8Array) {
+          const now = stat(path);
+          if (!now || now.mtime.getTime() !== time.getTime() || now.size !== entry.contents.length) {
+            FS.mkdirTree(path.slice(0, path.lastIndexOf('/')));
+            FS.writeFile(path, entry.contents);
+            FS.utime(path, time.getTime(), time.getTime());
+          }
+          kept.add(path);
+        } else if (!stat(path)) {
+          FS.mkdirTree(path);
+        }
+      } catch {
+        continue;
       }
     }
     for (const path of filesIn(folder)) {
-      if (!kept.has(path)) FS.unlink(path);
+      try {
+        if (!kept.has(path)) FS.unlink(path);
+      } catch {
+        continue;
+      }
     }
   }
 
