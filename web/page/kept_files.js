@@ -69,7 +69,7 @@ const keptFiles = (() => {
     return Promise.race([database, late]).finally(() => clearTimeout(timer));
   }
 
-  // A kept path is the folder's own or lies in it by plain names, with no "." or ".." to lead out.
+  // A kept path lies in the folder by plain names, with no "." or ".." to lead out of it.
   const insideFolder = (path) => typeof path === 'string' && path.startsWith(`${folder}/`) &&
       path.slice(folder.length + 1).split('/').every((name) => name !== '' && name !== '.' && name !== '..');
 
@@ -118,7 +118,7 @@ const keptFiles = (() => {
     try {
       stored = await storedEntries();
     } catch {
-      stored = [];
+      // No storage: nothing is kept.
     }
     const kept = new Set();
     for (const [path, entry] of stored) {
@@ -212,7 +212,5 @@ const keptFiles = (() => {
     return mirror();
   }
 
-  const isKept = (path) => insideFolder(path);
-
-  return {start, mirror, keep, remove, isKept};
+  return {start, mirror, keep, remove, isKept: insideFolder};
 })();

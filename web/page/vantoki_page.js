@@ -530,9 +530,9 @@
       page.downloads.push({name, bytes});
     },
     downloads: [],
-    keepPlayerFile: (path) => keptFiles.keep(path),
-    forgetPlayerFile: (path) => keptFiles.remove(path),
-    mirrorKeptFiles: () => keptFiles.mirror(),
+    keepPlayerFile: keptFiles.keep,
+    forgetPlayerFile: keptFiles.remove,
+    mirrorKeptFiles: keptFiles.mirror,
     // The buttons' captions come one a line; the answer is the place of the one pressed.
     showMessage(text, title, buttons) {
       return modal(title, 'message-box', (body, done) => {
